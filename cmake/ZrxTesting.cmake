@@ -1,0 +1,20 @@
+# zrx_add_test(<name> SOURCES <files...> [LIBS <libs...>] [QT])
+#
+# One test executable, registered with ctest under <name>. GoogleTest is the
+# default runner; QT makes it a Qt Test executable that runs offscreen.
+function(zrx_add_test name)
+    cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
+    zrx_set_warnings(${name})
+    target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/tests")
+    if(ARG_QT)
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
+    else()
+        target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+    endif()
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZRX_OUTPUT_DIR=${ZRX_OUTPUT_DIR};ZRX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
+        TIMEOUT 300)
+endfunction()

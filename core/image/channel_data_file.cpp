@@ -1,0 +1,188 @@
+#include "channel_data_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace zrx {
+namespace fs = std::filesystem;
+
+namespace {
+
+FileResult fromErrno(int error) {
+    FileResult result;
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        result.error = FileError::Missing;
+        break;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        result.error = FileError::PermissionDenied;
+        break;
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        result.error = FileError::DiskFull;
+        break;
+    case EISDIR:
+        result.error = FileError::NotRegularFile;
+        break;
+    default:
+        result.error = FileError::IoError;
+        break;
+    }
+    result.detail = std::strerror(error);
+    return result;
+}
+
+FileResult fromErrorCode(const std::error_code& ec) {
+    if (ec.category() == std::generic_category() || ec.category() == std::system_category()) {
+        return fromErrno(ec.value());
+    }
+    return FileResult{FileError::IoError, ec.message()};
+}
+
+// The file as stdio sees it; fopen takes wide names on Windows.
+std::FILE* openFile(const fs::path& path, bool forWriting) {
+#ifdef _WIN32
+    return _wfopen(path.c_str(), forWriting ? L"wb" : L"rb");
+#else
+    return std::fopen(path.c_str(), forWriting ? "wb" : "rb");
+#endif
+}
+
+fs::path temporarySibling(const fs::path& target) {
+    std::random_device device;
+    std::uniform_int_distribution<unsigned> digits(0, 0xFFFFFF);
+    char suffix[32];
+    std::snprintf(suffix, sizeof suffix, ".%06x.tmp", digits(device));
+    fs::path temp = target;
+    temp += suffix;
+    return temp;
+}
+
+// Writes all of `image` to `path` and makes sure it reached the disk.
+FileResult writeWholeFile(const fs::path& path, const RadioImage& image) {
+    errno = 0;
+    std::FILE* file = openFile(path, true);
+    if (file == nullptr) {
+        return fromErrno(errno != 0 ? errno : EIO);
+    }
+    const auto& bytes = image.bytes();
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    ok = ok && std::fflush(file) == 0;
+#ifndef _WIN32
+    ok = ok && ::fsync(::fileno(file)) == 0;
+#endif
+    const int writeError = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (!ok || !closed) {
+        return fromErrno(writeError != 0 ? writeError : (errno != 0 ? errno : EIO));
+    }
+    return {};
+}
+
+} // namespace
+
+std::string describe(const FileResult& result, const fs::path& path) {
+    const std::string name = path.u8string().empty() ? std::string("(no name)")
+                                                     : reinterpret_cast<const char*>(path.u8string().c_str());
+    switch (result.error) {
+    case FileError::None:
+        return name + ": done";
+    case FileError::Missing:
+        return name + ": no such file or folder";
+    case FileError::NotRegularFile:
+        return name + ": not a regular file (a folder or a device?)";
+    case FileError::TooShort:
+        return name + ": the file is shorter than 1024 bytes, so it is not a channel data file";
+    case FileError::PermissionDenied:
+        return name + ": permission denied";
+    case FileError::DiskFull:
+        return name + ": the disk is full";
+    case FileError::IoError:
+        break;
+    }
+    return name + ": " + (result.detail.empty() ? std::string("input/output error") : result.detail);
+}
+
+FileResult loadChannelDataFile(const fs::path& path, RadioImage& image) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (ec || !fs::exists(status)) {
+        return ec && ec != std::errc::no_such_file_or_directory ? fromErrorCode(ec)
+                                                                 : FileResult{FileError::Missing, {}};
+    }
+    if (!fs::is_regular_file(status)) {
+        return FileResult{FileError::NotRegularFile, {}};
+    }
+    errno = 0;
+    std::FILE* file = openFile(path, false);
+    if (file == nullptr) {
+        return fromErrno(errno != 0 ? errno : EIO);
+    }
+    RadioImage::Bytes buffer{};
+    const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file);
+    const bool failed = std::ferror(file) != 0;
+    const int readError = errno;
+    std::fclose(file);
+    if (failed) {
+        return fromErrno(readError != 0 ? readError : EIO);
+    }
+    if (got < buffer.size()) {
+        return FileResult{FileError::TooShort, {}};
+    }
+    image = RadioImage(buffer);
+    return {};
+}
+
+FileResult saveChannelDataFile(const fs::path& path, const RadioImage& image) {
+    if (path.empty()) {
+        return FileResult{FileError::Missing, {}};
+    }
+    std::error_code ec;
+    // Save through a symbolic link to the file it names, keeping the link.
+    fs::path target = fs::is_symlink(fs::symlink_status(path, ec)) ? fs::weakly_canonical(path, ec)
+                                                                    : path;
+    if (ec) {
+        target = path;
+    }
+    const fs::file_status status = fs::status(target, ec);
+    if (!ec && fs::exists(status) && !fs::is_regular_file(status)) {
+        return FileResult{FileError::NotRegularFile, {}};
+    }
+    const fs::path temp = temporarySibling(target);
+    if (FileResult written = writeWholeFile(temp, image); !written) {
+        fs::remove(temp, ec);
+        return written;
+    }
+#ifndef _WIN32
+    // Keep the permissions an existing file had.
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0) {
+        ::chmod(temp.c_str(), existing.st_mode & 07777);
+    }
+#endif
+    fs::rename(temp, target, ec);
+    if (ec) {
+        FileResult result = fromErrorCode(ec);
+        fs::remove(temp, ec);
+        return result;
+    }
+    return {};
+}
+
+} // namespace zrx

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine, builds everything twice (the normal
+# debug build and the AddressSanitizer + UndefinedBehaviorSanitizer build)
+# and runs every test of both under ctest.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+jobs=$(nproc)
+for preset in dev asan; do
+    echo "=== $preset: configure and build"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" -j "$jobs"
+done
+status=0
+for preset in dev asan; do
+    echo "=== $preset: tests"
+    ctest --preset "$preset" -j "$jobs" || status=1
+done
+exit $status

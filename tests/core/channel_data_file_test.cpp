@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+
+#include "image/channel_data_file.h"
+#include "image/new_image.h"
+#include "temp_dir.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+using namespace zrx;
+namespace fs = std::filesystem;
+
+namespace {
+
+RadioImage randomImage(unsigned seed) {
+    std::mt19937 random(seed);
+    RadioImage image;
+    for (auto& b : image.bytes()) {
+        b = static_cast<std::uint8_t>(random() & 0xFFu);
+    }
+    return image;
+}
+
+void writeBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+bool runningAsRoot() {
+#ifndef _WIN32
+    return ::geteuid() == 0;
+#else
+    return false;
+#endif
+}
+
+} // namespace
+
+TEST(ChannelDataFile, SaveThenLoadGivesBackEveryByte) {
+    TempDir dir;
+    const RadioImage original = randomImage(7);
+    ASSERT_TRUE(saveChannelDataFile(dir / "radio.sin", original));
+    EXPECT_EQ(fs::file_size(dir / "radio.sin"), 1024u);
+    RadioImage loaded = makeNewImage();
+    ASSERT_TRUE(loadChannelDataFile(dir / "radio.sin", loaded));
+    EXPECT_EQ(loaded, original);
+}
+
+TEST(ChannelDataFile, FileIsTheImageByteForByte) {
+    TempDir dir;
+    const RadioImage image = randomImage(11);
+    ASSERT_TRUE(saveChannelDataFile(dir / "radio.sin", image));
+    const std::string bytes = readBytes(dir / "radio.sin");
+    ASSERT_EQ(bytes.size(), 1024u);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        ASSERT_EQ(static_cast<std::uint8_t>(bytes[i]), image.byte(i)) << i;
+    }
+}
+
+TEST(ChannelDataFile, BytesPastTheImageAreIgnored) {
+    TempDir dir;
+    const RadioImage image = randomImage(3);
+    std::string bytes(image.bytes().begin(), image.bytes().end());
+    writeBytes(dir / "long.sin", bytes + "EXTRA!");
+    RadioImage loaded;
+    ASSERT_TRUE(loadChannelDataFile(dir / "long.sin", loaded));
+    EXPECT_EQ(loaded, image);
+}
+
+TEST(ChannelDataFile, FailedLoadsLeaveTheImageAlone) {
+    TempDir dir;
+    writeBytes(dir / "short.sin", std::string(1023, '\x00'));
+    writeBytes(dir / "empty.sin", "");
+    fs::create_directory(dir / "folder.sin");
+
+    const RadioImage before = randomImage(5);
+    struct Case {
+        fs::path path;
+        FileError expected;
+    };
+    for (const Case& c : {Case{dir / "short.sin", FileError::TooShort},
+                          Case{dir / "empty.sin", FileError::TooShort},
+                          Case{dir / "folder.sin", FileError::NotRegularFile},
+                          Case{dir / "absent.sin", FileError::Missing},
+                          Case{dir / "absent" / "x.sin", FileError::Missing},
+                          Case{fs::path(), FileError::Missing}}) {
+        RadioImage image = before;
+        const FileResult result = loadChannelDataFile(c.path, image);
+        EXPECT_EQ(result.error, c.expected) << c.path;
+        EXPECT_EQ(image, before) << c.path;
+        EXPECT_FALSE(describe(result, c.path).empty());
+    }
+}
+
+#ifndef _WIN32
+TEST(ChannelDataFile, DevicesAndPipesAreRefusedWithoutBlocking) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "pipe.sin").c_str(), 0600), 0);
+    RadioImage image;
+    EXPECT_EQ(loadChannelDataFile(dir / "pipe.sin", image).error, FileError::NotRegularFile);
+    EXPECT_EQ(loadChannelDataFile("/dev/null", image).error, FileError::NotRegularFile);
+    EXPECT_EQ(saveChannelDataFile("/dev/null", image).error, FileError::NotRegularFile);
+}
+
+TEST(ChannelDataFile, UnreadableAndUnwritablePlacesReportPermission) {
+    if (runningAsRoot()) {
+        GTEST_SKIP() << "root reads and writes everything";
+    }
+    TempDir dir;
+    const RadioImage image = randomImage(1);
+    ASSERT_TRUE(saveChannelDataFile(dir / "locked.sin", image));
+    fs::permissions(dir / "locked.sin", fs::perms::none);
+    RadioImage loaded;
+    EXPECT_EQ(loadChannelDataFile(dir / "locked.sin", loaded).error, FileError::PermissionDenied);
+    fs::create_directory(dir / "ro");
+    fs::permissions(dir / "ro", fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(saveChannelDataFile(dir / "ro" / "x.sin", image).error, FileError::PermissionDenied);
+}
+
+TEST(ChannelDataFile, SaveKeepsPermissionsAndFollowsSymlinks) {
+    TempDir dir;
+    ASSERT_TRUE(saveChannelDataFile(dir / "real.sin", makeNewImage()));
+    fs::permissions(dir / "real.sin", fs::perms::owner_read | fs::perms::owner_write |
+                                          fs::perms::group_read);
+    fs::create_symlink(dir / "real.sin", dir / "link.sin");
+    const RadioImage image = randomImage(9);
+    ASSERT_TRUE(saveChannelDataFile(dir / "link.sin", image));
+    EXPECT_TRUE(fs::is_symlink(dir / "link.sin"));
+    RadioImage loaded;
+    ASSERT_TRUE(loadChannelDataFile(dir / "real.sin", loaded));
+    EXPECT_EQ(loaded, image);
+    EXPECT_EQ(fs::status(dir / "real.sin").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+#endif
+
+TEST(ChannelDataFile, FailedSaveLeavesTheOldFileAndNoLitter) {
+    TempDir dir;
+    const RadioImage old = randomImage(2);
+    ASSERT_TRUE(saveChannelDataFile(dir / "radio.sin", old));
+    // A save into a folder that does not exist fails before anything is written.
+    EXPECT_EQ(saveChannelDataFile(dir / "nowhere" / "radio.sin", randomImage(4)).error,
+              FileError::Missing);
+    // A save over a folder is refused and the folder stays.
+    fs::create_directory(dir / "folder.sin");
+    EXPECT_EQ(saveChannelDataFile(dir / "folder.sin", randomImage(4)).error,
+              FileError::NotRegularFile);
+    EXPECT_TRUE(fs::is_directory(dir / "folder.sin"));
+    RadioImage loaded;
+    ASSERT_TRUE(loadChannelDataFile(dir / "radio.sin", loaded));
+    EXPECT_EQ(loaded, old);
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir.path())) {
+        ++entries;
+    }
+    EXPECT_EQ(entries, 2) << "only radio.sin and folder.sin: no temporary file left behind";
+}
+

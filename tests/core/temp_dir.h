@@ -1,0 +1,33 @@
+#pragma once
+
+#include <filesystem>
+#include <random>
+#include <string>
+
+// A fresh folder under the system's temporary folder, removed with its
+// contents when the test ends.
+class TempDir {
+public:
+    TempDir() {
+        std::random_device device;
+        m_path = std::filesystem::temp_directory_path() /
+                 ("zrx-test-" + std::to_string(device()) + std::to_string(device()));
+        std::filesystem::create_directories(m_path);
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
+        std::filesystem::remove_all(m_path, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    [[nodiscard]] const std::filesystem::path& path() const { return m_path; }
+    [[nodiscard]] std::filesystem::path operator/(const std::string& name) const {
+        return m_path / name;
+    }
+
+private:
+    std::filesystem::path m_path;
+};

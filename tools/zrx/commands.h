@@ -1,0 +1,14 @@
+#pragma once
+
+namespace CLI {
+class App;
+}
+
+// Each command of `zrx` lives in its own file and adds itself to the parser
+// here. A command's callback reports failure by throwing CommandFailed, which
+// main turns into one line on stderr and exit status 1.
+namespace zrx::cli {
+
+void addNewCommand(CLI::App& app);
+
+} // namespace zrx::cli
