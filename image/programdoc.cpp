@@ -45,7 +45,9 @@ bool CProgramDoc::OnSaveDocument(const QString& path) {
     return true;
 }
 
-bool CProgramDoc::DoFileSave() { return DoSave(m_pathName); }
+bool CProgramDoc::DoFileSave() {
+    return DoSave(m_pathName);
+}
 
 bool CProgramDoc::DoSave(const QString& path) {
     QString target = path;
@@ -63,4 +65,6 @@ bool CProgramDoc::DoSave(const QString& path) {
     return true;
 }
 
-bool CProgramDoc::OnCmdMsg(int /*id*/) { return false; }
+bool CProgramDoc::OnCmdMsg(int /*id*/) {
+    return false;
+}

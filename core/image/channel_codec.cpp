@@ -38,19 +38,22 @@ ChannelTexts decodeChannel(const RadioImage& image, int channel, Language langua
         return texts;
     }
     const std::uint8_t flags = image.byte(row + ch::kFlags);
-    auto flag = [flags](unsigned bit) { return ((flags >> bit) & 1u) != 0; };
+    auto flag = [flags](unsigned bit) { return ((static_cast<unsigned>(flags) >> bit) & 1u) != 0; };
 
     column(texts, ChannelColumn::RxFrequency) =
         frequencyToText(readFrequency(fourBytes(image, row + ch::kRxFrequency)));
     column(texts, ChannelColumn::TxFrequency) =
         frequencyToText(readFrequency(fourBytes(image, row + ch::kTxFrequency)));
-    column(texts, ChannelColumn::RxTone) = toneToText(readTone(image, row + ch::kRxToneLow), language);
-    column(texts, ChannelColumn::TxTone) = toneToText(readTone(image, row + ch::kTxToneLow), language);
+    column(texts, ChannelColumn::RxTone) =
+        toneToText(readTone(image, row + ch::kRxToneLow), language);
+    column(texts, ChannelColumn::TxTone) =
+        toneToText(readTone(image, row + ch::kTxToneLow), language);
     column(texts, ChannelColumn::BusyLock) =
         (flag(ch::kBusyLockBit) ? kBusyLockNo : kBusyLockYes).in(language);
     column(texts, ChannelColumn::Bandwidth) =
         (flag(ch::kNarrowBit) ? kBandwidthNarrow : kBandwidthWide).in(language);
-    column(texts, ChannelColumn::AddScan) = (flag(ch::kAddScanBit) ? kScanAdd : kScanDel).in(language);
+    column(texts, ChannelColumn::AddScan) =
+        (flag(ch::kAddScanBit) ? kScanAdd : kScanDel).in(language);
     return texts;
 }
 
@@ -70,7 +73,8 @@ void encodeChannel(RadioImage& image, int channel, const ChannelTexts& texts) {
 
     const std::size_t flags = row + ch::kFlags;
     // Only the explicit "off" texts set the busy-lock bit; anything else means lock on.
-    image.setBit(flags, ch::kBusyLockBit, kBusyLockNo.matches(column(texts, ChannelColumn::BusyLock)));
+    image.setBit(flags, ch::kBusyLockBit,
+                 kBusyLockNo.matches(column(texts, ChannelColumn::BusyLock)));
     image.setBit(flags, ch::kNarrowBit,
                  kBandwidthNarrow.matches(column(texts, ChannelColumn::Bandwidth)));
     image.setBit(flags, ch::kAddScanBit, !kScanDel.matches(column(texts, ChannelColumn::AddScan)));

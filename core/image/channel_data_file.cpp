@@ -98,8 +98,9 @@ FileResult writeWholeFile(const fs::path& path, const RadioImage& image) {
 } // namespace
 
 std::string describe(const FileResult& result, const fs::path& path) {
-    const std::string name = path.u8string().empty() ? std::string("(no name)")
-                                                     : reinterpret_cast<const char*>(path.u8string().c_str());
+    const std::string name = path.u8string().empty()
+                                 ? std::string("(no name)")
+                                 : reinterpret_cast<const char*>(path.u8string().c_str());
     switch (result.error) {
     case FileError::None:
         return name + ": done";
@@ -116,15 +117,17 @@ std::string describe(const FileResult& result, const fs::path& path) {
     case FileError::IoError:
         break;
     }
-    return name + ": " + (result.detail.empty() ? std::string("input/output error") : result.detail);
+    return name + ": " +
+           (result.detail.empty() ? std::string("input/output error") : result.detail);
 }
 
 FileResult loadChannelDataFile(const fs::path& path, RadioImage& image) {
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     if (ec || !fs::exists(status)) {
-        return ec && ec != std::errc::no_such_file_or_directory ? fromErrorCode(ec)
-                                                                 : FileResult{FileError::Missing, {}};
+        return ec && ec != std::errc::no_such_file_or_directory
+                   ? fromErrorCode(ec)
+                   : FileResult{FileError::Missing, {}};
     }
     if (!fs::is_regular_file(status)) {
         return FileResult{FileError::NotRegularFile, {}};
@@ -155,8 +158,8 @@ FileResult saveChannelDataFile(const fs::path& path, const RadioImage& image) {
     }
     std::error_code ec;
     // Save through a symbolic link to the file it names, keeping the link.
-    fs::path target = fs::is_symlink(fs::symlink_status(path, ec)) ? fs::weakly_canonical(path, ec)
-                                                                    : path;
+    fs::path target =
+        fs::is_symlink(fs::symlink_status(path, ec)) ? fs::weakly_canonical(path, ec) : path;
     if (ec) {
         target = path;
     }

@@ -13,7 +13,9 @@ constexpr std::uint64_t kSaturated = std::numeric_limits<std::uint32_t>::max();
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 struct ParsedDecimal {
     bool negative = false;

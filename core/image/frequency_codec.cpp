@@ -17,8 +17,8 @@ std::string frequencyToText(FrequencyCount count) {
 }
 
 FrequencyCount readFrequency(std::span<const std::uint8_t, 4> bytes) {
-    return bcdToNumber(bytes[0]) + 100u * bcdToNumber(bytes[1]) +
-           10000u * bcdToNumber(bytes[2]) + 1000000u * bcdToNumber(bytes[3]);
+    return bcdToNumber(bytes[0]) + 100u * bcdToNumber(bytes[1]) + 10000u * bcdToNumber(bytes[2]) +
+           1000000u * bcdToNumber(bytes[3]);
 }
 
 void writeFrequency(std::span<std::uint8_t, 4> bytes, FrequencyCount count) {

@@ -32,22 +32,22 @@ inline constexpr unsigned kAddScanBit = 4;  // set = in scan list
 
 // Radio-wide settings block, rows 59-61.
 inline constexpr std::size_t kSettingsBegin = 0x3B0;
-inline constexpr std::size_t kPcbaCode = 0x3B0;       // 16 bytes
-inline constexpr std::size_t kOptionFlags = 0x3C0;    // beep, saver, scan, alert, voice, emergency
+inline constexpr std::size_t kPcbaCode = 0x3B0;    // 16 bytes
+inline constexpr std::size_t kOptionFlags = 0x3C0; // beep, saver, scan, alert, voice, emergency
 inline constexpr std::size_t kSquelchLevel = 0x3C1;
 inline constexpr std::size_t kVoxGainLevel = 0x3C2;
 inline constexpr std::size_t kTimeOutTimer = 0x3C3;
 inline constexpr std::size_t kVoxDelayTime = 0x3C4;
-inline constexpr std::size_t kTxOptions = 0x3C5;      // kill tone, PTT ID, vox, power, side tone
+inline constexpr std::size_t kTxOptions = 0x3C5; // kill tone, PTT ID, vox, power, side tone
 inline constexpr std::size_t kPriorityChannel = 0x3C6;
-inline constexpr std::size_t kSideKey1 = 0x3C7;       // short press high nibble, long press low
+inline constexpr std::size_t kSideKey1 = 0x3C7; // short press high nibble, long press low
 inline constexpr std::size_t kSideKey2 = 0x3C8;
 inline constexpr std::size_t kFirstDigitDelay = 0x3C9;
 inline constexpr std::size_t kDigitInterval = 0x3CA;
 inline constexpr std::size_t kDigitDelay = 0x3CB;
-inline constexpr std::size_t kPttIdCode = 0x3D0;      // 16 bytes
-inline constexpr std::size_t kCodeLength = 16;        // PCBA and PTT ID code length
-inline constexpr std::size_t kSettingsEnd = 0x3E0;    // one past the block
+inline constexpr std::size_t kPttIdCode = 0x3D0;   // 16 bytes
+inline constexpr std::size_t kCodeLength = 16;     // PCBA and PTT ID code length
+inline constexpr std::size_t kSettingsEnd = 0x3E0; // one past the block
 
 // The form's list selections, kept in the image but never sent to the radio.
 inline constexpr std::size_t kModelIndex = 0x3E0;

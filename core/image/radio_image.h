@@ -41,7 +41,8 @@ public:
         setBits(offset, shift, 1, on ? 1u : 0u);
     }
 
-    [[nodiscard]] std::span<const std::uint8_t> range(std::size_t offset, std::size_t length) const {
+    [[nodiscard]] std::span<const std::uint8_t> range(std::size_t offset,
+                                                      std::size_t length) const {
         return std::span<const std::uint8_t>(m_bytes).subspan(offset, length);
     }
     [[nodiscard]] std::span<std::uint8_t> range(std::size_t offset, std::size_t length) {

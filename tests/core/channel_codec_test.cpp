@@ -44,7 +44,8 @@ TEST(ChannelDecode, AProgrammedRowOfFFBytesStillDecodes) {
 
 TEST(ChannelDecode, FlagTextsInEachLanguage) {
     RadioImage image = makeNewImage();
-    encodeChannel(image, kChannel, texts("462.5625", "462.5625", "67.0", "D754I", "Yes", "Wide", "Del"));
+    encodeChannel(image, kChannel,
+                  texts("462.5625", "462.5625", "67.0", "D754I", "Yes", "Wide", "Del"));
     EXPECT_EQ(decodeChannel(image, kChannel, Language::English),
               texts("462.56250", "462.56250", "67.0", "D754I", "Yes", "Wide", "Del"));
     EXPECT_EQ(decodeChannel(image, kChannel, Language::SimplifiedChinese),
@@ -56,10 +57,11 @@ TEST(ChannelDecode, FlagTextsInEachLanguage) {
 
 TEST(ChannelEncode, NewChannelWithDefaultTexts) {
     RadioImage image = makeNewImage();
-    encodeChannel(image, kChannel, texts("462.0125", "462.0125", "Off", "Off", "No", "Wide", "Add"));
-    EXPECT_EQ(record(image), (std::vector<std::uint8_t>{0x50, 0x12, 0x20, 0x46, 0x50, 0x12, 0x20,
-                                                        0x46, 0xFF, 0xFF, 0xFF, 0xFF, 0xFB, 0xFF,
-                                                        0xFF, 0xFF}));
+    encodeChannel(image, kChannel,
+                  texts("462.0125", "462.0125", "Off", "Off", "No", "Wide", "Add"));
+    EXPECT_EQ(record(image),
+              (std::vector<std::uint8_t>{0x50, 0x12, 0x20, 0x46, 0x50, 0x12, 0x20, 0x46, 0xFF, 0xFF,
+                                         0xFF, 0xFF, 0xFB, 0xFF, 0xFF, 0xFF}));
 }
 
 TEST(ChannelEncode, EmptyRxEmptiesTheWholeRow) {
@@ -86,7 +88,8 @@ TEST(ChannelEncode, KeepsBytesAndBitsItDoesNotOwn) {
     image.setByte(at(13), 0x01);
     image.setByte(at(14), 0x02);
     image.setByte(at(15), 0x03);
-    encodeChannel(image, kChannel, texts("462.0125", "462.0125", "Off", "Off", "No", "Narrow", "Del"));
+    encodeChannel(image, kChannel,
+                  texts("462.0125", "462.0125", "Off", "Off", "No", "Narrow", "Del"));
     EXPECT_EQ(image.byte(at(12)), 0xEA | 0x01 | 0x04);
     EXPECT_EQ(image.byte(at(13)), 0x01);
     EXPECT_EQ(image.byte(at(14)), 0x02);
@@ -120,7 +123,8 @@ TEST(ChannelEncode, DcsWithoutPolarityKeepsTheToneBytes) {
 TEST(ChannelCodec, OtherRowsAreNeverTouched) {
     RadioImage image = makeNewImage();
     const RadioImage before = image;
-    encodeChannel(image, kChannel, texts("462.0125", "462.0125", "Off", "Off", "No", "Wide", "Add"));
+    encodeChannel(image, kChannel,
+                  texts("462.0125", "462.0125", "Off", "Off", "No", "Wide", "Add"));
     for (std::size_t offset = 0; offset < RadioImage::kSize; ++offset) {
         if (offset / 16 != kChannel) {
             ASSERT_EQ(image.byte(offset), before.byte(offset)) << offset;

@@ -129,8 +129,8 @@ TEST(ChannelDataFile, UnreadableAndUnwritablePlacesReportPermission) {
 TEST(ChannelDataFile, SaveKeepsPermissionsAndFollowsSymlinks) {
     TempDir dir;
     ASSERT_TRUE(saveChannelDataFile(dir / "real.sin", makeNewImage()));
-    fs::permissions(dir / "real.sin", fs::perms::owner_read | fs::perms::owner_write |
-                                          fs::perms::group_read);
+    fs::permissions(dir / "real.sin",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     fs::create_symlink(dir / "real.sin", dir / "link.sin");
     const RadioImage image = randomImage(9);
     ASSERT_TRUE(saveChannelDataFile(dir / "link.sin", image));
@@ -164,4 +164,3 @@ TEST(ChannelDataFile, FailedSaveLeavesTheOldFileAndNoLitter) {
     }
     EXPECT_EQ(entries, 2) << "only radio.sin and folder.sin: no temporary file left behind";
 }
-

@@ -21,7 +21,8 @@ TEST(LeadingDecimal, TakesOnlyTheLeadingNumber) {
     EXPECT_EQ(leadingDecimalScaled(".5", 1), 5u);
     EXPECT_EQ(leadingDecimalScaled("5.", 1), 50u);
     EXPECT_EQ(leadingDecimalScaled("4.625e2", 5), 46250000u);
-    EXPECT_EQ(leadingDecimalScaled("462e", 5), 46200000u) << "an 'e' without digits is not an exponent";
+    EXPECT_EQ(leadingDecimalScaled("462e", 5), 46200000u)
+        << "an 'e' without digits is not an exponent";
 }
 
 TEST(LeadingDecimal, NoNumberGivesZero) {

@@ -5,7 +5,9 @@
 using namespace zrx;
 
 namespace {
-ToneBytes bytes(std::uint8_t low, std::uint8_t high) { return ToneBytes{low, high}; }
+ToneBytes bytes(std::uint8_t low, std::uint8_t high) {
+    return ToneBytes{low, high};
+}
 } // namespace
 
 TEST(ToneFromText, KnownExamples) {

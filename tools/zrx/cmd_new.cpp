@@ -1,8 +1,8 @@
 #include <CLI/CLI.hpp>
 
-#include "image/channel_data_file.h"
 #include "command_failed.h"
 #include "commands.h"
+#include "image/channel_data_file.h"
 #include "image/new_image.h"
 
 namespace zrx::cli {
