@@ -26,6 +26,10 @@ int main(int argc, char** argv) {
     } catch (const zrx::cli::CommandFailed& e) {
         std::cerr << "zrx: " << e.what() << '\n';
         return 1;
+    } catch (const std::exception& e) {
+        // Nothing a command does should get here; if it does, still one line.
+        std::cerr << "zrx: unexpected failure: " << e.what() << '\n';
+        return 1;
     }
     return 0;
 }
