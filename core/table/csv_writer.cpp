@@ -6,7 +6,10 @@ namespace zrx {
 namespace {
 
 void appendCell(std::string& out, std::string_view cell) {
-    if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
+    // A cell that starts with a byte-order mark is quoted too: unquoted at
+    // the start of the text, a reader would drop the mark as the encoding's.
+    const bool startsWithMark = cell.substr(0, 3) == "\xEF\xBB\xBF";
+    if (!startsWithMark && cell.find_first_of(",;\"\r\n") == std::string_view::npos) {
         out.append(cell);
         return;
     }

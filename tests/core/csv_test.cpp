@@ -73,3 +73,12 @@ TEST(CsvWrite, QuotesOnlyWhatNeedsItAndReadsBack) {
     EXPECT_EQ(text.substr(0, 21), "CH,Rx Freq\r\n1,\"a,b\"\r\n");
     EXPECT_EQ(cellsOf(readCsv(text)), rows);
 }
+
+TEST(CsvWrite, CellsAReaderWouldMisreadAreQuoted) {
+    // A semicolon in the first row would make a reader take it as the
+    // separator; a leading byte-order mark would be dropped as the text's own.
+    const Rows rows{{"a;b"}, {"\xEF\xBB\xBFx", "y"}};
+    EXPECT_EQ(cellsOf(readCsv(writeCsv(rows))), rows);
+    const Rows first{{"\xEF\xBB\xBF"}};
+    EXPECT_EQ(cellsOf(readCsv(writeCsv(first))), first);
+}
