@@ -38,7 +38,7 @@ ChannelTexts decodeChannel(const RadioImage& image, int channel, Language langua
         return texts;
     }
     const std::uint8_t flags = image.byte(row + ch::kFlags);
-    auto flag = [flags](unsigned bit) { return ((flags >> bit) & 1u) != 0; };
+    auto flag = [flags](unsigned bit) { return ((static_cast<unsigned>(flags) >> bit) & 1u) != 0; };
 
     column(texts, ChannelColumn::RxFrequency) =
         frequencyToText(readFrequency(fourBytes(image, row + ch::kRxFrequency)));

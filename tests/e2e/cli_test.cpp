@@ -15,8 +15,8 @@ using namespace zrx;
 namespace {
 
 std::string newImageBytes() {
-    const auto& bytes = makeNewImage().bytes();
-    return {bytes.begin(), bytes.end()};
+    const RadioImage image = makeNewImage();
+    return {image.bytes().begin(), image.bytes().end()};
 }
 
 ProgramRun runZrx(const std::vector<std::string>& arguments) {

@@ -79,6 +79,11 @@ std::string printable(std::string_view text) {
     return out;
 }
 
+// "label code", or the label alone for an empty code.
+void printCode(std::ostream& out, std::string_view label, const std::string& code) {
+    out << label << (code.empty() ? "" : " ") << code << '\n';
+}
+
 template <std::size_t N>
 void printListByte(std::ostream& out, std::string_view label,
                    const std::array<std::string_view, N>& list, std::size_t offset,
@@ -111,9 +116,10 @@ void show(const RadioImage& image, Language language) {
     printListByte(out, "Model", kModelEntries, layout::kModelIndex, image);
     printListByte(out, "Frequency Range", kFrequencyRangeEntries, layout::kRangeIndex, image);
     printFields(out, "Option Function", kOptionFunctionFields, image, language);
-    out << "  PTT ID Code: " << decodePttIdCode(image) << '\n';
+    printCode(out, "  PTT ID Code:", decodePttIdCode(image));
     printFields(out, "Side Key", kSideKeyFields, image, language);
-    out << "\nPCBA: " << printable(decodePcbaCode(image)) << '\n';
+    out << '\n';
+    printCode(out, "PCBA:", printable(decodePcbaCode(image)));
     out.flush();
     if (!out) {
         throw CommandFailed("could not write to the standard output");
