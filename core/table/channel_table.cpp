@@ -24,13 +24,19 @@ std::string_view trimSpaces(std::string_view text) {
 }
 
 std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string result(1, '"');
+    result.append(text);
+    result.push_back('"');
+    return result;
 }
 
 std::string headingList() {
     std::string list;
     for (const LocalText& heading : kChannelHeadings) {
-        list += (list.empty() ? "" : ", ") + std::string(heading.english);
+        if (!list.empty()) {
+            list.append(", ");
+        }
+        list.append(heading.english);
     }
     return list;
 }
