@@ -176,11 +176,13 @@ TEST_F(Cli, BadFilesGiveOneClearLineAndChangeNothing) {
     expectFailure(runZrx({"import", path("missing.csv"), path("new.sin")}),
                   "missing.csv: no such file");
     expectFailure(runZrx({"new", path("folder.sin")}), "not a regular file");
+    expectFailure(runZrx({"import", path("table.csv"), path("table.csv")}), "the same file");
 
     EXPECT_EQ(readFile(path("short.sin")), std::string(100, '\x11'));
     EXPECT_TRUE(std::filesystem::is_empty(m_dir / "folder.sin"));
     EXPECT_FALSE(std::filesystem::exists(m_dir / "new.sin"));
     EXPECT_FALSE(std::filesystem::exists(m_dir / "missing.sin"));
+    EXPECT_EQ(readFile(path("table.csv")), "CH,Rx Freq\r\n1,462.5\r\n");
 }
 
 TEST_F(Cli, UnreadableFileIsRefused) {

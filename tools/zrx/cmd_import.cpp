@@ -15,6 +15,11 @@ constexpr std::size_t kLargestTable = 1 << 20;
 
 void import(const std::filesystem::path& tablePath, const std::filesystem::path& imagePath) {
     const std::string table = readTextFileOrFail(tablePath, kLargestTable);
+    // A slip of the keyboard must not turn the table into a radio image.
+    if (std::error_code ec; std::filesystem::equivalent(tablePath, imagePath, ec)) {
+        throw CommandFailed(displayName(imagePath) + ": the table and the channel data file are "
+                                                     "the same file");
+    }
 
     RadioImage image;
     if (const FileResult loaded = loadChannelDataFile(imagePath, image); !loaded) {
