@@ -9,6 +9,10 @@ class App;
 // main turns into one line on stderr and exit status 1.
 namespace zrx::cli {
 
+// One line per command, in the order `zrx --help` lists them.
 void addNewCommand(CLI::App& app);
+void addShowCommand(CLI::App& app);
+void addExportCommand(CLI::App& app);
+void addImportCommand(CLI::App& app);
 
 } // namespace zrx::cli

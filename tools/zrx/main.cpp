@@ -8,13 +8,27 @@
 int main(int argc, char** argv) {
     CLI::App app{"zrx - read, write and edit ZRX412 radio memory images (.sin files)", "zrx"};
     app.require_subcommand(1);
+    // One line per command.
     zrx::cli::addNewCommand(app);
+    zrx::cli::addShowCommand(app);
+    zrx::cli::addExportCommand(app);
+    zrx::cli::addImportCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        return app.exit(e);
+        // --help answers with status 0; a usage error is a failure like any
+        // other: one line and status 1.
+        if (e.get_exit_code() == 0) {
+            return app.exit(e);
+        }
+        std::cerr << "zrx: " << e.what() << " (see zrx --help)\n";
+        return 1;
     } catch (const zrx::cli::CommandFailed& e) {
         std::cerr << "zrx: " << e.what() << '\n';
+        return 1;
+    } catch (const std::exception& e) {
+        // Nothing a command does should get here; if it does, still one line.
+        std::cerr << "zrx: unexpected failure: " << e.what() << '\n';
         return 1;
     }
     return 0;

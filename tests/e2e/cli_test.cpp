@@ -1,0 +1,233 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "core/temp_dir.h"
+#include "image/channel_headings.h"
+#include "image/new_image.h"
+#include "run_program.h"
+
+using namespace zrx;
+
+namespace {
+
+std::string newImageBytes() {
+    const RadioImage image = makeNewImage();
+    return {image.bytes().begin(), image.bytes().end()};
+}
+
+ProgramRun runZrx(const std::vector<std::string>& arguments) {
+    return runProgram(zrxProgram(), arguments);
+}
+
+std::vector<std::string> words(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> result;
+    for (std::string word; in >> word;) {
+        result.push_back(word);
+    }
+    return result;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> result;
+    for (std::string line; std::getline(in, line);) {
+        result.push_back(line);
+    }
+    return result;
+}
+
+// A failure: status 1, nothing on stdout, one line on stderr naming `name`.
+void expectFailure(const ProgramRun& run, const std::string& name) {
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_EQ(run.err.rfind("zrx: ", 0), 0u) << run.err;
+    EXPECT_NE(run.err.find(name), std::string::npos) << run.err;
+}
+
+struct LanguageCase {
+    const char* option;
+    Language language;
+    const char* off;
+    const char* no;
+    const char* yes;
+    const char* narrow;
+    const char* wide;
+    const char* add;
+    const char* del;
+};
+constexpr LanguageCase kLanguages[] = {
+    {"eng", Language::English, "Off", "No", "Yes", "Narrow", "Wide", "Add", "Del"},
+    {"chs", Language::SimplifiedChinese, "关", "否", "是", "窄", "宽", "添加", "删除"},
+    {"cht", Language::TraditionalChinese, "關", "否", "是", "窄", "寬", "添加", "刪除"},
+};
+
+// A full table of 16 channels in the language, as the grid would show it.
+std::string fullTable(const LanguageCase& l) {
+    std::string csv;
+    for (int c = 0; c < kChannelTableColumnCount; ++c) {
+        csv += (c > 0 ? "," : "") +
+               std::string(kChannelHeadings[static_cast<std::size_t>(c)].in(l.language));
+    }
+    csv += "\r\n";
+    csv += "1,462.56250,467.56250,67.0,D023N," + std::string(l.no) + "," + l.wide + "," + l.add +
+           "\r\n";
+    csv += "2,446.00625,0.00000," + std::string(l.off) + ",D754I," + l.yes + "," + l.narrow + "," +
+           l.del + "\r\n";
+    for (int channel = 3; channel <= 15; ++channel) {
+        csv += std::to_string(channel) + ",,,,,,,\r\n";
+    }
+    csv += "16,400.00000,470.00000,254.1," + std::string(l.off) + "," + l.yes + "," + l.wide + "," +
+           l.add + "\r\n";
+    return csv;
+}
+
+class Cli : public ::testing::Test {
+protected:
+    TempDir m_dir;
+    std::string path(const std::string& name) const { return (m_dir / name).string(); }
+};
+
+} // namespace
+
+TEST_F(Cli, NewWritesExactlyTheNewImage) {
+    const ProgramRun run = runZrx({"new", path("new.sin")});
+    EXPECT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(readFile(path("new.sin")), newImageBytes());
+}
+
+TEST_F(Cli, ImportThenExportAndShowReproduceTheTableInEachLanguage) {
+    for (const LanguageCase& l : kLanguages) {
+        SCOPED_TRACE(l.option);
+        const std::string table = fullTable(l);
+        writeFile(path("table.csv"), table);
+        const std::string sin = path(std::string("made-") + l.option + ".sin");
+        const ProgramRun imported = runZrx({"import", path("table.csv"), sin});
+        ASSERT_EQ(imported.exitStatus, 0) << imported.err;
+        EXPECT_EQ(readFile(sin).size(), 1024u);
+
+        const ProgramRun exported = runZrx({"export", sin, "--lang", l.option});
+        EXPECT_EQ(exported.exitStatus, 0) << exported.err;
+        EXPECT_EQ(exported.out, table);
+
+        const ProgramRun shown = runZrx({"show", sin, "--lang", l.option});
+        EXPECT_EQ(shown.exitStatus, 0) << shown.err;
+        const std::vector<std::string> shownLines = lines(shown.out);
+        const std::vector<std::string> tableLines = lines(table);
+        ASSERT_GE(shownLines.size(), 17u);
+        for (std::size_t i = 0; i < 17; ++i) {
+            std::string cells = tableLines[i];
+            cells.pop_back(); // the CR
+            std::replace(cells.begin(), cells.end(), ',', ' ');
+            EXPECT_EQ(words(shownLines[i]), words(cells)) << shownLines[i];
+        }
+        EXPECT_NE(shown.out.find("Model: ZRX412 (byte 0xFF)"), std::string::npos);
+        EXPECT_NE(shown.out.find("Frequency Range: 400-470MHz (byte 0xFF)"), std::string::npos);
+    }
+}
+
+TEST_F(Cli, ImportIntoAnExistingFileKeepsUnlistedChannelsAndSettings) {
+    ASSERT_EQ(runZrx({"new", path("radio.sin")}).exitStatus, 0);
+    writeFile(path("one.csv"), "CH,Rx Freq,Tx Freq\r\n5,462.0125,462.0125\r\n");
+    ASSERT_EQ(runZrx({"import", path("one.csv"), path("radio.sin")}).exitStatus, 0);
+    // A spreadsheet's variant: byte-order mark, semicolons, Chinese headings.
+    writeFile(path("two.csv"), "\xEF\xBB\xBF信道;接收频率;繁忙锁定\r\n9;450.5;否\r\n");
+    const ProgramRun run = runZrx({"import", path("two.csv"), path("radio.sin")});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+
+    // Channel 5 from the first table; channel 9 from the second, its missing
+    // columns taken from the empty row it was (empty tones read as 0.0, empty
+    // flag texts as the defaults), bytes 13-15 as they were.
+    std::string expected = newImageBytes();
+    expected.replace(0x50, 16,
+                     std::string("\x50\x12\x20\x46\x50\x12\x20\x46\x00\x00\x00\x00"
+                                 "\xFA\xFF\xFF\xFF",
+                                 16));
+    expected.replace(0x90, 16,
+                     std::string("\x00\x00\x05\x45\x00\x00\x00\x00\x00\x00\x00\x00"
+                                 "\xFB\xFF\xFF\xFF",
+                                 16));
+    EXPECT_EQ(readFile(path("radio.sin")), expected);
+
+    const ProgramRun shown = runZrx({"show", path("radio.sin")});
+    EXPECT_NE(shown.out.find("TOT (s):"), std::string::npos);
+    EXPECT_NE(shown.out.find("Side Key 1 Short: Monitor"), std::string::npos);
+}
+
+TEST_F(Cli, BadFilesGiveOneClearLineAndChangeNothing) {
+    writeFile(path("short.sin"), std::string(100, '\x11'));
+    std::filesystem::create_directory(m_dir / "folder.sin");
+    writeFile(path("table.csv"), "CH,Rx Freq\r\n1,462.5\r\n");
+    for (const char* command : {"show", "export"}) {
+        SCOPED_TRACE(command);
+        expectFailure(runZrx({command, path("short.sin")}), "shorter than 1024 bytes");
+        expectFailure(runZrx({command, path("folder.sin")}), "not a regular file");
+        expectFailure(runZrx({command, path("missing.sin")}), "no such file");
+    }
+    expectFailure(runZrx({"import", path("table.csv"), path("short.sin")}),
+                  "shorter than 1024 bytes");
+    expectFailure(runZrx({"import", path("table.csv"), path("folder.sin")}), "not a regular file");
+    expectFailure(runZrx({"import", path("missing.csv"), path("new.sin")}),
+                  "missing.csv: no such file");
+    expectFailure(runZrx({"new", path("folder.sin")}), "not a regular file");
+    expectFailure(runZrx({"import", path("table.csv"), path("table.csv")}), "the same file");
+
+    EXPECT_EQ(readFile(path("short.sin")), std::string(100, '\x11'));
+    EXPECT_TRUE(std::filesystem::is_empty(m_dir / "folder.sin"));
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "new.sin"));
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "missing.sin"));
+    EXPECT_EQ(readFile(path("table.csv")), "CH,Rx Freq\r\n1,462.5\r\n");
+}
+
+TEST_F(Cli, UnreadableFileIsRefused) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root reads every file";
+    }
+    ASSERT_EQ(runZrx({"new", path("locked.sin")}).exitStatus, 0);
+    std::filesystem::permissions(m_dir / "locked.sin", std::filesystem::perms::none);
+    expectFailure(runZrx({"show", path("locked.sin")}), "permission denied");
+    writeFile(path("table.csv"), "CH,Rx Freq\r\n1,462.5\r\n");
+    expectFailure(runZrx({"import", path("table.csv"), path("locked.sin")}), "permission denied");
+    std::filesystem::permissions(m_dir / "locked.sin", std::filesystem::perms::owner_read);
+    EXPECT_EQ(readFile(path("locked.sin")), newImageBytes());
+}
+
+TEST_F(Cli, MalformedTableNamesTheLineAndLeavesTheFile) {
+    ASSERT_EQ(runZrx({"new", path("radio.sin")}).exitStatus, 0);
+    const std::pair<const char*, const char*> tables[] = {
+        {"CH,Rx Freq,Colour\r\n1,462.5,red\r\n", "line 1: unknown heading \"Colour\""},
+        {"CH,Rx Freq\r\n1,462.5\r\n17,462.5\r\n", "line 3: channel \"17\""},
+        {"CH,Rx Freq\r\n4,462.5\r\n4,462.5\r\n", "line 3: channel 4 is listed twice"},
+        {"CH,Rx Freq\r\n1,462.5\r\n2,\"462.5\r\n", "line 3: a quoted cell is never closed"},
+    };
+    for (const auto& [table, says] : tables) {
+        writeFile(path("bad.csv"), table);
+        expectFailure(runZrx({"import", path("bad.csv"), path("radio.sin")}), says);
+        EXPECT_EQ(readFile(path("radio.sin")), newImageBytes()) << table;
+        // Nor is a missing image created from a bad table.
+        expectFailure(runZrx({"import", path("bad.csv"), path("none.sin")}), "bad.csv");
+        EXPECT_FALSE(std::filesystem::exists(m_dir / "none.sin"));
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir.path()),
+                            std::filesystem::directory_iterator()),
+              2); // radio.sin and bad.csv: no temporary files left behind
+}
+
+TEST_F(Cli, EveryCommandHasHelpAndUsageErrorsFail) {
+    for (const char* command : {"new", "show", "export", "import"}) {
+        const ProgramRun help = runZrx({command, "--help"});
+        EXPECT_EQ(help.exitStatus, 0) << command;
+        EXPECT_NE(help.out.find("Usage"), std::string::npos) << command;
+    }
+    ASSERT_EQ(runZrx({"new", path("radio.sin")}).exitStatus, 0);
+    expectFailure(runZrx({"show", path("radio.sin"), "--lang", "fr"}), "--lang");
+    expectFailure(runZrx({"show"}), "FILE");
+    expectFailure(runZrx({}), "subcommand");
+    expectFailure(runZrx({"frobnicate"}), "zrx: ");
+}
