@@ -10,5 +10,7 @@ class App;
 namespace zrx::cli {
 
 void addNewCommand(CLI::App& app);
+void addReadCommand(CLI::App& app);
+void addWriteCommand(CLI::App& app);
 
 } // namespace zrx::cli

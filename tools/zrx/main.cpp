@@ -9,6 +9,8 @@ int main(int argc, char** argv) {
     CLI::App app{"zrx - read, write and edit ZRX412 radio memory images (.sin files)", "zrx"};
     app.require_subcommand(1);
     zrx::cli::addNewCommand(app);
+    zrx::cli::addReadCommand(app);
+    zrx::cli::addWriteCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
