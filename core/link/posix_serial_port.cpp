@@ -12,6 +12,9 @@
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
+#ifdef __linux__
+#include <sys/sysmacros.h>
+#endif
 #include <unistd.h>
 
 #include "port_name.h"
@@ -51,6 +54,18 @@ speed_t speedFor(unsigned baud) {
     }
 }
 
+// The slave side of a pseudo-terminal (/dev/pts/N), such as zrx-sim gives.
+bool isPseudoTerminal(const struct stat& info) {
+#ifdef __linux__
+    // UNIX98 pty slaves have majors 136 to 143.
+    const auto deviceMajor = major(info.st_rdev);
+    return deviceMajor >= 136 && deviceMajor <= 143;
+#else
+    static_cast<void>(info);
+    return false;
+#endif
+}
+
 } // namespace
 
 PosixSerialPort::~PosixSerialPort() {
@@ -80,6 +95,7 @@ bool PosixSerialPort::open(std::string_view name) {
         return false;
     }
     m_fd = fd;
+    m_pseudoTerminal = isPseudoTerminal(info);
     return true;
 }
 
@@ -129,9 +145,14 @@ void PosixSerialPort::configureLine(unsigned baud) {
 }
 
 void PosixSerialPort::purge() {
-    if (m_fd >= 0) {
-        ::tcflush(m_fd, TCIOFLUSH);
+    if (m_fd < 0) {
+        return;
     }
+    // A pseudo-terminal has no transmit queue like a UART's: a written byte
+    // is on its way to the other side at once, and flushing "output" there
+    // throws away bytes the other side simply has not read yet, which a real
+    // line would long have delivered by the time the protocol purges.
+    ::tcflush(m_fd, m_pseudoTerminal ? TCIFLUSH : TCIOFLUSH);
 }
 
 std::size_t PosixSerialPort::write(std::span<const std::uint8_t> bytes) {

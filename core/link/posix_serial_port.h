@@ -31,6 +31,7 @@ public:
 
 private:
     int m_fd = -1;
+    bool m_pseudoTerminal = false;
     SerialTimeouts m_timeouts;
 };
 
