@@ -171,6 +171,14 @@ TEST_F(TransferEngineTest, RadioAnsweringOnlyTheFourthAttemptIsAccepted) {
     EXPECT_EQ(firstReply - traffic.lines.begin(), 32);
 }
 
+TEST_F(TransferEngineTest, ReadReplyHeaderIsNeverCompared) {
+    const RadioImage radio = randomImage(8);
+    RadioSimulator sim({"--strange-read-header", "--memory", saveImage("radio.sin", radio)});
+    RadioImage image;
+    ASSERT_EQ(run(sim.device(), TransferDirection::Read, image), TransferOutcome::Success);
+    EXPECT_EQ(image, radio);
+}
+
 TEST_F(TransferEngineTest, IdentificationReplyIsNeverExamined) {
     RadioSimulator sim({"--odd-identification"});
     RadioImage image;

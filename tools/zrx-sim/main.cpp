@@ -81,6 +81,8 @@ int main(int argc, char** argv) {
     app.add_flag("--silent", faults.silent, "Never answer anything");
     app.add_flag("--odd-identification", faults.oddIdentification,
                  "Answer the identification request with 3 strange bytes");
+    app.add_flag("--strange-read-header", faults.strangeReadHeader,
+                 "Start every read reply with 4 bytes that do not repeat the command");
     app.add_option("--bad-ack-at", badAckBlock,
                    "Answer read or write block K (1..) with NAK instead of ACK")
         ->check(CLI::PositiveNumber);

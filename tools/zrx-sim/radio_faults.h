@@ -12,6 +12,7 @@ struct RadioFaults {
     std::optional<int> answerOnlyAttempt;   // answer only this handshake attempt (1..)
     bool silent = false;                    // never answer anything
     bool oddIdentification = false;         // a short, strange identification reply
+    bool strangeReadHeader = false;         // read replies start with 4 bytes of noise
     std::optional<int> badAcknowledgeBlock; // NAK instead of ACK at this read or write block
     std::optional<int> shortReplyBlock;     // only part of the read reply at this block
     std::optional<int> hangUpBlock;         // drop the line when this block's command arrives

@@ -129,7 +129,12 @@ RadioReaction RadioModel::onCommandByte(std::uint8_t byte) {
 RadioReaction RadioModel::onReadCommand() {
     RadioReaction reaction;
     const std::size_t address = blockAddress(m_frame);
+    // The reply's header repeats the command; some radios send other things
+    // there, and the PC must not care.
     reaction.reply.assign(m_frame.begin(), m_frame.end());
+    if (m_faults.strangeReadHeader) {
+        reaction.reply = {0xEE, 0x15, static_cast<std::uint8_t>(~m_frame[2]), 0x00};
+    }
     const auto data = m_memory.range(address, protocol::kBlockSize);
     reaction.reply.insert(reaction.reply.end(), data.begin(), data.end());
     if (faultAt(m_faults.shortReplyBlock)) {
