@@ -125,10 +125,22 @@ int main(int argc, char** argv) {
     bool allOk = true;
     for (const auto direction : {TransferDirection::Read, TransferDirection::Write}) {
         std::vector<double> times;
+        int failures = 0;
         for (int run = 0; run < runs; ++run) {
             bool ok = false;
-            times.push_back(timeTransfer(radio.device(), direction, ok));
-            allOk = allOk && ok;
+            const double taken = timeTransfer(radio.device(), direction, ok);
+            if (ok) {
+                times.push_back(taken);
+            } else {
+                ++failures;
+            }
+        }
+        if (failures > 0) {
+            std::printf("%d of %d transfers failed\n", failures, runs);
+            allOk = false;
+        }
+        if (times.empty()) {
+            continue;
         }
         const std::size_t bytes = lineBytes(direction);
         const double floor =
