@@ -15,18 +15,17 @@ class TransferProgress final : public TransferObserver {
 public:
     explicit TransferProgress(std::ostream& out) : m_out(out) {}
 
-    void setTransferFlag(int value) override { m_flag = value; }
+    // One transfer per process: nothing else waits on the flag here.
+    void setTransferFlag(int) override {}
     void setProgress(int position, int upperBound, std::string_view percentText) override;
     void showFailure(std::string_view message) override { m_failure = message; }
     void transferEnded(bool success) override;
 
     [[nodiscard]] const std::string& failure() const { return m_failure; }
-    [[nodiscard]] int transferFlag() const { return m_flag; }
 
 private:
     std::ostream& m_out;
     std::string m_failure;
-    int m_flag = 0;
     bool m_barShown = false;
 };
 
