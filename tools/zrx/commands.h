@@ -14,5 +14,7 @@ void addNewCommand(CLI::App& app);
 void addShowCommand(CLI::App& app);
 void addExportCommand(CLI::App& app);
 void addImportCommand(CLI::App& app);
+void addReadCommand(CLI::App& app);
+void addWriteCommand(CLI::App& app);
 
 } // namespace zrx::cli

@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
     zrx::cli::addShowCommand(app);
     zrx::cli::addExportCommand(app);
     zrx::cli::addImportCommand(app);
+    zrx::cli::addReadCommand(app);
+    zrx::cli::addWriteCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zrx {
+
+// The device a port name stands for on a POSIX system. "COMn" (n from 1,
+// letters in any case, as Windows takes them) is the n-th serial port,
+// /dev/ttyS<n-1>, the way Wine maps them; a Windows device path "\\.\COMn"
+// is the same port. Any other name ("/dev/ttyUSB0", "/dev/pts/3") is a
+// device path already and is returned unchanged; so is an empty name.
+[[nodiscard]] std::string posixDeviceForPortName(std::string_view name);
+
+} // namespace zrx

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string_view>
+
+namespace zrx {
+
+// How long the port waits for the line. A read returns as soon as all the
+// requested bytes are in; otherwise it gives up when more than
+// `readIntervalMs` pass between two received bytes, or when the whole call
+// has taken `readTotalPerByteMs` per requested byte plus `readTotalConstantMs`.
+// A write gives up after `writeTotalPerByteMs` per byte plus
+// `writeTotalConstantMs`.
+struct SerialTimeouts {
+    unsigned readIntervalMs = 0;
+    unsigned readTotalPerByteMs = 0;
+    unsigned readTotalConstantMs = 0;
+    unsigned writeTotalPerByteMs = 0;
+    unsigned writeTotalConstantMs = 0;
+};
+
+// One serial line to the radio, with the operations the programming protocol
+// needs and nothing more. Apart from open(), failures of these calls are not
+// reported: what the radio answers is the only thing that decides success,
+// so a port that stops working shows up as missing reply bytes.
+class SerialPort {
+public:
+    virtual ~SerialPort() = default;
+
+    // Opens the device for reading and writing, exclusively. `name` is the
+    // port name exactly as the user or the settings file gave it ("COM1",
+    // "/dev/ttyUSB0"). Only a serial device is accepted: anything else, such
+    // as a regular file, fails here and is never written to.
+    [[nodiscard]] virtual bool open(std::string_view name) = 0;
+    [[nodiscard]] virtual bool isOpen() const = 0;
+    virtual void close() = 0;
+
+    // Sizes of the driver's receive and transmit queues.
+    virtual void setQueueSizes(std::size_t input, std::size_t output) = 0;
+    virtual void setTimeouts(const SerialTimeouts& timeouts) = 0;
+    // `baud` bits per second, 8 data bits, no parity (and no parity check),
+    // 1 stop bit, binary; the other line settings stay as the driver has them.
+    virtual void configureLine(unsigned baud) = 0;
+
+    // Discards what is still queued for sending and what was received but
+    // not yet read.
+    virtual void purge() = 0;
+    // Returns how many bytes were sent before the write time-out.
+    virtual std::size_t write(std::span<const std::uint8_t> bytes) = 0;
+    // Returns how many bytes arrived, at most `buffer.size()`.
+    virtual std::size_t read(std::span<std::uint8_t> buffer) = 0;
+
+    // Waits the given time; the protocol paces some of its bytes this way.
+    virtual void pause(unsigned milliseconds);
+};
+
+// The serial port of the system the program runs on.
+[[nodiscard]] std::unique_ptr<SerialPort> makeSystemSerialPort();
+
+} // namespace zrx

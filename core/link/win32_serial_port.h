@@ -1,0 +1,42 @@
+#pragma once
+
+#ifdef _WIN32
+
+#include "serial_port.h"
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+namespace zrx {
+
+// A serial port through the Windows communications functions, a thin layer
+// that hands each operation to its one system call.
+class Win32SerialPort final : public SerialPort {
+public:
+    Win32SerialPort() = default;
+    ~Win32SerialPort() override;
+    Win32SerialPort(const Win32SerialPort&) = delete;
+    Win32SerialPort& operator=(const Win32SerialPort&) = delete;
+
+    [[nodiscard]] bool open(std::string_view name) override;
+    [[nodiscard]] bool isOpen() const override { return m_handle != INVALID_HANDLE_VALUE; }
+    void close() override;
+
+    void setQueueSizes(std::size_t input, std::size_t output) override;
+    void setTimeouts(const SerialTimeouts& timeouts) override;
+    void configureLine(unsigned baud) override;
+
+    void purge() override;
+    std::size_t write(std::span<const std::uint8_t> bytes) override;
+    std::size_t read(std::span<std::uint8_t> buffer) override;
+    void pause(unsigned milliseconds) override;
+
+private:
+    HANDLE m_handle = INVALID_HANDLE_VALUE;
+};
+
+} // namespace zrx
+
+#endif

@@ -1,0 +1,221 @@
+// The POSIX serial port: which names open what, what is refused, and how
+// reads wait, on a pseudo-terminal the test drives itself.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <fstream>
+#include <numeric>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include "link/port_name.h"
+#include "link/posix_serial_port.h"
+#include "link/protocol_frames.h"
+#include "link/transfer_guard.h"
+#include "temp_dir.h"
+
+using namespace zrx;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+TEST(PortName, ComPortsMapToTheSerialDevicesAsWineDoes) {
+    EXPECT_EQ(posixDeviceForPortName("COM1"), "/dev/ttyS0");
+    EXPECT_EQ(posixDeviceForPortName("COM8"), "/dev/ttyS7");
+    EXPECT_EQ(posixDeviceForPortName("COM12"), "/dev/ttyS11");
+    EXPECT_EQ(posixDeviceForPortName("com3"), "/dev/ttyS2");
+    EXPECT_EQ(posixDeviceForPortName("\\\\.\\COM10"), "/dev/ttyS9");
+}
+
+TEST(PortName, OtherNamesAreDevicePathsAlready) {
+    for (const char* name : {"/dev/ttyUSB0", "/dev/pts/3", "", "COM", "COM0", "COM1x", "COMA",
+                             "COM01", "XCOM1", "COM1234"}) {
+        EXPECT_EQ(posixDeviceForPortName(name), name);
+    }
+}
+
+// The other end of a serial line, for tests that play the radio by hand.
+class PtyLine {
+public:
+    PtyLine() {
+        m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        EXPECT_GE(m_master, 0);
+        EXPECT_EQ(::grantpt(m_master), 0);
+        EXPECT_EQ(::unlockpt(m_master), 0);
+        char name[128] = {};
+        EXPECT_EQ(::ptsname_r(m_master, name, sizeof name), 0);
+        m_device = name;
+    }
+    ~PtyLine() { hangUp(); }
+    PtyLine(const PtyLine&) = delete;
+    PtyLine& operator=(const PtyLine&) = delete;
+
+    [[nodiscard]] const std::string& device() const { return m_device; }
+    void send(const std::vector<std::uint8_t>& bytes) const {
+        ASSERT_EQ(::write(m_master, bytes.data(), bytes.size()),
+                  static_cast<ssize_t>(bytes.size()));
+    }
+    std::vector<std::uint8_t> receive(std::size_t count) const {
+        std::vector<std::uint8_t> bytes(count);
+        std::size_t got = 0;
+        while (got < count) {
+            const ssize_t n = ::read(m_master, bytes.data() + got, count - got);
+            if (n <= 0) {
+                break;
+            }
+            got += static_cast<std::size_t>(n);
+        }
+        bytes.resize(got);
+        return bytes;
+    }
+    void hangUp() {
+        if (m_master >= 0) {
+            ::close(m_master);
+            m_master = -1;
+        }
+    }
+
+private:
+    int m_master = -1;
+    std::string m_device;
+};
+
+class OpenPort : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(port.open(line.device()));
+        port.setQueueSizes(protocol::kInputQueueSize, protocol::kOutputQueueSize);
+        port.setTimeouts(protocol::kTimeouts);
+        port.configureLine(protocol::kBaudRate);
+    }
+
+    PtyLine line;
+    PosixSerialPort port;
+};
+
+TEST_F(OpenPort, EveryByteValuePassesUnchangedBothWays) {
+    // 0x03 (interrupt), 0x0D (carriage return), 0x11/0x13 (XON/XOFF), 0x7F
+    // (erase) and the rest are data to the radio, nothing else.
+    std::vector<std::uint8_t> all(256);
+    std::iota(all.begin(), all.end(), 0);
+    line.send(all);
+    std::vector<std::uint8_t> got(256);
+    ASSERT_EQ(port.read(got), 256u);
+    EXPECT_EQ(got, all);
+
+    ASSERT_EQ(port.write(all), 256u);
+    EXPECT_EQ(line.receive(256), all);
+}
+
+TEST_F(OpenPort, ReadTakesWhatArrivedWhenTheLineFallsSilent) {
+    line.send({1, 2, 3});
+    std::vector<std::uint8_t> buffer(8, 0xEE);
+    EXPECT_EQ(port.read(buffer), 3u);
+    EXPECT_EQ(buffer, (std::vector<std::uint8_t>{1, 2, 3, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE}));
+}
+
+TEST_F(OpenPort, ReadOfNothingGivesUpAfterItsTotalTimeOut) {
+    std::uint8_t byte = 0;
+    const auto start = Clock::now();
+    EXPECT_EQ(port.read(std::span(&byte, 1)), 0u);
+    const auto waited = Clock::now() - start;
+    // 50 ms per byte plus 100 ms: the radio gets all of it to answer.
+    EXPECT_GE(waited, std::chrono::milliseconds(145));
+    EXPECT_LT(waited, std::chrono::seconds(2));
+}
+
+TEST_F(OpenPort, ReadEndsWhenTheLineHangsUp) {
+    line.send({7});
+    line.hangUp();
+    std::vector<std::uint8_t> buffer(12);
+    EXPECT_LE(port.read(buffer), 1u);
+    EXPECT_EQ(port.read(buffer), 0u);
+    EXPECT_EQ(port.write(std::vector<std::uint8_t>{6}), 0u);
+}
+
+TEST_F(OpenPort, PurgeDiscardsWhatWasNotReadYet) {
+    line.send({1, 2, 3});
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    port.purge();
+    line.send({9});
+    std::uint8_t byte = 0;
+    ASSERT_EQ(port.read(std::span(&byte, 1)), 1u);
+    EXPECT_EQ(byte, 9);
+}
+
+TEST_F(OpenPort, TheLineIsOursAloneUntilClosed) {
+    PosixSerialPort second;
+    EXPECT_FALSE(second.open(line.device()));
+    port.close();
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_TRUE(second.open(line.device()));
+}
+
+TEST(PosixSerialPort, RefusesWhatIsNotASerialDevice) {
+    TempDir dir;
+    PosixSerialPort port;
+    EXPECT_FALSE(port.open(""));
+    EXPECT_FALSE(port.open((dir / "absent").string()));
+    EXPECT_FALSE(port.open("/dev/ttyZRX-absent"));
+    EXPECT_FALSE(port.open(dir.path().string()));
+    EXPECT_FALSE(port.open("/dev/null")); // a character device, but no terminal
+    const auto fifo = dir / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(port.open(fifo.string())); // and it must not block either
+    EXPECT_FALSE(port.isOpen());
+}
+
+TEST(PosixSerialPort, NeverOpensARegularFileForWriting) {
+    TempDir dir;
+    const auto file = dir / "Program.ini";
+    std::ofstream(file) << "[Setup]\nCOM=COM1\n";
+    ::chmod(file.c_str(), 0666);
+    struct stat before {};
+    ASSERT_EQ(::stat(file.c_str(), &before), 0);
+
+    PosixSerialPort port;
+    EXPECT_FALSE(port.open(file.string()));
+    port.purge();
+    EXPECT_EQ(port.write(std::vector<std::uint8_t>{0x02, 'P'}), 0u);
+
+    struct stat after {};
+    ASSERT_EQ(::stat(file.c_str(), &after), 0);
+    EXPECT_EQ(after.st_size, before.st_size);
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    std::ifstream in(file);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "[Setup]\nCOM=COM1\n");
+}
+
+TEST(TransferGuard, OnlyOneOfManyStartPressesGetsTheFlag) {
+    for (int round = 0; round < 50; ++round) {
+        std::atomic<int> flag{0};
+        std::atomic<int> winners{0};
+        std::atomic<bool> go{false};
+        std::vector<std::thread> presses;
+        for (int i = 0; i < 4; ++i) {
+            presses.emplace_back([&] {
+                while (!go) {
+                }
+                if (claimTransferFlag(flag)) {
+                    ++winners;
+                }
+            });
+        }
+        go = true;
+        for (auto& press : presses) {
+            press.join();
+        }
+        EXPECT_EQ(winners, 1);
+        EXPECT_EQ(flag, 1);
+        flag = 0; // the worker ended
+        EXPECT_TRUE(claimTransferFlag(flag));
+    }
+}
+
+} // namespace

@@ -1,0 +1,163 @@
+// `zrx read` and `zrx write` as a user runs them, against zrx-sim.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+
+#include "core/child_process.h"
+#include "core/radio_simulator.h"
+#include "core/temp_dir.h"
+#include "image/channel_data_file.h"
+#include "image/image_layout.h"
+
+using namespace zrx;
+namespace fs = std::filesystem;
+
+namespace {
+
+RadioImage randomImage(unsigned seed) {
+    std::mt19937 random(seed);
+    RadioImage image;
+    for (auto& byte : image.bytes()) {
+        byte = static_cast<std::uint8_t>(random() & 0xFFu);
+    }
+    return image;
+}
+
+std::string fileText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class ZrxTransfer : public ::testing::Test {
+protected:
+    std::string save(const std::string& name, const RadioImage& image) {
+        EXPECT_TRUE(saveChannelDataFile(dir / name, image));
+        return (dir / name).string();
+    }
+
+    // Runs zrx; returns its exit status and keeps its stderr.
+    int zrx(const std::vector<std::string>& arguments) {
+        ChildProcess process("zrx", arguments);
+        const int status = process.wait();
+        errors = process.standardError();
+        return status;
+    }
+
+    std::vector<std::string> filesInDir() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir.path())) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    TempDir dir;
+    std::string errors;
+};
+
+TEST_F(ZrxTransfer, ReadThenWriteCopiesOneRadioIntoAnother) {
+    const RadioImage source = randomImage(11);
+    const RadioImage target = randomImage(12);
+    const std::string copy = (dir / "copy.sin").string();
+    {
+        RadioSimulator radio({"--memory", save("source.sin", source)});
+        ASSERT_EQ(zrx({"read", "--port", radio.device(), "--out", copy}), 0) << errors;
+        EXPECT_NE(errors.find("] 100%"), std::string::npos);
+    }
+    RadioImage read;
+    ASSERT_TRUE(loadChannelDataFile(copy, read));
+    EXPECT_EQ(read, source);
+
+    const std::string written = (dir / "target-after.sin").string();
+    RadioSimulator radio({"--memory", save("target.sin", target), "--save", written});
+    ASSERT_EQ(zrx({"write", "--port", radio.device(), copy}), 0) << errors;
+    EXPECT_NE(errors.find("] 100%"), std::string::npos);
+    ASSERT_EQ(radio.stop(), 0);
+
+    RadioImage after;
+    ASSERT_TRUE(loadChannelDataFile(written, after));
+    for (std::size_t offset = 0; offset < RadioImage::kSize; ++offset) {
+        ASSERT_EQ(after.byte(offset),
+                  offset < layout::kRadioWriteLength ? source.byte(offset) : target.byte(offset))
+            << "offset " << offset;
+    }
+}
+
+// Whatever goes wrong on the line, read leaves no file, not even a partial
+// or temporary one, and an existing file keeps its contents.
+TEST_F(ZrxTransfer, FailedReadsLeaveNoFileBehind) {
+    const std::vector<std::vector<std::string>> faults = {{"--silent"},
+                                                          {"--bad-ack-at", "5"},
+                                                          {"--short-reply-at", "128"},
+                                                          {"--hang-up-at", "64"},
+                                                          {"--bad-ack-at", "128"}};
+    const std::string kept = save("kept.sin", randomImage(13));
+    const std::string keptBytes = fileText(kept);
+    for (const auto& fault : faults) {
+        SCOPED_TRACE(fault.front());
+        {
+            RadioSimulator radio(fault);
+            EXPECT_EQ(zrx({"read", "--port", radio.device(), "--out", (dir / "new.sin").string()}),
+                      1);
+            EXPECT_NE(errors.find("zrx: Communication with the radio failed\n"), std::string::npos)
+                << errors;
+        }
+        {
+            RadioSimulator radio(fault);
+            EXPECT_EQ(zrx({"read", "--port", radio.device(), "--out", kept}), 1);
+        }
+        EXPECT_EQ(filesInDir(), std::vector<std::string>{"kept.sin"});
+        EXPECT_EQ(fileText(kept), keptBytes);
+    }
+}
+
+TEST_F(ZrxTransfer, FailedWritesReportTheFailure) {
+    const std::string image = save("image.sin", randomImage(14));
+    for (const auto& fault : std::vector<std::vector<std::string>>{
+             {"--bad-ack-at", "7"}, {"--hang-up-at", "124"}, {"--handshake-reply", "0x15"}}) {
+        SCOPED_TRACE(fault.front());
+        RadioSimulator radio(fault);
+        EXPECT_EQ(zrx({"write", "--port", radio.device(), image}), 1);
+        EXPECT_NE(errors.find("zrx: Communication with the radio failed\n"), std::string::npos)
+            << errors;
+    }
+}
+
+TEST_F(ZrxTransfer, ARegularFileNamedAsThePortIsNeverWritten) {
+    const fs::path settings = dir / "Program.ini";
+    std::ofstream(settings) << "[Setup]\nCOM=COM1\n";
+    const std::string image = save("image.sin", randomImage(15));
+
+    EXPECT_EQ(zrx({"write", "--port", settings.string(), image}), 1);
+    EXPECT_EQ(errors, "zrx: Could not open the port\n");
+    EXPECT_EQ(zrx({"read", "--port", settings.string(), "--out", (dir / "x.sin").string()}), 1);
+    EXPECT_EQ(fileText(settings), "[Setup]\nCOM=COM1\n");
+    EXPECT_FALSE(fs::exists(dir / "x.sin"));
+}
+
+TEST_F(ZrxTransfer, MessagesComeInTheChosenLanguage) {
+    EXPECT_EQ(zrx({"read", "--port", "", "--out", (dir / "x.sin").string(), "--lang", "cht"}), 1);
+    EXPECT_EQ(errors, "zrx: 無法打開串口\n");
+    EXPECT_EQ(zrx({"read", "--port", (dir / "absent").string(), "--out", (dir / "x.sin").string(),
+                   "--lang", "chs"}),
+              1);
+    EXPECT_EQ(errors, "zrx: 无法打开串口\n");
+    RadioSimulator radio({"--bad-ack-at", "1"});
+    EXPECT_EQ(zrx({"write", "--port", radio.device(), save("image.sin", randomImage(16)), "--lang",
+                   "chs"}),
+              1);
+    EXPECT_NE(errors.find("zrx: 通信出錯\n"), std::string::npos);
+}
+
+TEST_F(ZrxTransfer, WriteOfAnUnreadableFileNeverTouchesThePort) {
+    RadioSimulator radio({}, (dir / "line.log").string());
+    EXPECT_EQ(zrx({"write", "--port", radio.device(), (dir / "missing.sin").string()}), 1);
+    EXPECT_NE(errors.find("missing.sin"), std::string::npos) << errors;
+    radio.stop();
+    EXPECT_TRUE(radio.traffic().lines.empty());
+}
+
+} // namespace

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace zrx::sim {
+
+// A record of the line: one line per byte, "rx 52" for a byte the radio
+// received and "tx 06" for one it sent, in the order they crossed.
+class ByteLog {
+public:
+    ByteLog() = default;
+    ~ByteLog();
+    ByteLog(const ByteLog&) = delete;
+    ByteLog& operator=(const ByteLog&) = delete;
+
+    [[nodiscard]] bool open(const std::filesystem::path& path, std::string& error);
+    void received(std::uint8_t byte) { record("rx", byte); }
+    void sent(std::uint8_t byte) { record("tx", byte); }
+    // Hands what was recorded to the system, so a reader sees it at once.
+    void flush();
+
+private:
+    void record(const char* direction, std::uint8_t byte);
+
+    std::FILE* m_file = nullptr;
+};
+
+} // namespace zrx::sim

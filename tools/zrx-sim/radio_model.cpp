@@ -1,0 +1,164 @@
+#include "radio_model.h"
+
+#include <algorithm>
+
+#include "link/protocol_frames.h"
+
+namespace zrx::sim {
+
+namespace {
+
+constexpr std::uint8_t kNegativeAcknowledge = 0x15;
+
+// What the radio says about itself. The PC never looks at it.
+constexpr std::uint8_t kIdentification[protocol::kIdentificationReplySize] = {'Z', 'R', 'X',  '4',
+                                                                              '1', '2', 0x00, 0x01};
+// A radio with different firmware: fewer bytes, none of them text.
+constexpr std::uint8_t kOddIdentification[] = {0xA5, 0x00, 0xFF};
+
+std::size_t blockAddress(const std::vector<std::uint8_t>& frame) {
+    return static_cast<std::size_t>(frame[1]) << 8 | frame[2];
+}
+
+bool validBlock(const std::vector<std::uint8_t>& frame) {
+    return frame[3] == protocol::kBlockSize &&
+           blockAddress(frame) + protocol::kBlockSize <= RadioImage::kSize;
+}
+
+} // namespace
+
+void RadioModel::lineClosed() {
+    m_stage = Stage::Handshake;
+    m_handshakeMatched = 0;
+    m_frame.clear();
+}
+
+RadioReaction RadioModel::receive(std::uint8_t byte) {
+    RadioReaction reaction = react(byte);
+    if (m_faults.silent) {
+        reaction.reply.clear();
+    }
+    return reaction;
+}
+
+RadioReaction RadioModel::react(std::uint8_t byte) {
+    RadioReaction reaction;
+    switch (m_stage) {
+    case Stage::Handshake:
+        reaction = onHandshakeByte(byte);
+        break;
+    case Stage::IdentificationRequest:
+        if (byte != protocol::kIdentificationRequest) {
+            return unexpected(byte);
+        }
+        if (m_faults.oddIdentification) {
+            reaction.reply.assign(std::begin(kOddIdentification), std::end(kOddIdentification));
+        } else {
+            reaction.reply.assign(std::begin(kIdentification), std::end(kIdentification));
+        }
+        m_stage = Stage::IdentificationConfirm;
+        break;
+    case Stage::IdentificationConfirm:
+        if (byte != protocol::kAcknowledge) {
+            return unexpected(byte);
+        }
+        reaction.reply = {protocol::kAcknowledge};
+        m_stage = Stage::Commands;
+        m_blockNumber = 0;
+        break;
+    case Stage::Commands:
+        reaction = onCommandByte(byte);
+        break;
+    case Stage::ReadAck:
+        if (byte != protocol::kAcknowledge) {
+            return unexpected(byte);
+        }
+        reaction.reply = {faultAt(m_faults.badAcknowledgeBlock) ? kNegativeAcknowledge
+                                                                : protocol::kAcknowledge};
+        m_stage = Stage::Commands;
+        break;
+    }
+    return reaction;
+}
+
+RadioReaction RadioModel::onHandshakeByte(std::uint8_t byte) {
+    RadioReaction reaction;
+    if (byte == protocol::kHandshake[m_handshakeMatched]) {
+        ++m_handshakeMatched;
+    } else {
+        m_handshakeMatched = byte == protocol::kHandshake[0] ? 1 : 0;
+    }
+    if (m_handshakeMatched < protocol::kHandshake.size()) {
+        return reaction;
+    }
+    m_handshakeMatched = 0;
+    const int attempt = ++m_unansweredAttempts;
+    if (m_faults.answerOnlyAttempt && *m_faults.answerOnlyAttempt != attempt) {
+        return reaction;
+    }
+    m_unansweredAttempts = 0;
+    reaction.reply = {m_faults.handshakeReply};
+    m_stage = Stage::IdentificationRequest;
+    return reaction;
+}
+
+RadioReaction RadioModel::onCommandByte(std::uint8_t byte) {
+    if (m_frame.empty() && byte != protocol::kReadCommand && byte != protocol::kWriteCommand) {
+        return unexpected(byte);
+    }
+    m_frame.push_back(byte);
+    const bool isRead = m_frame.front() == protocol::kReadCommand;
+    const std::size_t frameSize =
+        isRead ? protocol::kCommandSize : protocol::kCommandSize + protocol::kBlockSize;
+    if (m_frame.size() < frameSize) {
+        return {};
+    }
+    ++m_blockNumber;
+    RadioReaction reaction;
+    if (faultAt(m_faults.hangUpBlock)) {
+        reaction.hangUp = true;
+    } else if (!validBlock(m_frame)) {
+        reaction.reply = {kNegativeAcknowledge};
+    } else {
+        reaction = isRead ? onReadCommand() : onWriteCommand();
+    }
+    m_frame.clear();
+    return reaction;
+}
+
+RadioReaction RadioModel::onReadCommand() {
+    RadioReaction reaction;
+    const std::size_t address = blockAddress(m_frame);
+    // The reply's header repeats the command; some radios send other things
+    // there, and the PC must not care.
+    reaction.reply.assign(m_frame.begin(), m_frame.end());
+    if (m_faults.strangeReadHeader) {
+        reaction.reply = {0xEE, 0x15, static_cast<std::uint8_t>(~m_frame[2]), 0x00};
+    }
+    const auto data = m_memory.range(address, protocol::kBlockSize);
+    reaction.reply.insert(reaction.reply.end(), data.begin(), data.end());
+    if (faultAt(m_faults.shortReplyBlock)) {
+        reaction.reply.resize(protocol::kReadReplySize / 2);
+    }
+    m_stage = Stage::ReadAck;
+    return reaction;
+}
+
+RadioReaction RadioModel::onWriteCommand() {
+    RadioReaction reaction;
+    const std::size_t address = blockAddress(m_frame);
+    const auto data = std::span<const std::uint8_t>(m_frame).subspan(protocol::kCommandSize);
+    std::copy(data.begin(), data.end(), m_memory.range(address, protocol::kBlockSize).begin());
+    reaction.reply = {faultAt(m_faults.badAcknowledgeBlock) ? kNegativeAcknowledge
+                                                            : protocol::kAcknowledge};
+    reaction.stored = true;
+    reaction.writeFinished = address + protocol::kBlockSize == protocol::kWriteLength;
+    return reaction;
+}
+
+RadioReaction RadioModel::unexpected(std::uint8_t byte) {
+    lineClosed();
+    return onHandshakeByte(byte);
+}
+
+} // namespace zrx::sim

@@ -1,0 +1,55 @@
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+#include "command_failed.h"
+#include "commands.h"
+#include "image/channel_data_file.h"
+#include "image/new_image.h"
+#include "link/serial_port.h"
+#include "link/transfer_engine.h"
+#include "transfer_progress.h"
+
+namespace zrx::cli {
+
+namespace {
+
+struct ReadOptions {
+    std::string port;
+    std::string out;
+    std::string language = "eng";
+};
+
+void readFromRadio(const ReadOptions& options) {
+    const TransferRequest request{TransferDirection::Read, options.port,
+                                  parseLanguageCode(options.language)};
+    RadioImage image = makeNewImage();
+    TransferProgress progress(std::cerr);
+    const auto port = makeSystemSerialPort();
+    if (runTransfer(*port, request, image, progress) != TransferOutcome::Success) {
+        throw CommandFailed(progress.failure());
+    }
+    // Only a complete image reaches the disk, and through a rename, so a
+    // read that failed or a save that failed leaves no half-written file.
+    const std::filesystem::path path = std::filesystem::u8path(options.out);
+    if (const FileResult saved = saveChannelDataFile(path, image); !saved) {
+        throw CommandFailed(describe(saved, path));
+    }
+}
+
+} // namespace
+
+void addReadCommand(CLI::App& app) {
+    auto* command = app.add_subcommand("read", "Read the radio's memory into FILE.sin");
+    auto options = std::make_shared<ReadOptions>();
+    command->add_option("--port", options->port, "Serial port: COM1..COM8 or a device path")
+        ->required();
+    command->add_option("--out", options->out, "Channel data file to create or replace")
+        ->required();
+    command->add_option("--lang", options->language, "Language of the messages")
+        ->check(CLI::IsMember({"eng", "chs", "cht"}))
+        ->capture_default_str();
+    command->callback([options] { readFromRadio(*options); });
+}
+
+} // namespace zrx::cli
