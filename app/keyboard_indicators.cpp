@@ -1,0 +1,34 @@
+#include "keyboard_indicators.h"
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <QDir>
+#include <QFile>
+#endif
+
+std::optional<bool> LockKeyState(LockKey key) {
+#ifdef Q_OS_WIN
+    const int virtualKey = key == LockKey::CapsLock  ? VK_CAPITAL
+                           : key == LockKey::NumLock ? VK_NUMLOCK
+                                                     : VK_SCROLL;
+    return (GetKeyState(virtualKey) & 1) != 0;
+#else
+    // Linux shows the lock states on the keyboard LEDs, which the kernel
+    // lists as input<n>::capslock and so on.
+    const char* suffix = key == LockKey::CapsLock  ? "::capslock"
+                         : key == LockKey::NumLock ? "::numlock"
+                                                   : "::scrolllock";
+    const QDir leds(QStringLiteral("/sys/class/leds"));
+    const QStringList names =
+        leds.entryList({QStringLiteral("input*") + QLatin1String(suffix)}, QDir::AllEntries);
+    if (names.isEmpty()) {
+        return std::nullopt;
+    }
+    QFile brightness(leds.filePath(names.front()) + QStringLiteral("/brightness"));
+    if (!brightness.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return brightness.readAll().trimmed() != "0";
+#endif
+}
