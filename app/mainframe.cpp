@@ -75,10 +75,11 @@ void CMainFrame::UpdateCommandUI() {
                 break;
             }
         }
+        // Only a checked item is checkable, so an unchecked one shows no
+        // empty box beside its text, as in a classic menu.
         it.value()->setEnabled(ui.enabled);
-        if (it.value()->isCheckable()) {
-            it.value()->setChecked(ui.checked);
-        }
+        it.value()->setCheckable(ui.checked);
+        it.value()->setChecked(ui.checked);
     }
 }
 
@@ -147,12 +148,8 @@ void CMainFrame::CreateMenus() {
                 continue;
             }
             QAction* action = CreateAction(item.id, item.text);
-            const bool checkable = item.id == cmd::kViewToolbar ||
-                                   item.id == cmd::kViewStatusBar ||
-                                   std::find(std::begin(cmd::kComPorts),
-                                             std::end(cmd::kComPorts),
-                                             item.id) != std::end(cmd::kComPorts);
-            action->setCheckable(checkable);
+            // The menu shows texts only; the images belong to the toolbar.
+            action->setIconVisibleInMenu(false);
             menu->addAction(action);
         }
         // Check marks and enabled states are asked for just before a menu opens.
