@@ -6,7 +6,9 @@
 
 #include "module_directory.h"
 
-void CHtmlHelp::SetViewer(Viewer viewer) { m_viewer = std::move(viewer); }
+void CHtmlHelp::SetViewer(Viewer viewer) {
+    m_viewer = std::move(viewer);
+}
 
 bool CHtmlHelp::DisplayTopic(QWidget* /*owner*/, const QString& fileName) {
     if (m_bindingFailed) {

@@ -17,21 +17,22 @@ std::filesystem::path toPath(const QString& path) {
 
 } // namespace
 
-void CIniFile::SetFileName(const QString& name) { m_fileName = g_moduleDirectory + name; }
+void CIniFile::SetFileName(const QString& name) {
+    m_fileName = g_moduleDirectory + name;
+}
 
 QString CIniFile::ReadString(const QString& section, const QString& key) const {
     if (key.isEmpty() || m_fileName.isEmpty()) {
         return {};
     }
-    return QString::fromStdString(zrx::readProfileString(
-        toPath(m_fileName), section.toStdString(), key.toStdString(), kReadBufferUnits));
+    return QString::fromStdString(zrx::readProfileString(toPath(m_fileName), section.toStdString(),
+                                                         key.toStdString(), kReadBufferUnits));
 }
 
-bool CIniFile::WriteString(const QString& section, const QString& key,
-                           const QString& value) const {
+bool CIniFile::WriteString(const QString& section, const QString& key, const QString& value) const {
     if (key.isEmpty() || value.isEmpty() || m_fileName.isEmpty()) {
         return false;
     }
-    return zrx::writeProfileString(toPath(m_fileName), section.toStdString(),
-                                   key.toStdString(), value.toStdString());
+    return zrx::writeProfileString(toPath(m_fileName), section.toStdString(), key.toStdString(),
+                                   value.toStdString());
 }

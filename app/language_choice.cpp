@@ -15,14 +15,16 @@ constexpr std::array<zrx::LocalText, zrx::kLanguageCount> kListEntries = {{
     {"Cht", "繁体", "繁體"},
 }};
 
-int indexOf(zrx::Language language) { return static_cast<int>(language); }
+int indexOf(zrx::Language language) {
+    return static_cast<int>(language);
+}
 
 } // namespace
 
 zrx::Language LanguageFromCode(const QString& code) {
     for (int i = 0; i < zrx::kLanguageCount; ++i) {
-        if (code.compare(QLatin1String(kCodes[static_cast<std::size_t>(i)]),
-                         Qt::CaseInsensitive) == 0) {
+        if (code.compare(QLatin1String(kCodes[static_cast<std::size_t>(i)]), Qt::CaseInsensitive) ==
+            0) {
             return static_cast<zrx::Language>(i);
         }
     }
@@ -33,7 +35,9 @@ QString LanguageCode(zrx::Language language) {
     return QString::fromLatin1(kCodes[static_cast<std::size_t>(indexOf(language))]);
 }
 
-QString LanguageLibraryName(const QString& code) { return code + QStringLiteral(".dll"); }
+QString LanguageLibraryName(const QString& code) {
+    return code + QStringLiteral(".dll");
+}
 
 QString HelpFileName(zrx::Language language) {
     return QString::fromLatin1(kHelpFiles[static_cast<std::size_t>(indexOf(language))]);

@@ -31,5 +31,5 @@
 [[nodiscard]] QString InLanguage(const zrx::LocalText& text, zrx::Language language);
 
 // Shown when the language library cannot be loaded.
-inline constexpr zrx::LocalText kLoadLanguageFailed{
-    "Load language DLL fail", "加载语言链接库失败", "加載語言庫鏈接庫失敗"};
+inline constexpr zrx::LocalText kLoadLanguageFailed{"Load language DLL fail", "加载语言链接库失败",
+                                                    "加載語言庫鏈接庫失敗"};

@@ -195,8 +195,8 @@ bool CMainFrame::CreateToolBar() {
             continue;
         }
         QAction* action = CreateAction(button.id, nullptr);
-        action->setIcon(QIcon(strip.copy(button.image * kButtonImageSize, 0, kButtonImageSize,
-                                         kButtonImageSize)));
+        action->setIcon(QIcon(
+            strip.copy(button.image * kButtonImageSize, 0, kButtonImageSize, kButtonImageSize)));
         m_toolBar->addAction(action);
     }
     addToolBar(Qt::TopToolBarArea, m_toolBar);
@@ -224,8 +224,7 @@ void CMainFrame::CreateStatusBar() {
 }
 
 void CMainFrame::UpdateIndicators() {
-    const std::array<LockKey, 3> keys = {LockKey::CapsLock, LockKey::NumLock,
-                                         LockKey::ScrollLock};
+    const std::array<LockKey, 3> keys = {LockKey::CapsLock, LockKey::NumLock, LockKey::ScrollLock};
     for (std::size_t i = 0; i < keys.size(); ++i) {
         // A lit indicator reads normally; an unlit one (or one the system
         // cannot tell) is greyed.

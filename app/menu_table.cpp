@@ -19,11 +19,8 @@ constexpr MenuItem kFileMenu[] = {
     {"E&xit", cmd::kAppExit},
 };
 constexpr MenuItem kProgramMenu[] = {
-    {"&Read\tCtrl+R", cmd::kRead},
-    {"&Write\tCtrl+W", cmd::kWrite},
-    {nullptr, 0},
-    {"Option", cmd::kOption},
-    {"Side Key", cmd::kSideKey},
+    {"&Read\tCtrl+R", cmd::kRead}, {"&Write\tCtrl+W", cmd::kWrite}, {nullptr, 0},
+    {"Option", cmd::kOption},      {"Side Key", cmd::kSideKey},
 };
 constexpr MenuItem kSettingMenu[] = {
     {"Embed", cmd::kEmbed},
@@ -106,22 +103,51 @@ constexpr Prompt kPrompts[] = {
 };
 
 constexpr int kAllCommands[] = {
-    cmd::kFileNew,     cmd::kFileOpen,       cmd::kFileSave,      cmd::kFileSaveAs,
-    cmd::kFilePrint,   cmd::kFilePrintDirect, cmd::kFilePrintPreview, cmd::kFilePrintSetup,
-    cmd::kAppExit,     cmd::kRead,           cmd::kWrite,         cmd::kOption,
-    cmd::kSideKey,     cmd::kEmbed,          cmd::kLanguage,      cmd::kCom1,
-    cmd::kCom2,        cmd::kCom3,           cmd::kCom4,          cmd::kCom5,
-    cmd::kCom6,        cmd::kCom7,           cmd::kCom8,          cmd::kViewToolbar,
-    cmd::kViewStatusBar, cmd::kAppAbout,     cmd::kHelp,          cmd::kNextPane,
+    cmd::kFileNew,
+    cmd::kFileOpen,
+    cmd::kFileSave,
+    cmd::kFileSaveAs,
+    cmd::kFilePrint,
+    cmd::kFilePrintDirect,
+    cmd::kFilePrintPreview,
+    cmd::kFilePrintSetup,
+    cmd::kAppExit,
+    cmd::kRead,
+    cmd::kWrite,
+    cmd::kOption,
+    cmd::kSideKey,
+    cmd::kEmbed,
+    cmd::kLanguage,
+    cmd::kCom1,
+    cmd::kCom2,
+    cmd::kCom3,
+    cmd::kCom4,
+    cmd::kCom5,
+    cmd::kCom6,
+    cmd::kCom7,
+    cmd::kCom8,
+    cmd::kViewToolbar,
+    cmd::kViewStatusBar,
+    cmd::kAppAbout,
+    cmd::kHelp,
+    cmd::kNextPane,
     cmd::kPrevPane,
 };
 
 } // namespace
 
-std::span<const MenuPopup> MainMenu() { return kMainMenu; }
-std::span<const Accelerator> Accelerators() { return kAccelerators; }
-std::span<const ToolbarButton> ToolbarButtons() { return kToolbar; }
-std::span<const int> AllCommands() { return kAllCommands; }
+std::span<const MenuPopup> MainMenu() {
+    return kMainMenu;
+}
+std::span<const Accelerator> Accelerators() {
+    return kAccelerators;
+}
+std::span<const ToolbarButton> ToolbarButtons() {
+    return kToolbar;
+}
+std::span<const int> AllCommands() {
+    return kAllCommands;
+}
 
 const char* CommandPrompt(int id) {
     for (const Prompt& prompt : kPrompts) {

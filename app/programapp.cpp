@@ -35,7 +35,9 @@ QString programFileName() {
 }
 
 // The title shown on message boxes, also before any library is loaded.
-QString applicationTitle() { return res("String", "ZRX PC Encoder"); }
+QString applicationTitle() {
+    return res("String", "ZRX PC Encoder");
+}
 
 } // namespace
 
@@ -130,8 +132,7 @@ bool CProgramApp::ProcessShellCommand(const CCommandLineInfo& info) {
     // A document named on the command line: a failed open has shown its
     // message, and the program ends.
     m_document->SetDialogParent(nullptr);
-    const bool opened =
-        m_document->OnOpenDocument(QFileInfo(info.fileName).absoluteFilePath());
+    const bool opened = m_document->OnOpenDocument(QFileInfo(info.fileName).absoluteFilePath());
     m_document->SetDialogParent(m_frame.get());
     if (!opened) {
         return false;
@@ -197,7 +198,9 @@ bool CProgramApp::OnCmdMsg(int id) {
     }
 }
 
-void CProgramApp::OnFileNew() { m_document->OnNewDocument(); }
+void CProgramApp::OnFileNew() {
+    m_document->OnNewDocument();
+}
 
 void CProgramApp::OnFileOpen() {
     const QString path = m_document->PromptOpenFileName();
@@ -227,4 +230,6 @@ void CProgramApp::OnLanguage() {
     m_quitter();
 }
 
-void CProgramApp::OnHelp() { m_help.DisplayTopic(m_frame.get(), HelpFileName(g_language)); }
+void CProgramApp::OnHelp() {
+    m_help.DisplayTopic(m_frame.get(), HelpFileName(g_language));
+}

@@ -15,7 +15,9 @@ std::filesystem::path toPath(const QString& path) {
 }
 
 // The document's file type, as its dialogs offer it.
-QString channelDataFilter() { return res("String", "Channel Data (*.sin)"); }
+QString channelDataFilter() {
+    return res("String", "Channel Data (*.sin)");
+}
 const QString kDefaultSuffix = QStringLiteral("sin");
 
 } // namespace
@@ -51,7 +53,9 @@ bool CProgramDoc::OnSaveDocument(const QString& path) {
     return true;
 }
 
-bool CProgramDoc::DoFileSave() { return DoSave(m_pathName); }
+bool CProgramDoc::DoFileSave() {
+    return DoSave(m_pathName);
+}
 
 bool CProgramDoc::DoSave(const QString& path) {
     QString target = path;
@@ -96,4 +100,6 @@ void CProgramDoc::ReportFileError(const QString& message) {
 
 // The document handles no command itself: New and Open come from the
 // application, Save and Save As from the view, which encodes the grid first.
-bool CProgramDoc::OnCmdMsg(int /*id*/) { return false; }
+bool CProgramDoc::OnCmdMsg(int /*id*/) {
+    return false;
+}

@@ -110,8 +110,8 @@ bool replaceFile(const fs::path& path, const std::string& bytes) {
 
 } // namespace
 
-std::string readProfileString(const fs::path& path, std::string_view section,
-                              std::string_view key, std::size_t bufferUnits) {
+std::string readProfileString(const fs::path& path, std::string_view section, std::string_view key,
+                              std::size_t bufferUnits) {
     if (bufferUnits == 0) {
         return {};
     }
@@ -131,8 +131,7 @@ bool writeProfileString(const fs::path& path, std::string_view section, std::str
                         std::string_view value) {
     if (section.empty() || key.empty() || !isSingleLine(section) || !isSingleLine(key) ||
         !isSingleLine(value) || key.find('=') != std::string_view::npos ||
-        section.find(']') != std::string_view::npos || key.front() == ';' ||
-        key.front() == '[') {
+        section.find(']') != std::string_view::npos || key.front() == ';' || key.front() == '[') {
         return false;
     }
     const auto bytes = readBytes(path, true);

@@ -31,7 +31,9 @@ std::vector<Line> splitLines(std::string_view text) {
     return lines;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trim(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) {
@@ -43,7 +45,9 @@ std::string_view trim(std::string_view text) {
     return text;
 }
 
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char lowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
@@ -138,10 +142,12 @@ std::optional<std::size_t> findKeyLine(std::string_view text, const std::vector<
 
 } // namespace
 
-bool isSingleLine(std::string_view text) { return text.find_first_of("\r\n") == text.npos; }
+bool isSingleLine(std::string_view text) {
+    return text.find_first_of("\r\n") == text.npos;
+}
 
 std::optional<std::string> findProfileValue(std::string_view text, std::string_view section,
-                                             std::string_view key) {
+                                            std::string_view key) {
     const std::vector<Line> lines = splitLines(text);
     const auto span = findSection(text, lines, section);
     if (!span) {
@@ -156,9 +162,8 @@ std::optional<std::string> findProfileValue(std::string_view text, std::string_v
     return std::string(unquote(entry->value));
 }
 
-std::string withProfileValue(std::string_view text, std::string_view section,
-                             std::string_view key, std::string_view value,
-                             std::string_view newline) {
+std::string withProfileValue(std::string_view text, std::string_view section, std::string_view key,
+                             std::string_view value, std::string_view newline) {
     const std::vector<Line> lines = splitLines(text);
     const std::string keyText = std::string(trim(key)) + "=" + std::string(value);
     std::string out;
@@ -170,9 +175,8 @@ std::string withProfileValue(std::string_view text, std::string_view section,
         if (!out.empty() && out.back() != '\n') {
             out.append(newline);
         }
-        if (!lines.empty() && !trim(text.substr(lines.back().begin,
-                                                lines.back().end - lines.back().begin))
-                                   .empty()) {
+        if (!lines.empty() &&
+            !trim(text.substr(lines.back().begin, lines.back().end - lines.back().begin)).empty()) {
             out.append(newline);
         }
         out.append("[").append(trim(section)).append("]").append(newline);

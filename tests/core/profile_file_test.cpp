@@ -73,7 +73,10 @@ TEST(ProfileRead, ValuesAreCutAt255Utf16Units) {
     EXPECT_EQ(truncateToUtf16Units(chinese, 255).size(), 255u * 3u);
     EXPECT_EQ(truncateToUtf16Units("ab\xF0\x9F\x98\x80", 3), "ab");
     EXPECT_EQ(truncateToUtf16Units("ab\xF0\x9F\x98\x80", 4), "ab\xF0\x9F\x98\x80");
-    EXPECT_EQ(truncateToUtf16Units("a\xFF\xFE" "b", 3), "a\xFF\xFE"); // stray bytes count once
+    EXPECT_EQ(truncateToUtf16Units("a\xFF\xFE"
+                                   "b",
+                                   3),
+              "a\xFF\xFE"); // stray bytes count once
 }
 
 TEST(ProfileRead, Utf16FileWithByteOrderMark) {

@@ -26,8 +26,7 @@ public:
     bool addLibrary(const QString& code, const QString& asName = QString()) const {
         const QString source = QDir(QString::fromLocal8Bit(qgetenv("ZRX_OUTPUT_DIR")))
                                    .filePath(code + QStringLiteral(".dll"));
-        return QFile::copy(source,
-                           file(asName.isEmpty() ? code + QStringLiteral(".dll") : asName));
+        return QFile::copy(source, file(asName.isEmpty() ? code + QStringLiteral(".dll") : asName));
     }
     void addAllLibraries() const {
         addLibrary(QStringLiteral("Eng"));
@@ -58,8 +57,8 @@ private:
 // What the application did that a test must see without it happening: the
 // start-up message, the restart and the quit.
 struct AppObserver {
-    QStringList messages;  // "caption|text"
-    QStringList launched;  // programs started
+    QStringList messages; // "caption|text"
+    QStringList launched; // programs started
     int quitRequests = 0;
 
     void attach(CProgramApp& app) {

@@ -244,7 +244,8 @@ private slots:
         AppObserver observer;
         observer.attach(app);
         QVERIFY(app.InitInstance(folder.context()));
-        QCOMPARE(app.MainFrame()->Action(cmd::kWrite)->text(), QStringLiteral("寫數據(&W)\tCtrl+W"));
+        QCOMPARE(app.MainFrame()->Action(cmd::kWrite)->text(),
+                 QStringLiteral("寫數據(&W)\tCtrl+W"));
         QCOMPARE(app.MainFrame()->Action(cmd::kWrite)->toolTip(), QStringLiteral("寫數據"));
         QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("ZRX PC Encoder"));
         const QList<QLabel*> panes = app.MainFrame()->statusBar()->findChildren<QLabel*>();

@@ -79,14 +79,13 @@ bool shootLanguage(const QString& code) {
         popup->hide();
         settle(150);
     }
-    const QString menusPicture = QDir(g_outputFolder).filePath(prefix + QStringLiteral("-menus.png"));
+    const QString menusPicture =
+        QDir(g_outputFolder).filePath(prefix + QStringLiteral("-menus.png"));
     ok = QProcess::execute(QStringLiteral("convert"),
-                           QStringList(parts) << QStringLiteral("-background")
-                                              << QStringLiteral("white")
-                                              << QStringLiteral("-gravity")
-                                              << QStringLiteral("north")
-                                              << QStringLiteral("+append") << menusPicture) ==
-             0 &&
+                           QStringList(parts)
+                               << QStringLiteral("-background") << QStringLiteral("white")
+                               << QStringLiteral("-gravity") << QStringLiteral("north")
+                               << QStringLiteral("+append") << menusPicture) == 0 &&
          ok;
     for (const QString& part : parts) {
         QFile::remove(part);
@@ -114,7 +113,8 @@ int main(int argc, char* argv[]) {
     }
     g_outputFolder = QString::fromLocal8Bit(argv[1]);
     bool ok = true;
-    for (const QString& code : {QStringLiteral("Eng"), QStringLiteral("Chs"), QStringLiteral("Cht")}) {
+    for (const QString& code :
+         {QStringLiteral("Eng"), QStringLiteral("Chs"), QStringLiteral("Cht")}) {
         ok = shootLanguage(code) && ok;
     }
     return ok ? 0 : 1;

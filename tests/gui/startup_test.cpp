@@ -220,17 +220,20 @@ private slots:
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("printer");
         using Shell = CCommandLineInfo::Shell;
-        QTest::newRow("nothing") << QStringList{} << int(Shell::FileNew) << "" << "";
-        QTest::newRow("file") << QStringList{"a.sin", "b.sin"} << int(Shell::FileOpen)
-                              << "a.sin" << "";
+        QTest::newRow("nothing") << QStringList{} << int(Shell::FileNew) << ""
+                                 << "";
+        QTest::newRow("file") << QStringList{"a.sin", "b.sin"} << int(Shell::FileOpen) << "a.sin"
+                              << "";
         QTest::newRow("absolute path is a file, not a switch")
-            << QStringList{"/home/me/p.sin"} << int(Shell::FileOpen) << "/home/me/p.sin" << "";
-        QTest::newRow("print") << QStringList{"/P", "a.sin"} << int(Shell::FilePrint)
-                               << "a.sin" << "";
+            << QStringList{"/home/me/p.sin"} << int(Shell::FileOpen) << "/home/me/p.sin"
+            << "";
+        QTest::newRow("print") << QStringList{"/P", "a.sin"} << int(Shell::FilePrint) << "a.sin"
+                               << "";
         QTest::newRow("print to") << QStringList{"-pt", "a.sin", "Office", "drv", "LPT1"}
-                                  << int(Shell::FilePrintTo) << "a.sin" << "Office";
-        QTest::newRow("print switch without file")
-            << QStringList{"/p"} << int(Shell::FileNew) << "" << "";
+                                  << int(Shell::FilePrintTo) << "a.sin"
+                                  << "Office";
+        QTest::newRow("print switch without file") << QStringList{"/p"} << int(Shell::FileNew) << ""
+                                                   << "";
         QTest::newRow("other switches ignored")
             << QStringList{"/Embedding", "-dde", "x.sin"} << int(Shell::FileOpen) << "x.sin"
             << "";

@@ -43,15 +43,14 @@ QString libraryPath(const char* code) {
 }
 
 bool hasChinese(const QString& text) {
-    return std::any_of(text.cbegin(), text.cend(), [](QChar c) {
-        return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF;
-    });
+    return std::any_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF; });
 }
 
 // Names and numbers that read the same in every language.
 const QSet<QString> kSameInEveryLanguage = {
-    "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7",
-    "COM8", "ZRX PC Encoder", "ZRX412", "400-470MHz", "0%", "PTT ID"};
+    "COM1", "COM2",           "COM3",   "COM4",       "COM5", "COM6",  "COM7",
+    "COM8", "ZRX PC Encoder", "ZRX412", "400-470MHz", "0%",   "PTT ID"};
 
 // Characters that exist only in one of the two scripts: a Simplified text
 // must not use the Traditional form, and the other way round.
@@ -83,8 +82,8 @@ private slots:
         QTranslator translator;
         QVERIFY(translator.load(library));
         for (const Message& message : messages) {
-            const QString translated = translator.translate(
-                message.context.toUtf8().constData(), message.source.toUtf8().constData());
+            const QString translated = translator.translate(message.context.toUtf8().constData(),
+                                                            message.source.toUtf8().constData());
             const QString where = message.context + QStringLiteral(": ") + message.source;
             QVERIFY2(!translated.isEmpty(), qPrintable(QStringLiteral("untranslated ") + where));
             if (!kSameInEveryLanguage.contains(message.source)) {
@@ -98,7 +97,8 @@ private slots:
             // The keys shown after a tab and the mnemonic stay usable.
             QCOMPARE(translated.count(QLatin1Char('\t')), message.source.count(QLatin1Char('\t')));
             QCOMPARE(translated.count(QLatin1Char('\n')), message.source.count(QLatin1Char('\n')));
-            QCOMPARE(translated.contains(QLatin1Char('&')), message.source.contains(QLatin1Char('&')));
+            QCOMPARE(translated.contains(QLatin1Char('&')),
+                     message.source.contains(QLatin1Char('&')));
         }
     }
 
@@ -122,9 +122,9 @@ private slots:
                      popup.title);
             for (const MenuItem& item : popup.items) {
                 if (item.text != nullptr) {
-                    QVERIFY2(known.contains(QStringLiteral("Menu128|") +
-                                            QString::fromUtf8(item.text)),
-                             item.text);
+                    QVERIFY2(
+                        known.contains(QStringLiteral("Menu128|") + QString::fromUtf8(item.text)),
+                        item.text);
                 }
                 if (const char* prompt = CommandPrompt(item.id)) {
                     QVERIFY2(known.contains(QStringLiteral("String|") + QString::fromUtf8(prompt)),
