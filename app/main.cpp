@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     const StartupContext context{QCoreApplication::applicationFilePath(), QDir::currentPath(),
                                  arguments};
     if (!program.InitInstance(context)) {
-        return 1;
+        return program.StartupExitCode();
     }
     return QApplication::exec();
 }

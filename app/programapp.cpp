@@ -81,7 +81,6 @@ bool CProgramApp::InitInstance(const StartupContext& context) {
         ShowStartupMessage(InLanguage(kLoadLanguageFailed, g_language));
         return false;
     }
-    QApplication::setApplicationDisplayName(QString());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon128.png")));
 
     if (!CreateDocumentTemplate()) {
@@ -140,10 +139,11 @@ bool CProgramApp::ProcessShellCommand(const CCommandLineInfo& info) {
     if (info.shellCommand == Shell::FileOpen) {
         return true;
     }
-    // Print and end, without showing the window.
+    // Print and end, without showing the window; that is a success.
     g_commandLinePrint = PrintRequest{info.printerName, info.driverName, info.portName};
     m_frame->Dispatch(cmd::kFilePrintDirect);
     g_commandLinePrint.reset();
+    m_exitCode = 0;
     return false;
 }
 

@@ -42,6 +42,9 @@ public:
 
     // Runs start-up; true to run the event loop, false to end at once.
     bool InitInstance(const StartupContext& context);
+    // The exit status when start-up ended the program: 0 after printing
+    // from the command line, 1 after a failure.
+    [[nodiscard]] int StartupExitCode() const { return m_exitCode; }
 
     void SetLauncher(Launcher launcher) { m_launcher = std::move(launcher); }
     void SetQuitter(Quitter quitter) { m_quitter = std::move(quitter); }
@@ -76,4 +79,5 @@ private:
     Launcher m_launcher;
     Quitter m_quitter;
     MessageBox m_startupMessageBox;
+    int m_exitCode = 1;
 };

@@ -36,6 +36,7 @@ private slots:
         AppObserver observer;
         observer.attach(app);
         QVERIFY(!app.InitInstance(folder.context()));
+        QCOMPARE(app.StartupExitCode(), 1);
         QCOMPARE(observer.messages,
                  QStringList{QStringLiteral("ZRX PC Encoder|Load language DLL fail")});
         QVERIFY(app.MainFrame() == nullptr);
@@ -199,7 +200,7 @@ private slots:
         QVERIFY(app.MainFrame() == nullptr || !app.MainFrame()->isVisible());
     }
 
-    void printSwitchOpensThePrintsAndEndsWithoutAWindow() {
+    void printSwitchOpensPrintsAndEndsWithoutAWindow() {
         ProgramFolder folder;
         folder.addAllLibraries();
         folder.writeIni("[Setup]\nLanguage=Eng\n");
@@ -210,6 +211,7 @@ private slots:
         QVERIFY(!app.InitInstance(
             folder.context({QStringLiteral("/p"), folder.file(QStringLiteral("radio.sin"))})));
         QCOMPARE(g_radioImage.byte(0), std::uint8_t{0x11});
+        QCOMPARE(app.StartupExitCode(), 0);
         QVERIFY(!app.MainFrame()->isVisible());
         QVERIFY(observer.messages.isEmpty());
     }
