@@ -1,6 +1,6 @@
-// Takes the pictures of the main window, its menus and the About box in the
-// three languages for the README. Run by scripts/screenshots.sh inside
-// xvfb-run; each picture is a crop of the X screen taken with ImageMagick's
+// Takes the pictures of the main window, its menus, the About box and the
+// language dialog in the three languages for the README. Run by
+// scripts/screenshots.sh inside xvfb-run; each picture is a crop of the X screen taken with ImageMagick's
 // `import -window root`, so window decorations and menus look as a user sees them.
 #include <QAction>
 #include <QApplication>
@@ -98,6 +98,14 @@ bool shootLanguage(const QString& code) {
         qobject_cast<QDialog*>(about)->accept();
     });
     frame->Dispatch(cmd::kAppAbout);
+
+    // The language dialog, cancelled after its picture.
+    whenModalOpens([&ok, prefix](QWidget* dialog) {
+        settle(600);
+        ok = snap(dialog->geometry(), prefix + QStringLiteral("-language.png")) && ok;
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    frame->Dispatch(cmd::kLanguage);
     frame->hide();
     settle(200);
     return ok;
