@@ -1,7 +1,8 @@
 // Takes the pictures of the main window, its menus, the About box and the
 // language dialog in the three languages for the README. Run by
-// scripts/screenshots.sh inside xvfb-run; each picture is a crop of the X screen taken with ImageMagick's
-// `import -window root`, so window decorations and menus look as a user sees them.
+// scripts/screenshots.sh inside xvfb-run; each picture is a crop of the X
+// screen taken with ImageMagick's `import -window root`, so window
+// decorations and menus look as a user sees them.
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
