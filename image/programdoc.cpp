@@ -3,15 +3,23 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "app/command_ids.h"
+#include "app/resources.h"
 #include "image/channel_data_file.h"
 #include "image/new_image.h"
 #include "radio_image_global.h"
 
 namespace {
+
 std::filesystem::path toPath(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
 }
+
+// The document's file type, as its dialogs offer it.
+QString channelDataFilter() {
+    return res("String", "Channel Data (*.sin)");
+}
+const QString kDefaultSuffix = QStringLiteral("sin");
+
 } // namespace
 
 CProgramDoc::CProgramDoc(QObject* parent) : QObject(parent) {}
@@ -24,10 +32,11 @@ bool CProgramDoc::OnNewDocument() {
 }
 
 bool CProgramDoc::OnOpenDocument(const QString& path) {
+    // The whole file is read before the image changes, so a failed open
+    // (such as a file shorter than 1024 bytes) leaves the image as it was.
     const zrx::FileResult result = zrx::loadChannelDataFile(toPath(path), g_radioImage);
     if (!result) {
-        QMessageBox::warning(m_dialogParent, QString(),
-                             QString::fromStdString(zrx::describe(result, toPath(path))));
+        ReportFileError(QString::fromStdString(zrx::describe(result, toPath(path))));
         return false;
     }
     m_pathName = path;
@@ -38,8 +47,7 @@ bool CProgramDoc::OnOpenDocument(const QString& path) {
 bool CProgramDoc::OnSaveDocument(const QString& path) {
     const zrx::FileResult result = zrx::saveChannelDataFile(toPath(path), g_radioImage);
     if (!result) {
-        QMessageBox::warning(m_dialogParent, QString(),
-                             QString::fromStdString(zrx::describe(result, toPath(path))));
+        ReportFileError(QString::fromStdString(zrx::describe(result, toPath(path))));
         return false;
     }
     return true;
@@ -52,8 +60,7 @@ bool CProgramDoc::DoFileSave() {
 bool CProgramDoc::DoSave(const QString& path) {
     QString target = path;
     if (target.isEmpty()) {
-        target = QFileDialog::getSaveFileName(m_dialogParent, QString(), QString(),
-                                              QStringLiteral("Channel Data (*.sin)"));
+        target = PromptSaveFileName();
         if (target.isEmpty()) {
             return false;
         }
@@ -65,6 +72,34 @@ bool CProgramDoc::DoSave(const QString& path) {
     return true;
 }
 
+QString CProgramDoc::PromptOpenFileName() {
+    QFileDialog dialog(m_dialogParent, QString(), QString(), channelDataFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(kDefaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().front();
+}
+
+QString CProgramDoc::PromptSaveFileName() {
+    QFileDialog dialog(m_dialogParent, QString(), m_pathName, channelDataFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(kDefaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().front();
+}
+
+void CProgramDoc::ReportFileError(const QString& message) {
+    QMessageBox::warning(m_dialogParent, res("String", "ZRX PC Encoder"), message);
+}
+
+// The document handles no command itself: New and Open come from the
+// application, Save and Save As from the view, which encodes the grid first.
 bool CProgramDoc::OnCmdMsg(int /*id*/) {
     return false;
 }

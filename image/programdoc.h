@@ -28,7 +28,14 @@ public:
     // path becomes the document's path.
     bool DoSave(const QString& path);
 
+    // The file dialogs of Open and Save As, with the channel data filter;
+    // an empty text when the user cancels.
+    [[nodiscard]] QString PromptOpenFileName();
+    [[nodiscard]] QString PromptSaveFileName();
+
     [[nodiscard]] QString GetPathName() const { return m_pathName; }
+    // Never true: no edit marks the document modified.
+    [[nodiscard]] bool IsModified() const { return false; }
 
     // The window that owns the document's message boxes and file dialogs.
     void SetDialogParent(QWidget* parent) { m_dialogParent = parent; }
@@ -41,6 +48,8 @@ signals:
     void documentReset();
 
 private:
+    void ReportFileError(const QString& message);
+
     QString m_pathName;
     QWidget* m_dialogParent = nullptr;
 };

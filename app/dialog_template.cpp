@@ -1,0 +1,79 @@
+#include "dialog_template.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+#include "dialog_units.h"
+
+namespace {
+
+constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
+constexpr int kIconSize = 32;
+
+QString templateText(const DialogTemplate& dialogTemplate, const char* english) {
+    const QByteArray context = "Dialog" + QByteArray::number(dialogTemplate.id);
+    return QCoreApplication::translate(context.constData(), english);
+}
+
+QWidget* createControl(QDialog* dialog, const DialogTemplate& dialogTemplate,
+                       const DialogControl& control) {
+    const QString text =
+        control.text != nullptr ? templateText(dialogTemplate, control.text) : QString();
+    switch (control.kind) {
+    case ControlKind::Label:
+        return new QLabel(text, dialog);
+    case ControlKind::RightLabel: {
+        auto* label = new QLabel(text, dialog);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return label;
+    }
+    case ControlKind::ComboBox:
+        return new QComboBox(dialog);
+    case ControlKind::Button:
+    case ControlKind::DefaultButton: {
+        auto* button = new QPushButton(text, dialog);
+        button->setDefault(control.kind == ControlKind::DefaultButton);
+        if (control.id == kIdOk) {
+            QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
+        } else if (control.id == kIdCancel) {
+            QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::reject);
+        }
+        return button;
+    }
+    case ControlKind::Icon: {
+        auto* icon = new QLabel(dialog);
+        icon->setPixmap(QIcon(QStringLiteral(":/icon128.png")).pixmap(kIconSize, kIconSize));
+        return icon;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void BuildDialog(QDialog* dialog, const DialogTemplate& dialogTemplate) {
+    dialog->setWindowTitle(templateText(dialogTemplate, dialogTemplate.caption));
+    dialog->setFont(QFont(QStringLiteral("Arial"), 9));
+    const DialogUnits units(dialog->font());
+    dialog->setFixedSize(units.ToPixels(dialogTemplate.width, dialogTemplate.height));
+    for (const DialogControl& control : dialogTemplate.controls) {
+        QWidget* widget = createControl(dialog, dialogTemplate, control);
+        QRect area = units.ToPixels(control.x, control.y, control.width, control.height);
+        if (control.kind == ControlKind::Icon) {
+            area.setSize(QSize(kIconSize, kIconSize)); // an icon keeps its own size
+        }
+        widget->setGeometry(area);
+        if (control.id >= 0) {
+            SetControlId(widget, control.id);
+        }
+    }
+}
+
+QWidget* DialogItem(const QDialog* dialog, int id) {
+    return dialog->findChild<QWidget*>(QString::number(id), Qt::FindDirectChildrenOnly);
+}

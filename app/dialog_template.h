@@ -1,0 +1,34 @@
+#pragma once
+
+#include <span>
+
+class QDialog;
+class QWidget;
+
+// A dialog's layout as data: its controls with their ids, kinds, texts and
+// rectangles in dialog units, as a dialog template gives them. Texts are
+// English resource texts, looked up in the language library under the
+// context "Dialog<id>".
+
+enum class ControlKind { Label, RightLabel, ComboBox, Button, DefaultButton, Icon };
+
+struct DialogControl {
+    int id; // -1 for a label without an id
+    ControlKind kind;
+    const char* text;
+    int x, y, width, height;
+};
+
+struct DialogTemplate {
+    int id;
+    const char* caption;
+    int width, height;
+    std::span<const DialogControl> controls;
+};
+
+// Gives `dialog` the template's caption, font and size and creates its
+// controls. OK (1) accepts and Cancel (2) rejects the dialog.
+void BuildDialog(QDialog* dialog, const DialogTemplate& dialogTemplate);
+
+// The control with `id` that BuildDialog created, or nullptr.
+[[nodiscard]] QWidget* DialogItem(const QDialog* dialog, int id);

@@ -1,0 +1,42 @@
+#include "languagedlg.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+#include "dialog_template.h"
+#include "language_choice.h"
+
+namespace {
+
+constexpr int kIdLanguageList = 1094;
+
+// Template 162.
+constexpr DialogControl kLanguageControls[] = {
+    {-1, ControlKind::RightLabel, "Language Setting", 6, 14, 66, 12},
+    {kIdLanguageList, ControlKind::ComboBox, nullptr, 78, 13, 72, 14},
+    {1, ControlKind::DefaultButton, "OK", 30, 42, 45, 14},
+    {2, ControlKind::Button, "Cancel", 85, 42, 45, 14},
+};
+constexpr DialogTemplate kLanguageTemplate{162, "Language", 160, 66, kLanguageControls};
+
+} // namespace
+
+CLanguageDlg::CLanguageDlg(zrx::Language current, QWidget* parent)
+    : QDialog(parent), m_chosen(current) {
+    BuildDialog(this, kLanguageTemplate);
+    // Not sorted: an entry's position is its language index.
+    m_list = qobject_cast<QComboBox*>(DialogItem(this, kIdLanguageList));
+    m_list->addItems(LanguageListEntries(current));
+    m_list->setCurrentIndex(static_cast<int>(current));
+    if (auto* label = findChild<QLabel*>()) {
+        label->setBuddy(m_list);
+    }
+}
+
+void CLanguageDlg::accept() {
+    const int selected = m_list->currentIndex();
+    m_chosen = (selected >= 0 && selected < zrx::kLanguageCount)
+                   ? static_cast<zrx::Language>(selected)
+                   : zrx::Language::English;
+    QDialog::accept();
+}

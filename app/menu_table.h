@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QKeyCombination>
+#include <span>
+
+// The main window's vocabulary as data: the menu, the accelerators, the
+// toolbar and the command prompts. The texts are the English resource texts;
+// the language library gives each its translation (context "Menu128" for the
+// menu, "String" for the prompts).
+
+struct MenuItem {
+    const char* text; // nullptr for a separator
+    int id;
+};
+
+struct MenuPopup {
+    const char* title;
+    std::span<const MenuItem> items;
+};
+
+struct Accelerator {
+    QKeyCombination keys;
+    int id;
+};
+
+// The image of a toolbar button is its position in the 126 x 18 strip.
+struct ToolbarButton {
+    int id; // 0 for a separator
+    int image;
+};
+
+[[nodiscard]] std::span<const MenuPopup> MainMenu();
+[[nodiscard]] std::span<const Accelerator> Accelerators();
+[[nodiscard]] std::span<const ToolbarButton> ToolbarButtons();
+
+// The prompt of a command ("status-bar text\ntooltip"), or nullptr for a
+// command without one.
+[[nodiscard]] const char* CommandPrompt(int id);
+
+// Every command id the menus, accelerators, toolbar and command line can send.
+[[nodiscard]] std::span<const int> AllCommands();

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+#include "cmd_target.h"
+#include "command_line.h"
+#include "htmlhelp.h"
+#include "language_library.h"
+#include "view_factory.h"
+
+class CMainFrame;
+class CProgramDoc;
+class QWidget;
+
+// Where the program was started from: the resolved path of its executable,
+// the working directory and the command line (without the program name).
+struct StartupContext {
+    QString executablePath;
+    QString workingDirectory;
+    QStringList arguments;
+};
+
+// The application: start-up, the application-level commands (New, Open,
+// About, Language, Help and those whose features come with later work) and
+// the restart after a change of language.
+class CProgramApp : public QObject, public CCmdTarget {
+    Q_OBJECT
+public:
+    // Starts `program` (no shell, no arguments); the result is not examined.
+    using Launcher = std::function<void(const QString& program)>;
+    // Asks the event loop to end with exit code 0.
+    using Quitter = std::function<void()>;
+    // Shows a message with an OK button: caption, text.
+    using MessageBox = std::function<void(const QString&, const QString&)>;
+
+    explicit CProgramApp(QObject* parent = nullptr);
+    ~CProgramApp() override;
+
+    // Runs start-up; true to run the event loop, false to end at once.
+    bool InitInstance(const StartupContext& context);
+    // The exit status when start-up ended the program: 0 after printing
+    // from the command line, 1 after a failure.
+    [[nodiscard]] int StartupExitCode() const { return m_exitCode; }
+
+    void SetLauncher(Launcher launcher) { m_launcher = std::move(launcher); }
+    void SetQuitter(Quitter quitter) { m_quitter = std::move(quitter); }
+    void SetStartupMessageBox(MessageBox box) { m_startupMessageBox = std::move(box); }
+
+    [[nodiscard]] CMainFrame* MainFrame() const { return m_frame.get(); }
+    [[nodiscard]] CProgramDoc* Document() const { return m_document.get(); }
+    [[nodiscard]] QWidget* View() const { return m_view.widget; }
+    [[nodiscard]] CHtmlHelp& Help() { return m_help; }
+    [[nodiscard]] const LanguageLibrary* Library() const { return m_library.get(); }
+
+    bool OnCmdMsg(int id) override;
+
+    void OnFileNew();
+    void OnFileOpen();
+    void OnAppAbout();
+    void OnLanguage();
+    void OnHelp();
+
+private:
+    bool LoadLanguageLibrary(const QString& code, const QString& workingDirectory);
+    bool CreateDocumentTemplate();
+    bool ProcessShellCommand(const CCommandLineInfo& info);
+    void ShowStartupMessage(const QString& text);
+
+    std::unique_ptr<LanguageLibrary> m_library;
+    bool m_translatorInstalled = false;
+    std::unique_ptr<CProgramDoc> m_document;
+    std::unique_ptr<CMainFrame> m_frame;
+    ViewParts m_view{nullptr, nullptr};
+    CHtmlHelp m_help;
+    Launcher m_launcher;
+    Quitter m_quitter;
+    MessageBox m_startupMessageBox;
+    int m_exitCode = 1;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace zrx {
+
+// Reading and writing one value of a profile file on disk, with the
+// behaviour of the Windows profile-string functions. Texts are UTF-8; the
+// file may be UTF-8 (with or without a byte-order mark) or UTF-16LE with its
+// byte-order mark, and keeps its encoding and line breaks when written.
+
+// The value, or an empty text when the file, the section or the key is
+// missing or the file cannot be read. Like a read into a buffer of
+// `bufferUnits` UTF-16 units, the value is cut to bufferUnits - 1 units.
+[[nodiscard]] std::string readProfileString(const std::filesystem::path& path,
+                                            std::string_view section, std::string_view key,
+                                            std::size_t bufferUnits = 256);
+
+// Sets one key, creating the file or the section when needed; every other
+// line stays as it was. The file is replaced in one step (a temporary file
+// renamed over it), so a failed write leaves it untouched. Returns false when
+// nothing was written: an empty section or key, a name or value that would
+// span lines, or a file that could not be read or written.
+bool writeProfileString(const std::filesystem::path& path, std::string_view section,
+                        std::string_view key, std::string_view value);
+
+} // namespace zrx

@@ -1,0 +1,200 @@
+#!/usr/bin/env python3
+"""Draws the toolbar strip (toolbar128.png, 7 images of 18 x 18 in one
+126 x 18 strip) and the program icon (icon128.png, 32 x 32) as pixel art in
+the 16 classic colours, and writes them beside this script. Run it again
+after changing a picture; the PNG files are kept in the repository."""
+import os
+import struct
+import zlib
+
+PALETTE = {
+    '.': None,
+    'k': (0x00, 0x00, 0x00), 'm': (0x80, 0x00, 0x00), 'G': (0x00, 0x80, 0x00),
+    'o': (0x80, 0x80, 0x00), 'n': (0x00, 0x00, 0x80), 'p': (0x80, 0x00, 0x80),
+    't': (0x00, 0x80, 0x80), 'g': (0x80, 0x80, 0x80), 's': (0xC0, 0xC0, 0xC0),
+    'r': (0xFF, 0x00, 0x00), 'l': (0x00, 0xFF, 0x00), 'y': (0xFF, 0xFF, 0x00),
+    'b': (0x00, 0x00, 0xFF), 'f': (0xFF, 0x00, 0xFF), 'c': (0x00, 0xFF, 0xFF),
+    'w': (0xFF, 0xFF, 0xFF),
+}
+
+NEW = [
+    "..................",
+    "...kkkkkkkk.......",
+    "...kwwwwwwkk......",
+    "...kwwwwwwkwk.....",
+    "...kwwwwwwkwwk....",
+    "...kwwwwwwkkkkk...",
+    "...kwwwwwwwwwwk...",
+    "...kwwwwwwwwwwk...",
+    "...kwwwwwwwwwwk...",
+    "...kwwwwwwwwwwk...",
+    "...kwwwwwwwwwwk...",
+    "...kwwwwwwwwwwk...",
+    "...kwwwwwwwwwwk...",
+    "...kwwwwwwwwwwk...",
+    "...kwwwwwwwwwwk...",
+    "...kwwwwwwwwwwk...",
+    "...kkkkkkkkkkkk...",
+    "..................",
+]
+OPEN = [
+    "..................",
+    "..................",
+    "..................",
+    "..kkkk............",
+    ".kyyyyk...........",
+    ".kyyyyykkkkkkk....",
+    ".kyyyyyyyyyyyk....",
+    ".kyyyyyyyyyyyk....",
+    ".kyyykkkkkkkkkkkk.",
+    ".kyykoooooooooook.",
+    ".kyykoooooooooook.",
+    ".kykoooooooooook..",
+    ".kykoooooooooook..",
+    ".kkoooooooooook...",
+    ".kkkkkkkkkkkkkk...",
+    "..................",
+    "..................",
+    "..................",
+]
+SAVE = [
+    "..................",
+    ".kkkkkkkkkkkkkkk..",
+    ".knnwwwwwwwwwnnk..",
+    ".knnwwwwwwwwwnnk..",
+    ".knnwwwwwwwwwnnk..",
+    ".knnwwwwwwwwwnnk..",
+    ".knnwwwwwwwwwnnk..",
+    ".knnnnnnnnnnnnnk..",
+    ".knnnnnnnnnnnnnk..",
+    ".knnnsssssssnnnk..",
+    ".knnnssknsssnnnk..",
+    ".knnnssknsssnnnk..",
+    ".knnnssknsssnnnk..",
+    ".knnnsssssssnnnk..",
+    ".kkkkkkkkkkkkkkk..",
+    "..................",
+    "..................",
+    "..................",
+]
+RADIO = [
+    "..k...", "..k...", "..k...", "kkkkk.", "kgggk.", "kccck.", "kccck.", "kgggk.",
+    "kswsk.", "kgggk.", "kswsk.", "kgggk.", "kswsk.", "kgggk.", "kkkkk.", "......",
+    "......", "......",
+]
+ARROW_TO_PC = {
+    5: "....G.......", 6: "...GG.......", 7: "..GGGGGGGGG.", 8: ".GGGGGGGGGG.",
+    9: "..GGGGGGGGG.", 10: "...GG.......", 11: "....G.......",
+}
+ARROW_TO_RADIO = {
+    5: ".......r....", 6: ".......rr...", 7: ".rrrrrrrrr..", 8: ".rrrrrrrrrr.",
+    9: ".rrrrrrrrr..", 10: ".......rr...", 11: ".......r....",
+}
+READ = [ARROW_TO_PC.get(i, "." * 12) + RADIO[i] for i in range(18)]
+WRITE = [ARROW_TO_RADIO.get(i, "." * 12) + RADIO[i] for i in range(18)]
+PRINT = [
+    "..................",
+    "....kkkkkkkkk.....",
+    "....kwwwwwwwk.....",
+    "....kwkkkkkwk.....",
+    "....kwwwwwwwk.....",
+    "....kwkkkkwwk.....",
+    "..kkkkkkkkkkkkk...",
+    ".ksssssssssssssk..",
+    ".ksssssssssssGsk..",
+    ".ksssssssssssssk..",
+    ".kgggggggggggggk..",
+    ".kgkkkkkkkkkkkgk..",
+    ".kkwwwwwwwwwwwkk..",
+    "...kwwwwwwwwwk....",
+    "...kkkkkkkkkkk....",
+    "..................",
+    "..................",
+    "..................",
+]
+ABOUT = [
+    "..................",
+    "......kkkkk.......",
+    ".....knnnnnk......",
+    "....knnkkknnk.....",
+    "....knnk.knnk.....",
+    ".....kk..knnk.....",
+    ".........knnk.....",
+    "........knnk......",
+    ".......knnk.......",
+    "......knnk........",
+    "......knnk........",
+    ".......kk.........",
+    "..................",
+    "......kkkk........",
+    "......knnk........",
+    "......knnk........",
+    "......kkkk........",
+    "..................",
+]
+
+# The toolbar's order: New, Open, Save, Read, Write, Print, About.
+STRIP = [NEW, OPEN, SAVE, READ, WRITE, PRINT, ABOUT]
+
+
+def icon_rows():
+    """The program icon: a handheld radio with its display lit."""
+    rows = [['.'] * 32 for _ in range(32)]
+
+    def fill(x0, y0, x1, y1, c):
+        for y in range(y0, y1 + 1):
+            for x in range(x0, x1 + 1):
+                rows[y][x] = c
+
+    fill(20, 1, 22, 8, 'k')      # antenna
+    fill(21, 2, 21, 7, 'g')
+    fill(8, 8, 24, 30, 'k')      # body outline
+    fill(9, 9, 23, 29, 'g')
+    fill(10, 10, 22, 12, 'k')    # speaker grille
+    for x in range(11, 22, 2):
+        rows[11][x] = 's'
+    fill(10, 14, 22, 19, 'k')    # display
+    fill(11, 15, 21, 18, 'c')
+    fill(12, 16, 14, 17, 'n')    # "CH" digits on the display
+    fill(17, 16, 20, 17, 'n')
+    for row in (21, 24, 27):     # keypad
+        for col in (11, 15, 19):
+            fill(col, row, col + 2, row + 1, 's')
+    fill(5, 12, 7, 18, 'k')      # side key
+    fill(6, 13, 6, 17, 'r')
+    return [''.join(r) for r in rows]
+
+
+def png(width, height, pixels):
+    raw = b''
+    for y in range(height):
+        raw += b'\x00' + b''.join(pixels[y * width:(y + 1) * width])
+
+    def chunk(kind, data):
+        return (struct.pack('>I', len(data)) + kind + data +
+                struct.pack('>I', zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+    header = struct.pack('>IIBBBBB', width, height, 8, 6, 0, 0, 0)
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header) +
+            chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
+
+
+def rgba(ch):
+    colour = PALETTE[ch]
+    return bytes((0, 0, 0, 0)) if colour is None else bytes(colour + (255,))
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    for image in STRIP:
+        assert len(image) == 18 and all(len(r) == 18 for r in image), image
+    pixels = [rgba(image[y][x]) for y in range(18) for image in STRIP for x in range(18)]
+    with open(os.path.join(here, 'toolbar128.png'), 'wb') as out:
+        out.write(png(18 * len(STRIP), 18, pixels))
+    rows = icon_rows()
+    with open(os.path.join(here, 'icon128.png'), 'wb') as out:
+        out.write(png(32, 32, [rgba(rows[y][x]) for y in range(32) for x in range(32)]))
+
+
+if __name__ == '__main__':
+    main()

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "app/programapp.h"
+
+// A module directory of its own for one test: copies of the language
+// libraries that the build put in the output folder, and a Program.ini.
+class ProgramFolder {
+public:
+    ProgramFolder() { QDir().mkpath(m_workingDirectory.path()); }
+
+    [[nodiscard]] QString path() const { return m_dir.path(); }
+    [[nodiscard]] QString file(const QString& name) const { return m_dir.filePath(name); }
+    [[nodiscard]] QString workingDirectory() const { return m_workingDirectory.path(); }
+
+    // Copies <code>.dll from the build's output folder, optionally under another name.
+    bool addLibrary(const QString& code, const QString& asName = QString()) const {
+        const QString source = QDir(QString::fromLocal8Bit(qgetenv("ZRX_OUTPUT_DIR")))
+                                   .filePath(code + QStringLiteral(".dll"));
+        return QFile::copy(source, file(asName.isEmpty() ? code + QStringLiteral(".dll") : asName));
+    }
+    void addAllLibraries() const {
+        addLibrary(QStringLiteral("Eng"));
+        addLibrary(QStringLiteral("Chs"));
+        addLibrary(QStringLiteral("Cht"));
+    }
+    void writeFile(const QString& name, const QByteArray& bytes) const {
+        QFile out(file(name));
+        out.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        out.write(bytes);
+    }
+    [[nodiscard]] QByteArray readFile(const QString& name) const {
+        QFile in(file(name));
+        in.open(QIODevice::ReadOnly);
+        return in.readAll();
+    }
+    void writeIni(const QByteArray& text) const { writeFile(QStringLiteral("Program.ini"), text); }
+
+    [[nodiscard]] StartupContext context(const QStringList& arguments = {}) const {
+        return {file(QStringLiteral("Program")), workingDirectory(), arguments};
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QTemporaryDir m_workingDirectory;
+};
+
+// What the application did that a test must see without it happening: the
+// start-up message, the restart and the quit.
+struct AppObserver {
+    QStringList messages; // "caption|text"
+    QStringList launched; // programs started
+    int quitRequests = 0;
+
+    void attach(CProgramApp& app) {
+        app.SetStartupMessageBox([this](const QString& caption, const QString& text) {
+            messages << caption + QLatin1Char('|') + text;
+        });
+        app.SetLauncher([this](const QString& program) { launched << program; });
+        app.SetQuitter([this] { ++quitRequests; });
+    }
+};
+
+// Runs `handler` on the next modal window as soon as it opens; for the
+// dialogs that a command shows with exec().
+inline void whenModalOpens(std::function<void(QWidget*)> handler) {
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, handler = std::move(handler)] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            handler(modal);
+        }
+    });
+    timer->start();
+}

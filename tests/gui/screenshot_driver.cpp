@@ -1,0 +1,130 @@
+// Takes the pictures of the main window, its menus, the About box and the
+// language dialog in the three languages for the README. Run by
+// scripts/screenshots.sh inside xvfb-run; each picture is a crop of the X
+// screen taken with ImageMagick's `import -window root`, so window
+// decorations and menus look as a user sees them.
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QtTest>
+
+#include "app/command_ids.h"
+#include "app/mainframe.h"
+#include "gui_test_support.h"
+
+namespace {
+
+constexpr int kTitleBarAllowance = 28; // the window manager's title bar above the window
+constexpr int kMargin = 6;
+
+QString g_outputFolder;
+
+void settle(int ms = 400) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+}
+
+bool snap(const QRect& area, const QString& name) {
+    const QRect screen = QApplication::primaryScreen()->geometry();
+    const QRect crop = area.adjusted(-kMargin, -kMargin - kTitleBarAllowance, kMargin, kMargin)
+                           .intersected(screen);
+    const QString geometry = QStringLiteral("%1x%2+%3+%4")
+                                 .arg(crop.width())
+                                 .arg(crop.height())
+                                 .arg(crop.x())
+                                 .arg(crop.y());
+    const QString path = QDir(g_outputFolder).filePath(name);
+    return QProcess::execute(QStringLiteral("import"),
+                             {QStringLiteral("-window"), QStringLiteral("root"),
+                              QStringLiteral("-crop"), geometry, QStringLiteral("+repage"),
+                              path}) == 0;
+}
+
+bool shootLanguage(const QString& code) {
+    ProgramFolder folder;
+    folder.addAllLibraries();
+    folder.writeIni("[Setup]\nLanguage=" + code.toLatin1() + "\nCOM=COM1\n");
+    CProgramApp app;
+    AppObserver observer;
+    observer.attach(app);
+    if (!app.InitInstance(folder.context())) {
+        return false;
+    }
+    CMainFrame* frame = app.MainFrame();
+    if (!QTest::qWaitForWindowExposed(frame)) {
+        return false;
+    }
+    settle(800);
+    const QString prefix = code.toLower();
+    bool ok = snap(frame->geometry(), prefix + QStringLiteral("-main.png"));
+
+    // Each menu opened as a click on its title opens it, then one picture of all.
+    QStringList parts;
+    const QList<QAction*> menus = frame->menuBar()->actions();
+    for (qsizetype i = 0; i < menus.size(); ++i) {
+        frame->menuBar()->setActiveAction(menus[i]);
+        settle();
+        QMenu* popup = menus[i]->menu();
+        const QRect title = frame->menuBar()->actionGeometry(menus[i]).translated(
+            frame->menuBar()->mapToGlobal(QPoint(0, 0)));
+        const QRect area = popup->geometry().united(title).adjusted(0, kTitleBarAllowance, 0, 0);
+        const QString part = prefix + QStringLiteral("-menu%1.png").arg(i);
+        ok = snap(area, part) && ok;
+        parts << QDir(g_outputFolder).filePath(part);
+        popup->hide();
+        settle(150);
+    }
+    const QString menusPicture =
+        QDir(g_outputFolder).filePath(prefix + QStringLiteral("-menus.png"));
+    ok = QProcess::execute(QStringLiteral("convert"),
+                           QStringList(parts)
+                               << QStringLiteral("-background") << QStringLiteral("white")
+                               << QStringLiteral("-gravity") << QStringLiteral("north")
+                               << QStringLiteral("+append") << menusPicture) == 0 &&
+         ok;
+    for (const QString& part : parts) {
+        QFile::remove(part);
+    }
+
+    // The About box, pictured while it waits for OK.
+    whenModalOpens([&ok, prefix](QWidget* about) {
+        settle(600);
+        ok = snap(about->geometry(), prefix + QStringLiteral("-about.png")) && ok;
+        qobject_cast<QDialog*>(about)->accept();
+    });
+    frame->Dispatch(cmd::kAppAbout);
+
+    // The language dialog, cancelled after its picture.
+    whenModalOpens([&ok, prefix](QWidget* dialog) {
+        settle(600);
+        ok = snap(dialog->geometry(), prefix + QStringLiteral("-language.png")) && ok;
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    frame->Dispatch(cmd::kLanguage);
+    frame->hide();
+    settle(200);
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc < 2) {
+        qWarning("usage: zrx_screenshots OUTPUT_FOLDER");
+        return 2;
+    }
+    g_outputFolder = QString::fromLocal8Bit(argv[1]);
+    bool ok = true;
+    for (const QString& code :
+         {QStringLiteral("Eng"), QStringLiteral("Chs"), QStringLiteral("Cht")}) {
+        ok = shootLanguage(code) && ok;
+    }
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,307 @@
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/aboutdlg.h"
+#include "app/command_ids.h"
+#include "app/language_state.h"
+#include "app/languagedlg.h"
+#include "app/mainframe.h"
+#include "app/module_directory.h"
+#include "gui_test_support.h"
+#include "image/new_image.h"
+#include "image/programdoc.h"
+#include "image/radio_image_global.h"
+#include "link/port_name.h"
+
+namespace {
+
+// Picks `entry` in the language dialog and presses OK or Cancel.
+void answerLanguageDialog(int entry, bool ok, QStringList* entriesSeen = nullptr) {
+    whenModalOpens([=](QWidget* modal) {
+        auto* dialog = qobject_cast<CLanguageDlg*>(modal);
+        QVERIFY(dialog != nullptr);
+        QComboBox* list = dialog->findChild<QComboBox*>(QStringLiteral("1094"));
+        QVERIFY(list != nullptr);
+        if (entriesSeen != nullptr) {
+            for (int i = 0; i < list->count(); ++i) {
+                *entriesSeen << list->itemText(i);
+            }
+            *entriesSeen << QString::number(list->currentIndex());
+        }
+        list->setCurrentIndex(entry);
+        dialog->findChild<QPushButton*>(ok ? QStringLiteral("1") : QStringLiteral("2"))->click();
+    });
+}
+
+std::unique_ptr<CProgramApp> startIn(const ProgramFolder& folder, AppObserver& observer) {
+    auto app = std::make_unique<CProgramApp>();
+    observer.attach(*app);
+    if (!app->InitInstance(folder.context())) {
+        return nullptr;
+    }
+    return app;
+}
+
+} // namespace
+
+// The commands of the application: language, help, About, New and Open.
+class ShellCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void languageListNamesTheLanguagesInTheRunningOne_data() {
+        QTest::addColumn<QByteArray>("code");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("Eng") << QByteArray("Eng") << QStringList{"Eng", "Chs", "Cht", "0"};
+        QTest::newRow("Chs") << QByteArray("Chs") << QStringList{"英文", "简体", "繁体", "1"};
+        QTest::newRow("Cht") << QByteArray("Cht") << QStringList{"英文", "簡體", "繁體", "2"};
+    }
+
+    void languageListNamesTheLanguagesInTheRunningOne() {
+        QFETCH(QByteArray, code);
+        QFETCH(QStringList, entries);
+        ProgramFolder folder;
+        folder.addAllLibraries();
+        folder.writeIni("[Setup]\nLanguage=" + code + "\nCOM=COM1\n");
+        AppObserver observer;
+        auto app = startIn(folder, observer);
+        QVERIFY(app);
+        QStringList seen;
+        answerLanguageDialog(static_cast<int>(g_language), true, &seen);
+        app->MainFrame()->Dispatch(cmd::kLanguage);
+        QCOMPARE(seen, entries);
+        // The language in force, confirmed with OK: nothing written, no restart.
+        QCOMPARE(folder.readFile(QStringLiteral("Program.ini")),
+                 QByteArray("[Setup]\nLanguage=" + code + "\nCOM=COM1\n"));
+        QVERIFY(observer.launched.isEmpty());
+        QCOMPARE(observer.quitRequests, 0);
+    }
+
+    void cancelAfterChangingTheSelectionChangesNothing() {
+        ProgramFolder folder;
+        folder.addAllLibraries();
+        folder.writeIni("[Setup]\nLanguage=Eng\nCOM=COM1\n");
+        AppObserver observer;
+        auto app = startIn(folder, observer);
+        QVERIFY(app);
+        g_portName = QStringLiteral("COM4");
+        answerLanguageDialog(2, false);
+        app->MainFrame()->Dispatch(cmd::kLanguage);
+        QCOMPARE(folder.readFile(QStringLiteral("Program.ini")),
+                 QByteArray("[Setup]\nLanguage=Eng\nCOM=COM1\n"));
+        QVERIFY(observer.launched.isEmpty());
+        QCOMPARE(observer.quitRequests, 0);
+    }
+
+    void changeStoresPortThenLanguageKeepsTheRestAndRestarts() {
+        ProgramFolder folder;
+        folder.addAllLibraries();
+        const QByteArray before = "; ZRX settings\r\n[Printer]\r\nName=Office\r\n\r\n"
+                                  "[Setup]\r\nLanguage = Eng\r\n\r\n[Later]\r\nCOM=keep\r\n";
+        folder.writeIni(before);
+        AppObserver observer;
+        auto app = startIn(folder, observer);
+        QVERIFY(app);
+        QVERIFY(g_portName.isEmpty());
+        g_portName = QStringLiteral("COM5"); // as the Port menu would set it
+        answerLanguageDialog(1, true);
+        app->MainFrame()->Dispatch(cmd::kLanguage);
+        QCOMPARE(folder.readFile(QStringLiteral("Program.ini")),
+                 QByteArray("; ZRX settings\r\n[Printer]\r\nName=Office\r\n\r\n"
+                            "[Setup]\r\nLanguage=Chs\r\nCOM=COM5\r\n\r\n[Later]\r\nCOM=keep\r\n"));
+        QCOMPARE(observer.launched, QStringList{g_moduleDirectory + QStringLiteral("Program")});
+        QCOMPARE(observer.quitRequests, 1);
+        QVERIFY(!QFileInfo(observer.launched.front()).isRelative());
+    }
+
+    void emptyPortIsNotWritten() {
+        ProgramFolder folder;
+        folder.addAllLibraries();
+        folder.writeIni("[Setup]\nLanguage=Cht\n");
+        AppObserver observer;
+        auto app = startIn(folder, observer);
+        QVERIFY(app);
+        answerLanguageDialog(0, true);
+        app->MainFrame()->Dispatch(cmd::kLanguage);
+        QCOMPARE(folder.readFile(QStringLiteral("Program.ini")),
+                 QByteArray("[Setup]\nLanguage=Eng\n"));
+        QCOMPARE(observer.quitRequests, 1);
+    }
+
+    void unwritableSettingsFileStillRestarts() {
+        ProgramFolder folder;
+        folder.addAllLibraries();
+        folder.writeIni("[Setup]\nLanguage=Eng\nCOM=COM2\n");
+        AppObserver observer;
+        auto app = startIn(folder, observer);
+        QVERIFY(app);
+        // The settings file's place is taken by a folder now.
+        QFile::remove(folder.file(QStringLiteral("Program.ini")));
+        QDir(folder.path()).mkdir(QStringLiteral("Program.ini"));
+        answerLanguageDialog(2, true);
+        app->MainFrame()->Dispatch(cmd::kLanguage);
+        QCOMPARE(observer.launched.size(), 1);
+        QCOMPARE(observer.quitRequests, 1);
+    }
+
+    void helpAsksForTheLanguagesFileByBareName() {
+        ProgramFolder folder;
+        folder.addAllLibraries();
+        folder.writeIni("[Setup]\nLanguage=Cht\n");
+        folder.writeFile(QStringLiteral("cht.chm"), "help");
+        AppObserver observer;
+        auto app = startIn(folder, observer);
+        QVERIFY(app);
+        QList<QUrl> asked;
+        app->Help().SetViewer([&asked](const QUrl& url) {
+            asked << url;
+            return true;
+        });
+        app->MainFrame()->Dispatch(cmd::kHelp);
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked.front().fileName(), QStringLiteral("cht.chm"));
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    void helpShowsNothingWhenFileOrViewerIsMissing() {
+        ProgramFolder folder;
+        folder.addAllLibraries();
+        folder.writeIni("[Setup]\nLanguage=Eng\n");
+        AppObserver observer;
+        auto app = startIn(folder, observer);
+        QVERIFY(app);
+        int calls = 0;
+        app->Help().SetViewer([&calls](const QUrl&) {
+            ++calls;
+            return false;
+        });
+        app->MainFrame()->Dispatch(cmd::kHelp); // no eng.chm: nothing asked, nothing shown
+        QCOMPARE(calls, 0);
+        QVERIFY(!app->Help().BindingFailed());
+        folder.writeFile(QStringLiteral("eng.chm"), "help");
+        app->MainFrame()->Dispatch(cmd::kHelp); // no viewer takes it
+        QCOMPARE(calls, 1);
+        QVERIFY(app->Help().BindingFailed());
+        app->MainFrame()->Dispatch(cmd::kHelp); // remembered: not tried again
+        QCOMPARE(calls, 1);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    void aboutBoxShowsVersionCopyrightAndOk() {
+        ProgramFolder folder;
+        folder.addAllLibraries();
+        folder.writeIni("[Setup]\nLanguage=Eng\n");
+        AppObserver observer;
+        auto app = startIn(folder, observer);
+        QVERIFY(app);
+        QStringList texts;
+        QString caption;
+        bool hasIcon = false;
+        whenModalOpens([&](QWidget* modal) {
+            QVERIFY(qobject_cast<CAboutDlg*>(modal) != nullptr);
+            caption = modal->windowTitle();
+            for (QLabel* label : modal->findChildren<QLabel*>()) {
+                if (label->objectName() == QStringLiteral("128")) {
+                    hasIcon = !label->pixmap().isNull();
+                } else {
+                    texts << label->text();
+                }
+            }
+            modal->findChild<QPushButton*>(QStringLiteral("1"))->click();
+        });
+        app->MainFrame()->Dispatch(cmd::kAppAbout);
+        QCOMPARE(caption, QStringLiteral("About"));
+        QVERIFY(hasIcon);
+        QCOMPARE(texts.value(0), QStringLiteral("Vesion 1.0.1"));
+        QVERIFY(texts.value(1).startsWith(QStringLiteral("Copyright")));
+    }
+
+    void newRefillsTheImageAndForgetsThePath() {
+        ProgramFolder folder;
+        folder.addAllLibraries();
+        folder.writeIni("[Setup]\nLanguage=Eng\n");
+        folder.writeFile(QStringLiteral("a.sin"), QByteArray(1024, '\x33'));
+        AppObserver observer;
+        auto app = startIn(folder, observer);
+        QVERIFY(app);
+        QSignalSpy resets(app->Document(), &CProgramDoc::documentReset);
+        QVERIFY(app->Document()->OnOpenDocument(folder.file(QStringLiteral("a.sin"))));
+        app->MainFrame()->Dispatch(cmd::kFileNew);
+        QVERIFY(g_radioImage == zrx::makeNewImage());
+        QVERIFY(app->Document()->GetPathName().isEmpty());
+        QCOMPARE(resets.count(), 2);
+        QVERIFY(!app->Document()->IsModified());
+    }
+
+    void openOffersChannelDataFilesAndLoadsTheChosenOne() {
+        ProgramFolder folder;
+        folder.addAllLibraries();
+        folder.writeIni("[Setup]\nLanguage=Eng\n");
+        QByteArray bytes(1024, '\x21');
+        bytes[0x3E0] = '\x00';
+        folder.writeFile(QStringLiteral("radio.sin"), bytes);
+        AppObserver observer;
+        auto app = startIn(folder, observer);
+        QVERIFY(app);
+        QStringList filters;
+        whenModalOpens([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog != nullptr);
+            filters = dialog->nameFilters();
+            dialog->selectFile(folder.file(QStringLiteral("radio.sin")));
+            QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+        });
+        app->MainFrame()->Dispatch(cmd::kFileOpen);
+        QCOMPARE(filters, QStringList{QStringLiteral("Channel Data (*.sin)")});
+        QCOMPARE(QFileInfo(app->Document()->GetPathName()).fileName(), QStringLiteral("radio.sin"));
+        QCOMPARE(g_radioImage.byte(0x3E0), std::uint8_t{0});
+        QCOMPARE(g_radioImage.byte(0x3E1), std::uint8_t{0x21});
+        QCOMPARE(app->MainFrame()->windowTitle(), QStringLiteral("ZRX PC Encoder"));
+        QVERIFY(!app->Document()->IsModified());
+    }
+
+    void shortFileGivesAnErrorAndKeepsTheImage() {
+        ProgramFolder folder;
+        folder.addAllLibraries();
+        folder.writeIni("[Setup]\nLanguage=Eng\n");
+        folder.writeFile(QStringLiteral("short.sin"), QByteArray(1000, '\x55'));
+        AppObserver observer;
+        auto app = startIn(folder, observer);
+        QVERIFY(app);
+        g_radioImage.setByte(0x010, 0x46);
+        const zrx::RadioImage before = g_radioImage;
+        QString message;
+        whenModalOpens([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box != nullptr);
+            message = box->windowTitle() + QLatin1Char('|') + box->text();
+            box->accept();
+        });
+        QVERIFY(!app->Document()->OnOpenDocument(folder.file(QStringLiteral("short.sin"))));
+        QVERIFY(message.startsWith(QStringLiteral("ZRX PC Encoder|")));
+        QVERIFY(message.contains(QStringLiteral("1024")));
+        QVERIFY(g_radioImage == before);
+        QVERIFY(app->Document()->GetPathName().isEmpty());
+    }
+
+    void cancelledOpenChangesNothing() {
+        ProgramFolder folder;
+        folder.addAllLibraries();
+        folder.writeIni("[Setup]\nLanguage=Eng\n");
+        AppObserver observer;
+        auto app = startIn(folder, observer);
+        QVERIFY(app);
+        const zrx::RadioImage before = g_radioImage;
+        whenModalOpens([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+        app->MainFrame()->Dispatch(cmd::kFileOpen);
+        QVERIFY(g_radioImage == before);
+        QVERIFY(app->Document()->GetPathName().isEmpty());
+    }
+};
+
+QTEST_MAIN(ShellCommandsTest)
+#include "shell_commands_test.moc"
