@@ -5,6 +5,7 @@
 
 #include "image/channel_data_file.h"
 #include "image/new_image.h"
+#include "random_image.h"
 #include "temp_dir.h"
 
 #ifndef _WIN32
@@ -16,15 +17,6 @@ using namespace zrx;
 namespace fs = std::filesystem;
 
 namespace {
-
-RadioImage randomImage(unsigned seed) {
-    std::mt19937 random(seed);
-    RadioImage image;
-    for (auto& b : image.bytes()) {
-        b = static_cast<std::uint8_t>(random() & 0xFFu);
-    }
-    return image;
-}
 
 void writeBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;

@@ -12,21 +12,13 @@
 #include "link/protocol_frames.h"
 #include "link/transfer_engine.h"
 #include "radio_simulator.h"
+#include "random_image.h"
 #include "recording_observer.h"
 #include "temp_dir.h"
 
 using namespace zrx;
 
 namespace {
-
-RadioImage randomImage(unsigned seed) {
-    std::mt19937 random(seed);
-    RadioImage image;
-    for (auto& byte : image.bytes()) {
-        byte = static_cast<std::uint8_t>(random() & 0xFFu);
-    }
-    return image;
-}
 
 // Bytes the PC sends before the first block when the radio answers the
 // first handshake: the handshake, the identification request and confirm.

@@ -7,6 +7,7 @@
 
 #include "core/child_process.h"
 #include "core/radio_simulator.h"
+#include "core/random_image.h"
 #include "core/temp_dir.h"
 #include "image/channel_data_file.h"
 #include "image/image_layout.h"
@@ -15,15 +16,6 @@ using namespace zrx;
 namespace fs = std::filesystem;
 
 namespace {
-
-RadioImage randomImage(unsigned seed) {
-    std::mt19937 random(seed);
-    RadioImage image;
-    for (auto& byte : image.bytes()) {
-        byte = static_cast<std::uint8_t>(random() & 0xFFu);
-    }
-    return image;
-}
 
 std::string fileText(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
