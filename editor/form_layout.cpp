@@ -1,6 +1,7 @@
 #include "form_layout.h"
 
 #include <QFontMetrics>
+#include <QStringList>
 
 namespace form101 {
 namespace {
@@ -12,6 +13,10 @@ int mulDiv(int a, int b, int c) {
 
 QFont formFont() {
     QFont font(QString::fromLatin1(kFontFamily), kFontPoints);
+    // Where Arial itself is missing, its metric twins keep the layout.
+    font.setFamilies(QStringList{QString::fromLatin1(kFontFamily),
+                                 QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                 QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif);
     return font;
 }

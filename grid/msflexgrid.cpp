@@ -5,6 +5,7 @@
 #include <QItemSelection>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
+#include <QProxyStyle>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -30,7 +31,8 @@ protected:
         const bool showSelection =
             !fixed && (highLight == CMSFlexGrid::kHighLightAlways ||
                        (highLight == CMSFlexGrid::kHighLightWithFocus && m_grid->hasFocus()));
-        if (!showSelection) {
+        // The current cell shows the focus frame, never the highlight.
+        if (!showSelection || index == m_grid->currentIndex()) {
             option->state &= ~QStyle::State_Selected;
         }
         if (fixed) {
@@ -41,6 +43,27 @@ protected:
 
 private:
     CMSFlexGrid* m_grid;
+};
+
+// Lets the delegate alone decide what shows as selected: the style must not
+// paint a selection band behind the cells on its own.
+class FlexGridStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == QStyle::SH_ItemView_ShowDecorationSelected) {
+            return 0;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        // The band behind a row would show the selection whatever HighLight says.
+        if (element == QStyle::PE_PanelItemViewRow) {
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
 };
 
 short buttonCode(Qt::MouseButton button) {
@@ -92,6 +115,9 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableWidget(parent) {
     setShowGrid(true);
     setGridStyle(Qt::SolidLine);
     setCornerButtonEnabled(false);
+    auto* style = new FlexGridStyle;
+    style->setParent(this);
+    setStyle(style);
     setItemDelegate(new FlexGridDelegate(this));
     viewport()->setMouseTracking(true);
     applyDefaultSizes();
@@ -108,7 +134,7 @@ void CMSFlexGrid::applyDefaultSizes() {
     int width = metrics.horizontalAdvance(QStringLiteral("00000.00000")) + 6;
     width += width % 2;
     m_defaultColumnWidth = width;
-    m_defaultRowHeight = metrics.height() + 3;
+    m_defaultRowHeight = metrics.height() + 2;
     horizontalHeader()->setDefaultSectionSize(m_defaultColumnWidth + kGridLine);
     verticalHeader()->setDefaultSectionSize(m_defaultRowHeight + kGridLine);
 }

@@ -106,6 +106,26 @@ private slots:
         }
     }
 
+    void highLightDecidesWhetherTheSelectionIsDrawn() {
+        m_grid->SetTextMatrix(3, 2, QStringLiteral(" "));
+        m_grid->setCurrentCell(3, 2);
+        m_grid->selectionModel()->select(
+            QItemSelection(m_grid->model()->index(3, 2), m_grid->model()->index(5, 4)),
+            QItemSelectionModel::ClearAndSelect);
+        m_grid->setFocus();
+        auto colourAt = [this](int row, int col) {
+            const QImage image = m_grid->viewport()->grab().toImage();
+            return image.pixelColor(m_grid->cellInteriorRect(row, col).center() + QPoint(0, 3));
+        };
+        const QColor highlight = m_grid->palette().color(QPalette::Highlight);
+        m_grid->SetHighLight(CMSFlexGrid::kHighLightAlways);
+        QCOMPARE(colourAt(4, 3), highlight);
+        // The current cell shows its focus frame, not the highlight.
+        QCOMPARE(colourAt(3, 2), m_grid->palette().color(QPalette::Base));
+        m_grid->SetHighLight(CMSFlexGrid::kHighLightNever);
+        QVERIFY(colourAt(4, 3) != highlight);
+    }
+
     void highLightAndAlignmentAreKept() {
         m_grid->SetHighLight(CMSFlexGrid::kHighLightNever);
         QCOMPARE(m_grid->GetHighLight(), 0L);
