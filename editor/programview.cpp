@@ -81,6 +81,8 @@ void CProgramView::createControls() {
         case form101::ControlKind::DropDownList: {
             auto* list = new QComboBox(this);
             list->setEditable(false);
+            // A list that drops down below the box, a dozen entries at a time.
+            list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
             list->setMaxVisibleItems(12);
             rect.setHeight(listHeight);
             list->setGeometry(rect);

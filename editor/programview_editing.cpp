@@ -2,6 +2,7 @@
 // what a commit writes back, and what each key does.
 #include "programview.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -248,6 +249,11 @@ bool CProgramView::PreTranslateMessage(QObject* watched, QEvent* event) {
         const auto* focus = static_cast<QFocusEvent*>(event);
         if (focus->reason() == Qt::PopupFocusReason) {
             return false;
+        }
+        for (QComboBox* list : {m_toneListBox, m_choiceList}) {
+            if (watched == list && list->view()->isVisible()) {
+                return false;
+            }
         }
         if (watched == m_freqEdit) {
             OnKillFocusFreqEdit();

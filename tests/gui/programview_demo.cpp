@@ -57,11 +57,13 @@ int main(int argc, char** argv) {
             view->grid()->setCurrentCell(row, col);
             view->ShowCellEditor();
             if (popup) {
-                if (view->toneListBox()->isVisible()) {
-                    view->toneListBox()->showPopup();
-                } else if (view->choiceList()->isVisible()) {
-                    view->choiceList()->showPopup();
-                }
+                QTimer::singleShot(300, view, [view]() {
+                    if (view->toneListBox()->isVisible()) {
+                        view->toneListBox()->showPopup();
+                    } else if (view->choiceList()->isVisible()) {
+                        view->choiceList()->showPopup();
+                    }
+                });
             }
         });
     }
