@@ -56,7 +56,15 @@ CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent) : QWidget(parent),
     createControls();
 }
 
-CProgramView::~CProgramView() = default;
+CProgramView::~CProgramView() {
+    // The editors outlive this part of the view by a moment; nothing they
+    // report then may reach the view.
+    for (QWidget* watched :
+         {static_cast<QWidget*>(m_freqEdit), static_cast<QWidget*>(m_toneListBox),
+          static_cast<QWidget*>(m_choiceList), static_cast<QWidget*>(m_grid)}) {
+        watched->removeEventFilter(this);
+    }
+}
 
 void CProgramView::createControls() {
     setFont(form101::formFont());
@@ -196,6 +204,9 @@ void CProgramView::FillToneList() {
 }
 
 void CProgramView::DecodeChannels() {
+    // An editor still open belongs to the channels being replaced: its text
+    // must not land in the new ones.
+    discardOpenEditor();
     selectFromByte(m_modelList, g_radioImage.byte(zrx::layout::kModelIndex));
     selectFromByte(m_rangeList, g_radioImage.byte(zrx::layout::kRangeIndex));
     for (int n = 1; n <= zrx::layout::kChannelCount; ++n) {

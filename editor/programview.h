@@ -73,6 +73,8 @@ private:
     bool filterGridKey(QEvent* event);
     // Commits and hides whichever editor is open.
     void commitOpenEditor();
+    // Hides whichever editor is open without writing its text anywhere.
+    void discardOpenEditor();
     void commitList(QComboBox* list, OpenEditor which);
     void placeEditor(QWidget* editor);
     void postKey(int key);

@@ -230,6 +230,15 @@ void CProgramView::commitOpenEditor() {
     }
 }
 
+void CProgramView::discardOpenEditor() {
+    m_openEditor = OpenEditor::None;
+    m_toneListBox->hidePopup();
+    m_choiceList->hidePopup();
+    m_freqEdit->hide();
+    m_toneListBox->hide();
+    m_choiceList->hide();
+}
+
 void CProgramView::postKey(int key) {
     // Handled later, like a key the user typed on the grid.
     QCoreApplication::postEvent(m_grid, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));

@@ -26,6 +26,7 @@
 
 using harness::clickCell;
 using harness::key;
+using harness::settle;
 using harness::type;
 
 namespace {
@@ -414,6 +415,19 @@ private slots:
         QCOMPARE(m_view->toneListBox()->count(), 261);
         QCOMPARE(grid()->GetTextMatrix(0, 1), QStringLiteral("kept"));
         QCOMPARE(grid()->GetTextMatrix(16, 0), QStringLiteral("16"));
+    }
+
+    void anEditorOpenWhenAnotherFileOpensDoesNotWriteIntoIt() {
+        open();
+        startChannel(1, QStringLiteral("450"));
+        clickCell(grid(), 1, 3);
+        key(Qt::Key_End); // D754I, still open in the list
+        QVERIFY(m_view->toneListBox()->isVisible());
+        QVERIFY(m_doc->OnOpenDocument(factoryFile()));
+        QVERIFY(m_view->toneListBox()->isHidden());
+        grid()->setFocus();
+        settle();
+        QCOMPARE(grid()->GetTextMatrix(1, 3), QStringLiteral("Off"));
     }
 
     void decodingSelectsTheFirstEntryForOutOfRangeIndicesAndKeepsTheBand() {
