@@ -4,6 +4,7 @@
 #include <cctype>
 #include <limits>
 
+#include "grid/twips.h"
 #include "grid_texts.h"
 #include "image/decimal_number.h"
 #include "image/tone_codec.h"
@@ -14,7 +15,6 @@ namespace {
 constexpr std::size_t kRx = 0;
 constexpr std::size_t kTx = 1;
 constexpr FrequencyCount kCountsPerMegahertz = 100000;
-constexpr long kTwipsPerInch = 1440;
 
 bool isDigit(char c) {
     return std::isdigit(static_cast<unsigned char>(c)) != 0;
@@ -142,14 +142,13 @@ GridWrap gridArrowWrap(Key key, long row, long col, long rows, long cols) {
 
 EditorRect cellEditorRect(long colPos, long rowPos, long colWidth, long rowHeight, int dpiX,
                           int dpiY, int gridLeft, int gridTop) {
-    // Twips per pixel, whole numbers as the screen reports them; never 0,
-    // even on a screen of more than 1440 pixels per inch.
-    const long tx = std::max(1L, kTwipsPerInch / std::max(1, dpiX));
-    const long ty = std::max(1L, kTwipsPerInch / std::max(1, dpiY));
-    const long x = colPos / tx;
-    const long y = rowPos / ty;
-    const long w = colWidth / tx + 1;
-    const long h = rowHeight / ty + 1;
+    // Twips to pixels, rounded, the same conversion the grid uses; a whole
+    // number of twips per pixel would misplace the editor on screens whose
+    // resolution does not divide 1440.
+    const long x = twips::toPixels(colPos, dpiX);
+    const long y = twips::toPixels(rowPos, dpiY);
+    const long w = twips::toPixels(colWidth, dpiX) + 1;
+    const long h = twips::toPixels(rowHeight, dpiY) + 1;
     return EditorRect{static_cast<int>(gridLeft + x + 2), static_cast<int>(gridTop + y + 2),
                       static_cast<int>(gridLeft + x + w + 1),
                       static_cast<int>(gridTop + y + h + 1)};

@@ -10,9 +10,10 @@
 
 #include <algorithm>
 
+#include "twips.h"
+
 namespace {
 
-constexpr long kTwipsPerInch = 1440;
 constexpr int kGridLine = 1; // pixels of grid line at the right and bottom of every cell
 
 // Draws the fixed cells as headings, centres or aligns the text as the
@@ -310,15 +311,15 @@ Qt::Alignment CMSFlexGrid::alignmentOf(int col) const {
 }
 
 long CMSFlexGrid::pixelsToTwipsX(int pixels) const {
-    return static_cast<long>(pixels) * kTwipsPerInch / std::max(1, logicalDpiX());
+    return twips::fromPixels(pixels, logicalDpiX());
 }
 
 long CMSFlexGrid::pixelsToTwipsY(int pixels) const {
-    return static_cast<long>(pixels) * kTwipsPerInch / std::max(1, logicalDpiY());
+    return twips::fromPixels(pixels, logicalDpiY());
 }
 
-int CMSFlexGrid::twipsToPixelsX(long twips) const {
-    return toInt(twips * logicalDpiX() / kTwipsPerInch);
+int CMSFlexGrid::twipsToPixelsX(long value) const {
+    return toInt(twips::toPixels(value, logicalDpiX()));
 }
 
 long CMSFlexGrid::GetColWidth(long col) const {

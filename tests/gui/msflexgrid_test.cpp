@@ -33,17 +33,17 @@ private slots:
     }
 
     void positionsAndSizesAgreeWithTheDrawnCells() {
-        const long tpp = 1440 / m_grid->logicalDpiX();
+        auto px = [this](long value) { return m_grid->twipsToPixelsX(value); };
         for (int c = 0; c < 8; ++c) {
             const QRect cell = m_grid->cellInteriorRect(4, c);
             // Client area = viewport, inside the 2-pixel frame.
             QCOMPARE(m_grid->viewport()->pos(), QPoint(2, 2));
-            QCOMPARE(m_grid->GetColPos(c) / tpp, static_cast<long>(cell.left()));
-            QCOMPARE(m_grid->GetColWidth(c) / tpp, static_cast<long>(cell.width()));
+            QCOMPARE(px(m_grid->GetColPos(c)), cell.left());
+            QCOMPARE(px(m_grid->GetColWidth(c)), cell.width());
         }
         const QRect cell = m_grid->cellInteriorRect(9, 2);
-        QCOMPARE(m_grid->GetRowPos(9) / tpp, static_cast<long>(cell.top()));
-        QCOMPARE(m_grid->GetRowHeight(9) / tpp, static_cast<long>(cell.height()));
+        QCOMPARE(px(m_grid->GetRowPos(9)), cell.top());
+        QCOMPARE(px(m_grid->GetRowHeight(9)), cell.height());
     }
 
     void textMatrixOfAnUntouchedCellIsEmpty() {
