@@ -5,67 +5,15 @@
 #include <QItemSelection>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
-#include <QProxyStyle>
-#include <QStyledItemDelegate>
 
 #include <algorithm>
 
+#include "flexgrid_painting.h"
 #include "twips.h"
 
 namespace {
 
 constexpr int kGridLine = 1; // pixels of grid line at the right and bottom of every cell
-
-// Draws the fixed cells as headings, centres or aligns the text as the
-// column asks, and shows the selection only as HighLight allows.
-class FlexGridDelegate : public QStyledItemDelegate {
-public:
-    explicit FlexGridDelegate(CMSFlexGrid* grid) : QStyledItemDelegate(grid), m_grid(grid) {}
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->displayAlignment = m_grid->alignmentOf(index.column());
-        const bool fixed =
-            index.row() < m_grid->GetFixedRows() || index.column() < m_grid->GetFixedCols();
-        const long highLight = m_grid->GetHighLight();
-        const bool showSelection =
-            !fixed && (highLight == CMSFlexGrid::kHighLightAlways ||
-                       (highLight == CMSFlexGrid::kHighLightWithFocus && m_grid->hasFocus()));
-        // The current cell shows the focus frame, never the highlight.
-        if (!showSelection || index == m_grid->currentIndex()) {
-            option->state &= ~QStyle::State_Selected;
-        }
-        if (fixed) {
-            option->backgroundBrush = m_grid->palette().button();
-            option->palette.setColor(QPalette::Text, m_grid->palette().color(QPalette::ButtonText));
-        }
-    }
-
-private:
-    CMSFlexGrid* m_grid;
-};
-
-// Lets the delegate alone decide what shows as selected: the style must not
-// paint a selection band behind the cells on its own.
-class FlexGridStyle : public QProxyStyle {
-public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override {
-        if (hint == QStyle::SH_ItemView_ShowDecorationSelected) {
-            return 0;
-        }
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                       const QWidget* widget) const override {
-        // The band behind a row would show the selection whatever HighLight says.
-        if (element == QStyle::PE_PanelItemViewRow) {
-            return;
-        }
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
-    }
-};
 
 short buttonCode(Qt::MouseButton button) {
     switch (button) {
