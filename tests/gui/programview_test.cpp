@@ -1,6 +1,7 @@
 // The channel table as the user meets it: cells pressed with the mouse,
 // frequencies typed, lists picked, keys moving between cells, and what Save
 // and Default Factory put into files.
+#include <QAction>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -390,6 +391,22 @@ private slots:
         key(Qt::Key_Backspace);
         QCOMPARE(edit->text(), QStringLiteral("46.."));
         QCOMPARE(edit->contextMenuPolicy(), Qt::NoContextMenu);
+    }
+
+    void shortcutsDoNothingWhileAFrequencyIsTyped() {
+        open();
+        QAction save(m_view);
+        save.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+        m_view->addAction(&save);
+        int saves = 0;
+        connect(&save, &QAction::triggered, this, [&saves]() { ++saves; });
+        clickCell(grid(), 2, 1);
+        key(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(saves, 0);
+        QVERIFY(m_view->frequencyEdit()->isVisible());
+        key(Qt::Key_Return);
+        key(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(saves, 1);
     }
 
     void channelNumberPressHighlightsDataPressDoesNot() {
