@@ -393,6 +393,19 @@ private slots:
         QCOMPARE(edit->contextMenuPolicy(), Qt::NoContextMenu);
     }
 
+    void switchingToAnotherWindowCommitsTheEdit() {
+        open();
+        clickCell(grid(), 9, 1);
+        type(QStringLiteral("462.563"));
+        QWidget other;
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        settle();
+        QVERIFY(m_view->frequencyEdit()->isHidden());
+        QCOMPARE(grid()->GetTextMatrix(9, 1), QStringLiteral("462.56250"));
+    }
+
     void shortcutsDoNothingWhileAFrequencyIsTyped() {
         open();
         QAction save(m_view);
