@@ -1,0 +1,282 @@
+#include "programview.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+#include "app/command_ids.h"
+#include "app/language_state.h"
+#include "app/module_directory.h"
+#include "app/resources.h"
+#include "band_limits.h"
+#include "cell_edit_rules.h"
+#include "form_layout.h"
+#include "grid/msflexgrid.h"
+#include "grid_texts.h"
+#include "image/channel_codec.h"
+#include "image/image_layout.h"
+#include "image/programdoc.h"
+#include "image/radio_image_global.h"
+#include "image/tone_list.h"
+#include "qt_text.h"
+
+namespace {
+
+constexpr int kGridRows = 17;
+constexpr int kGridCols = zrx::editing::kGridColumnCount;
+
+// Shown when the factory default file is not beside the program.
+constexpr zrx::LocalText kPromptCaption{"Prompt", "提示", "提示"};
+constexpr zrx::LocalText kDefaultMissing{"Cound not found default.sin", "没找到default.sin文件",
+                                         "沒找到default.sin文件"};
+
+void tagWithId(QWidget* widget, int id) {
+    widget->setObjectName(QString::number(id));
+    widget->setProperty("controlId", id);
+}
+
+// A list's selected position as one byte: no selection is 0xFF.
+std::uint8_t selectionByte(const QComboBox* list) {
+    return static_cast<std::uint8_t>(static_cast<unsigned>(list->currentIndex()) & 0xFFu);
+}
+
+void selectFromByte(QComboBox* list, std::uint8_t stored) {
+    const int index = stored < list->count() ? stored : 0;
+    list->setCurrentIndex(index);
+}
+
+} // namespace
+
+CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
+    createControls();
+}
+
+CProgramView::~CProgramView() {
+    // The editors outlive this part of the view by a moment; nothing they
+    // report then may reach the view.
+    for (QWidget* watched :
+         {static_cast<QWidget*>(m_freqEdit), static_cast<QWidget*>(m_toneListBox),
+          static_cast<QWidget*>(m_choiceList), static_cast<QWidget*>(m_grid)}) {
+        watched->removeEventFilter(this);
+    }
+}
+
+void CProgramView::createControls() {
+    setFont(form101::formFont());
+    const form101::DialogUnits units(font());
+    setMinimumSize(units.formSize());
+    const int listHeight = form101::closedListHeight(font());
+
+    for (const form101::Control& control : form101::kControls) {
+        QRect rect = units.toPixels(control);
+        switch (control.kind) {
+        case form101::ControlKind::GroupBox: {
+            auto* box = new QGroupBox(this);
+            box->setGeometry(rect);
+            break;
+        }
+        case form101::ControlKind::Label: {
+            auto* label = new QLabel(res("Dialog101", control.text), this);
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            label->setGeometry(rect);
+            break;
+        }
+        case form101::ControlKind::DropDownList: {
+            auto* list = new QComboBox(this);
+            list->setEditable(false);
+            // A list that drops down below the box, a dozen entries at a time.
+            list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+            list->setMaxVisibleItems(12);
+            rect.setHeight(listHeight);
+            list->setGeometry(rect);
+            tagWithId(list, control.id);
+            if (control.id == form101::kModelList) {
+                m_modelList = list;
+                for (const char* entry : form101::kModelEntries) {
+                    list->addItem(QString::fromLatin1(entry));
+                }
+            } else if (control.id == form101::kRangeList) {
+                m_rangeList = list;
+                for (const char* entry : form101::kRangeEntries) {
+                    list->addItem(QString::fromLatin1(entry));
+                }
+            } else if (control.id == form101::kToneList) {
+                m_toneListBox = list;
+            } else {
+                m_choiceList = list;
+            }
+            // No selection until the first decode.
+            list->setCurrentIndex(-1);
+            break;
+        }
+        case form101::ControlKind::Edit: {
+            m_freqEdit = new QLineEdit(this);
+            m_freqEdit->setGeometry(rect);
+            tagWithId(m_freqEdit, control.id);
+            break;
+        }
+        case form101::ControlKind::Grid: {
+            m_grid = new CMSFlexGrid(this);
+            m_grid->setGeometry(rect);
+            tagWithId(m_grid, control.id);
+            break;
+        }
+        case form101::ControlKind::Button: {
+            m_defaultFactory = new QPushButton(res("Dialog101", control.text), this);
+            m_defaultFactory->setGeometry(rect);
+            tagWithId(m_defaultFactory, control.id);
+            break;
+        }
+        }
+    }
+
+    // Only digits and the point ever get into the frequency box: the key
+    // filter decides key by key, the validator also stops what arrives any
+    // other way (input methods, middle-button paste, drops).
+    m_freqEdit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), m_freqEdit));
+    m_freqEdit->setContextMenuPolicy(Qt::NoContextMenu);
+    m_freqEdit->setAcceptDrops(false);
+    m_freqEdit->setAttribute(Qt::WA_InputMethodEnabled, false);
+
+    // The editors lie over the grid while they are shown.
+    for (QWidget* editor : {static_cast<QWidget*>(m_freqEdit), static_cast<QWidget*>(m_toneListBox),
+                            static_cast<QWidget*>(m_choiceList)}) {
+        editor->hide();
+        editor->raise();
+        editor->installEventFilter(this);
+    }
+    m_grid->installEventFilter(this);
+
+    connect(m_grid, &CMSFlexGrid::EnterCell, this, &CProgramView::OnGridEnterCell);
+    connect(m_grid, &CMSFlexGrid::MouseDown, this, &CProgramView::OnGridMouseDown);
+    // Only a choice by the user sets the band; decoding selects silently.
+    connect(m_rangeList, &QComboBox::activated, this, &CProgramView::OnSelChangeRange);
+    connect(m_defaultFactory, &QPushButton::clicked, this, &CProgramView::OnDefaultFactory);
+}
+
+void CProgramView::OnInitialUpdate() {
+    if (!m_gridSetUp) {
+        m_gridSetUp = true;
+        InitGrid();
+        FillToneList();
+        m_toneListBox->clear();
+        m_toneListBox->addItems(m_toneList);
+        m_toneListBox->setCurrentIndex(-1);
+    }
+    DecodeChannels();
+}
+
+void CProgramView::InitGrid() {
+    m_grid->SetRows(kGridRows);
+    m_grid->SetCols(kGridCols);
+    m_grid->SetFixedRows(1);
+    m_grid->SetFixedCols(1);
+    for (int c = 0; c < kGridCols; ++c) {
+        m_grid->SetTextMatrix(
+            0, c,
+            toQString(zrx::editing::kGridHeadings.at(static_cast<std::size_t>(c)).in(g_language)));
+        m_grid->SetColAlignment(c, CMSFlexGrid::kAlignCenterCenter);
+    }
+    for (int r = 1; r < kGridRows; ++r) {
+        m_grid->SetTextMatrix(r, 0, QString::number(r));
+    }
+    m_grid->SetSelectionMode(0);
+    m_grid->SetWordWrap(true);
+    // The channel-number column is half as wide as each data column.
+    const long width = m_grid->GetColWidth(0);
+    m_grid->SetColWidth(0, width / 2);
+    for (int c = 1; c < kGridCols; ++c) {
+        m_grid->SetColWidth(c, width);
+    }
+}
+
+void CProgramView::FillToneList() {
+    m_toneList.clear();
+    for (const std::string& tone : zrx::buildToneList(g_language)) {
+        m_toneList.append(toQString(tone));
+    }
+}
+
+void CProgramView::DecodeChannels() {
+    // An editor still open belongs to the channels being replaced: its text
+    // must not land in the new ones.
+    discardOpenEditor();
+    selectFromByte(m_modelList, g_radioImage.byte(zrx::layout::kModelIndex));
+    selectFromByte(m_rangeList, g_radioImage.byte(zrx::layout::kRangeIndex));
+    for (int n = 1; n <= zrx::layout::kChannelCount; ++n) {
+        const zrx::ChannelTexts texts = zrx::decodeChannel(g_radioImage, n, g_language);
+        for (int c = 0; c < zrx::kChannelColumnCount; ++c) {
+            m_grid->SetTextMatrix(n, c + 1, toQString(texts.at(static_cast<std::size_t>(c))));
+        }
+    }
+}
+
+void CProgramView::EncodeChannels() {
+    // An editor still open holds text the user sees as entered: commit it
+    // before the grid is read.
+    commitOpenEditor();
+    g_radioImage.setByte(zrx::layout::kModelIndex, selectionByte(m_modelList));
+    g_radioImage.setByte(zrx::layout::kRangeIndex, selectionByte(m_rangeList));
+    for (int n = 1; n <= zrx::layout::kChannelCount; ++n) {
+        zrx::ChannelTexts texts;
+        for (int c = 0; c < zrx::kChannelColumnCount; ++c) {
+            texts.at(static_cast<std::size_t>(c)) = m_grid->GetTextMatrix(n, c + 1).toStdString();
+        }
+        zrx::encodeChannel(g_radioImage, n, texts);
+    }
+}
+
+void CProgramView::OnSelChangeRange() {
+    int index = m_rangeList->currentIndex();
+    if (index < 0) {
+        index = 0;
+    }
+    const auto band = zrx::editing::bandFromRangeText(m_rangeList->itemText(index).toStdString());
+    if (band) {
+        g_bandLower = band->lower;
+        g_bandUpper = band->upper;
+    }
+}
+
+void CProgramView::OnDefaultFactory() {
+    const QString path = g_moduleDirectory + QStringLiteral("Default.sin");
+    const QFileInfo file(path);
+    if (!file.exists() || file.isDir()) {
+        QMessageBox box(QMessageBox::NoIcon, toQString(kPromptCaption.in(g_language)),
+                        toQString(kDefaultMissing.in(g_language)), QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
+    // Exactly as File Open with that path: the document loads it, takes its
+    // path and resets the view.
+    m_doc->OnOpenDocument(path);
+}
+
+void CProgramView::OnFileSave() {
+    EncodeChannels();
+    m_doc->DoFileSave();
+}
+
+void CProgramView::OnFileSaveAs() {
+    EncodeChannels();
+    m_doc->DoSave(QString());
+}
+
+bool CProgramView::OnCmdMsg(int id) {
+    switch (id) {
+    case cmd::kFileSave:
+        OnFileSave();
+        return true;
+    case cmd::kFileSaveAs:
+        OnFileSaveAs();
+        return true;
+    default:
+        return false;
+    }
+}

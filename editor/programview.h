@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+#include "app/cmd_target.h"
+
+class CMSFlexGrid;
+class CProgramDoc;
+class QComboBox;
+class QEvent;
+class QLineEdit;
+class QPushButton;
+
+// The program's only view: the form with the Model and Frequency Range
+// lists, the "Default Factory" button and the channel grid, plus the three
+// hidden editors laid over a cell while it is edited.
+//
+// The grid's texts are the working copy of the sixteen channels;
+// DecodeChannels fills them from the radio image, EncodeChannels writes them
+// back (after committing an editor that is still open).
+class CProgramView : public QWidget, public CCmdTarget {
+    Q_OBJECT
+public:
+    explicit CProgramView(CProgramDoc* doc, QWidget* parent = nullptr);
+    ~CProgramView() override;
+
+    // After every New, Open and Default Factory: the one-time set-up the
+    // first time, then the grid refreshed from the radio image.
+    void OnInitialUpdate();
+    void InitGrid();
+    void FillToneList();
+    // Radio image -> list selections and grid. Leaves the band limits alone.
+    void DecodeChannels();
+    // Grid and list selections -> radio image (rows 1-16, 0x3E0, 0x3E1).
+    void EncodeChannels();
+
+    // In-place editing.
+    void ShowCellEditor();
+    void OnGridMouseDown(short button, short shift, long x, long y);
+    void OnGridEnterCell();
+    void OnKillFocusFreqEdit();
+    void OnKillFocusToneList();
+    void OnKillFocusChoiceList();
+
+    void OnSelChangeRange();
+    void OnDefaultFactory();
+    void OnFileSave();
+    void OnFileSaveAs();
+
+    bool OnCmdMsg(int id) override;
+
+    [[nodiscard]] CMSFlexGrid* grid() const { return m_grid; }
+    [[nodiscard]] QComboBox* modelList() const { return m_modelList; }
+    [[nodiscard]] QComboBox* rangeList() const { return m_rangeList; }
+    [[nodiscard]] QLineEdit* frequencyEdit() const { return m_freqEdit; }
+    [[nodiscard]] QComboBox* toneListBox() const { return m_toneListBox; }
+    [[nodiscard]] QComboBox* choiceList() const { return m_choiceList; }
+    [[nodiscard]] const QStringList& toneList() const { return m_toneList; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class OpenEditor { None, Frequency, Tone, Choice };
+
+    void createControls();
+    // Filters keys and mouse presses of the editors and the grid before they
+    // handle them; true when the event is consumed.
+    bool PreTranslateMessage(QObject* watched, QEvent* event);
+    bool filterFrequencyEditKey(QEvent* event);
+    bool filterListKey(QEvent* event);
+    bool filterGridKey(QEvent* event);
+    // Commits and hides whichever editor is open.
+    void commitOpenEditor();
+    // Hides whichever editor is open without writing its text anywhere.
+    void discardOpenEditor();
+    void commitList(QComboBox* list, OpenEditor which);
+    void placeEditor(QWidget* editor);
+    void postKey(int key);
+
+    CProgramDoc* m_doc;
+    QComboBox* m_modelList = nullptr;
+    QComboBox* m_rangeList = nullptr;
+    QLineEdit* m_freqEdit = nullptr;
+    QComboBox* m_choiceList = nullptr;
+    QComboBox* m_toneListBox = nullptr;
+    CMSFlexGrid* m_grid = nullptr;
+    QPushButton* m_defaultFactory = nullptr;
+    QStringList m_toneList;
+
+    bool m_gridSetUp = false;
+    OpenEditor m_openEditor = OpenEditor::None;
+    // The cell the open editor was laid over.
+    long m_editRow = 0;
+    long m_editCol = 0;
+};

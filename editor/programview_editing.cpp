@@ -1,0 +1,366 @@
+// In-place editing of the channel grid: which editor opens over which cell,
+// what a commit writes back, and what each key does.
+#include "programview.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+#include "app/language_state.h"
+#include "band_limits.h"
+#include "cell_edit_rules.h"
+#include "grid/msflexgrid.h"
+#include "grid_texts.h"
+#include "qt_text.h"
+
+namespace {
+
+using zrx::editing::Key;
+
+constexpr long kRxColumn = 1;
+constexpr long kTxColumn = 2;
+
+Key keyOf(const QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return Key::Enter;
+    case Qt::Key_Delete:
+        return Key::Delete;
+    case Qt::Key_Backspace:
+        return Key::Backspace;
+    case Qt::Key_Left:
+        return Key::Left;
+    case Qt::Key_Right:
+        return Key::Right;
+    case Qt::Key_Up:
+        return Key::Up;
+    case Qt::Key_Down:
+        return Key::Down;
+    case Qt::Key_Home:
+        return Key::Home;
+    case Qt::Key_End:
+        return Key::End;
+    case Qt::Key_Period:
+        return Key::Point;
+    case Qt::Key_Comma:
+        // The keypad's decimal key gives a comma on some layouts.
+        return (event->modifiers() & Qt::KeypadModifier) ? Key::Point : Key::Other;
+    default:
+        if (event->key() >= Qt::Key_0 && event->key() <= Qt::Key_9) {
+            return Key::Digit;
+        }
+        return Key::Other;
+    }
+}
+
+zrx::editing::KeyStroke strokeOf(const QKeyEvent* event) {
+    return {keyOf(event), (event->modifiers() & Qt::KeypadModifier) != 0,
+            (event->modifiers() & Qt::ShiftModifier) != 0};
+}
+
+// Selects the first entry that begins with `text`, ignoring case; true when
+// one was found.
+bool selectByPrefix(QComboBox* list, const QString& text) {
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->itemText(i).startsWith(text, Qt::CaseInsensitive)) {
+            list->setCurrentIndex(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+const zrx::editing::ChoicePair* choicesOf(long col) {
+    switch (col) {
+    case 5:
+        return &zrx::editing::kBusyLockChoices;
+    case 6:
+        return &zrx::editing::kBandwidthChoices;
+    case 7:
+        return &zrx::editing::kAddScanChoices;
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+void CProgramView::ShowCellEditor() {
+    // Only one editor at a time: the one still open commits first.
+    commitOpenEditor();
+
+    const long row = m_grid->GetRow();
+    if (row < 1 || row >= m_grid->GetRows()) {
+        return;
+    }
+    // An empty channel can only be started with its Rx frequency.
+    if (m_grid->GetTextMatrix(row, kRxColumn).isEmpty()) {
+        m_grid->SetCol(kRxColumn);
+    }
+    const long col = m_grid->GetCol();
+    m_editRow = row;
+    m_editCol = col;
+    const QString text = m_grid->GetTextMatrix(row, col);
+
+    if (col == kRxColumn || col == kTxColumn) {
+        m_freqEdit->show();
+        m_freqEdit->setText(text);
+        m_openEditor = OpenEditor::Frequency;
+        m_freqEdit->setFocus(Qt::OtherFocusReason);
+        m_freqEdit->selectAll();
+        placeEditor(m_freqEdit);
+    } else if (col == 3 || col == 4) {
+        m_toneListBox->show();
+        // A tone not in the list keeps the entry chosen at the last use.
+        selectByPrefix(m_toneListBox, text);
+        m_openEditor = OpenEditor::Tone;
+        m_toneListBox->setFocus(Qt::OtherFocusReason);
+        placeEditor(m_toneListBox);
+    } else if (const zrx::editing::ChoicePair* choices = choicesOf(col)) {
+        m_choiceList->clear();
+        m_choiceList->addItem(toQString(choices->first.in(g_language)));
+        m_choiceList->addItem(toQString(choices->second.in(g_language)));
+        m_choiceList->setCurrentIndex(-1);
+        selectByPrefix(m_choiceList, text);
+        m_choiceList->show();
+        m_openEditor = OpenEditor::Choice;
+        m_choiceList->setFocus(Qt::OtherFocusReason);
+        placeEditor(m_choiceList);
+    }
+}
+
+void CProgramView::placeEditor(QWidget* editor) {
+    const QRect gridRect = m_grid->geometry();
+    const auto rect = zrx::editing::cellEditorRect(
+        m_grid->GetColPos(m_editCol), m_grid->GetRowPos(m_editRow), m_grid->GetColWidth(m_editCol),
+        m_grid->GetRowHeight(m_editRow), logicalDpiX(), logicalDpiY(), gridRect.left(),
+        gridRect.top());
+    editor->setGeometry(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    editor->raise();
+    editor->update();
+}
+
+void CProgramView::OnGridEnterCell() {
+    const long wanted = m_grid->GetMouseCol() == 0 ? CMSFlexGrid::kHighLightWithFocus
+                                                   : CMSFlexGrid::kHighLightNever;
+    if (m_grid->GetHighLight() != wanted) {
+        m_grid->SetHighLight(wanted);
+    }
+}
+
+void CProgramView::OnGridMouseDown(short button, short /*shift*/, long /*x*/, long /*y*/) {
+    if (button != 1) {
+        return;
+    }
+    if (m_grid->GetMouseCol() == 0) {
+        // A press on a channel number selects the row; show it highlighted.
+        if (m_grid->GetHighLight() != CMSFlexGrid::kHighLightWithFocus) {
+            m_grid->SetHighLight(CMSFlexGrid::kHighLightWithFocus);
+        }
+        return;
+    }
+    if (m_grid->GetHighLight() != CMSFlexGrid::kHighLightNever) {
+        m_grid->SetHighLight(CMSFlexGrid::kHighLightNever);
+    }
+    ShowCellEditor();
+}
+
+void CProgramView::OnKillFocusFreqEdit() {
+    // Only the open editor commits, and only once: hiding it can move the
+    // focus again.
+    if (m_openEditor != OpenEditor::Frequency) {
+        return;
+    }
+    m_openEditor = OpenEditor::None;
+    zrx::ChannelTexts row;
+    for (int c = 0; c < zrx::kChannelColumnCount; ++c) {
+        row.at(static_cast<std::size_t>(c)) = m_grid->GetTextMatrix(m_editRow, c + 1).toStdString();
+    }
+    const zrx::ChannelTexts committed = zrx::editing::commitFrequency(
+        row, static_cast<int>(m_editCol), m_freqEdit->text().toStdString(), g_language, g_bandLower,
+        g_bandUpper);
+    for (int c = 0; c < zrx::kChannelColumnCount; ++c) {
+        const std::size_t i = static_cast<std::size_t>(c);
+        if (committed.at(i) != row.at(i)) {
+            m_grid->SetTextMatrix(m_editRow, c + 1, toQString(committed.at(i)));
+        }
+    }
+    m_freqEdit->hide();
+}
+
+void CProgramView::OnKillFocusToneList() {
+    commitList(m_toneListBox, OpenEditor::Tone);
+}
+
+void CProgramView::OnKillFocusChoiceList() {
+    commitList(m_choiceList, OpenEditor::Choice);
+}
+
+void CProgramView::commitList(QComboBox* list, OpenEditor which) {
+    if (m_openEditor != which) {
+        return;
+    }
+    m_openEditor = OpenEditor::None;
+    const std::string text =
+        zrx::editing::listCommitText(m_grid->GetTextMatrix(m_editRow, kRxColumn).toStdString(),
+                                     list->currentText().toStdString());
+    m_grid->SetTextMatrix(m_editRow, m_editCol, toQString(text));
+    list->hidePopup();
+    list->hide();
+}
+
+void CProgramView::commitOpenEditor() {
+    switch (m_openEditor) {
+    case OpenEditor::Frequency:
+        OnKillFocusFreqEdit();
+        break;
+    case OpenEditor::Tone:
+        OnKillFocusToneList();
+        break;
+    case OpenEditor::Choice:
+        OnKillFocusChoiceList();
+        break;
+    case OpenEditor::None:
+        break;
+    }
+}
+
+void CProgramView::discardOpenEditor() {
+    m_openEditor = OpenEditor::None;
+    m_toneListBox->hidePopup();
+    m_choiceList->hidePopup();
+    m_freqEdit->hide();
+    m_toneListBox->hide();
+    m_choiceList->hide();
+}
+
+void CProgramView::postKey(int key) {
+    // Handled later, like a key the user typed on the grid.
+    QCoreApplication::postEvent(m_grid, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+}
+
+bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
+    if (PreTranslateMessage(watched, event)) {
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool CProgramView::PreTranslateMessage(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::FocusOut: {
+        // A list's own drop-down takes the focus for a moment: not a commit.
+        const auto* focus = static_cast<QFocusEvent*>(event);
+        if (focus->reason() == Qt::PopupFocusReason) {
+            return false;
+        }
+        for (QComboBox* list : {m_toneListBox, m_choiceList}) {
+            if (watched == list && list->view()->isVisible()) {
+                return false;
+            }
+        }
+        if (watched == m_freqEdit) {
+            OnKillFocusFreqEdit();
+        } else if (watched == m_toneListBox) {
+            OnKillFocusToneList();
+        } else if (watched == m_choiceList) {
+            OnKillFocusChoiceList();
+        }
+        return false;
+    }
+    case QEvent::ShortcutOverride:
+        // Shortcuts do nothing while a frequency is typed: the key comes to
+        // the filter below as an ordinary key, which swallows it.
+        if (watched == m_freqEdit) {
+            event->accept();
+            return true;
+        }
+        return false;
+    case QEvent::KeyPress:
+        if (watched == m_freqEdit) {
+            return filterFrequencyEditKey(event);
+        }
+        if (watched == m_toneListBox || watched == m_choiceList) {
+            return filterListKey(event);
+        }
+        if (watched == m_grid) {
+            return filterGridKey(event);
+        }
+        return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        // No context menu and no middle-button paste in the frequency box.
+        if (watched == m_freqEdit) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            return mouse->button() == Qt::RightButton || mouse->button() == Qt::MiddleButton;
+        }
+        return false;
+    case QEvent::ContextMenu:
+        return watched == m_freqEdit;
+    default:
+        return false;
+    }
+}
+
+bool CProgramView::filterFrequencyEditKey(QEvent* event) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const zrx::editing::KeyStroke stroke = strokeOf(key);
+    switch (zrx::editing::frequencyKeyAction(stroke)) {
+    case zrx::editing::FrequencyKeyAction::Commit: {
+        const bool wasEmpty = m_freqEdit->text().isEmpty();
+        commitOpenEditor();
+        m_grid->setFocus(Qt::OtherFocusReason);
+        postKey(wasEmpty ? Qt::Key_Down : Qt::Key_Right);
+        return true;
+    }
+    case zrx::editing::FrequencyKeyAction::Swallow:
+        return true;
+    case zrx::editing::FrequencyKeyAction::Pass:
+        if (stroke.key == Key::Point && key->text() != QStringLiteral(".")) {
+            // The keypad's decimal key always types the point.
+            m_freqEdit->insert(QStringLiteral("."));
+            return true;
+        }
+        return false;
+    }
+    return false;
+}
+
+bool CProgramView::filterListKey(QEvent* event) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (keyOf(key) != Key::Enter) {
+        return false;
+    }
+    commitOpenEditor();
+    m_grid->setFocus(Qt::OtherFocusReason);
+    postKey(Qt::Key_Right);
+    return true;
+}
+
+bool CProgramView::filterGridKey(QEvent* event) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Key pressed = keyOf(key);
+    if (pressed == Key::Enter) {
+        ShowCellEditor();
+        return true;
+    }
+    switch (zrx::editing::gridArrowWrap(pressed, m_grid->GetRow(), m_grid->GetCol(),
+                                        m_grid->GetRows(), m_grid->GetCols())) {
+    case zrx::editing::GridWrap::ToNextRowStart:
+        postKey(Qt::Key_Home);
+        postKey(Qt::Key_Down);
+        break;
+    case zrx::editing::GridWrap::ToPreviousRowEnd:
+        postKey(Qt::Key_End);
+        postKey(Qt::Key_Up);
+        break;
+    case zrx::editing::GridWrap::None:
+        break;
+    }
+    return false;
+}

@@ -1,0 +1,13 @@
+#include "app/view_factory.h"
+
+#include "image/programdoc.h"
+#include "programview.h"
+
+ViewParts CreateProgramView(CProgramDoc* doc, QWidget* parent) {
+    auto* view = new CProgramView(doc, parent);
+    // Every New, Open and Default Factory ends in the view's initial update.
+    QObject::connect(doc, &CProgramDoc::documentReset, view, &CProgramView::OnInitialUpdate);
+    // The document may already hold its first image: show it now.
+    view->OnInitialUpdate();
+    return ViewParts{view, view};
+}
