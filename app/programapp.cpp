@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScrollArea>
 
 #include "aboutdlg.h"
 #include "command_ids.h"
@@ -118,7 +119,13 @@ bool CProgramApp::CreateDocumentTemplate() {
     }
     m_document->SetDialogParent(m_frame.get());
     m_view = CreateProgramView(m_document.get(), m_frame.get());
-    m_frame->setCentralWidget(m_view.widget);
+    // Like a form view, the form keeps its own size and scrolls when the
+    // frame is smaller than the form, instead of stretching the frame.
+    auto* scroller = new QScrollArea(m_frame.get());
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(m_view.widget);
+    m_frame->setCentralWidget(scroller);
     m_frame->SetCommandTargets(m_view.target, m_document.get(), this);
     return true;
 }
