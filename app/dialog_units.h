@@ -11,6 +11,8 @@ class DialogUnits {
 public:
     explicit DialogUnits(const QFont& font);
 
+    [[nodiscard]] int ToPixelsX(int units) const;
+    [[nodiscard]] int ToPixelsY(int units) const;
     [[nodiscard]] QRect ToPixels(int x, int y, int width, int height) const;
     [[nodiscard]] QSize ToPixels(int width, int height) const;
 

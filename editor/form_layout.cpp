@@ -4,12 +4,6 @@
 #include <QStringList>
 
 namespace form101 {
-namespace {
-// MulDiv: a * b / c rounded to the nearest whole number.
-int mulDiv(int a, int b, int c) {
-    return (a * b + c / 2) / c;
-}
-} // namespace
 
 QFont formFont() {
     QFont font(QString::fromLatin1(kFontFamily), kFontPoints);
@@ -21,31 +15,12 @@ QFont formFont() {
     return font;
 }
 
-DialogUnits::DialogUnits(const QFont& font) {
-    const QFontMetrics metrics(font);
-    // The average width over the Latin alphabet, rounded, as the dialog
-    // manager measures its font.
-    const int alphabet = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    m_charWidth = std::max(1, (alphabet + 26) / 52);
-    m_charHeight = std::max(1, metrics.height());
+QRect toPixels(const DialogUnits& units, const Control& control) {
+    return units.ToPixels(control.x, control.y, control.width, control.height);
 }
 
-int DialogUnits::toPixelsX(int units) const {
-    return mulDiv(units, m_charWidth, 4);
-}
-
-int DialogUnits::toPixelsY(int units) const {
-    return mulDiv(units, m_charHeight, 8);
-}
-
-QRect DialogUnits::toPixels(const Control& control) const {
-    return {toPixelsX(control.x), toPixelsY(control.y), toPixelsX(control.width),
-            toPixelsY(control.height)};
-}
-
-QSize DialogUnits::formSize() const {
-    return {toPixelsX(kFormWidth), toPixelsY(kFormHeight)};
+QSize formSize(const DialogUnits& units) {
+    return units.ToPixels(kFormWidth, kFormHeight);
 }
 
 int closedListHeight(const QFont& font) {

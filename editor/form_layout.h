@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QSize>
 
+#include "app/dialog_units.h"
+
 // The form of the main window as its dialog template lays it out, in dialog
 // units, with the control ids tests and translations refer to.
 namespace form101 {
@@ -56,20 +58,9 @@ inline constexpr std::array<const char*, 1> kRangeEntries{"400-470MHz"};
 // The form's font: Arial 8 points.
 [[nodiscard]] QFont formFont();
 
-// Dialog units -> pixels with the average character width and the height
-// of `font`, as the dialog manager does (x * cx / 4, y * cy / 8).
-class DialogUnits {
-public:
-    explicit DialogUnits(const QFont& font);
-    [[nodiscard]] int toPixelsX(int units) const;
-    [[nodiscard]] int toPixelsY(int units) const;
-    [[nodiscard]] QRect toPixels(const Control& control) const;
-    [[nodiscard]] QSize formSize() const;
-
-private:
-    int m_charWidth = 1;
-    int m_charHeight = 1;
-};
+// A control's rectangle and the whole form's size in pixels.
+[[nodiscard]] QRect toPixels(const DialogUnits& units, const Control& control);
+[[nodiscard]] QSize formSize(const DialogUnits& units);
 
 // A drop-down list's template height includes its opened list; closed it is
 // one text line tall.

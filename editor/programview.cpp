@@ -68,12 +68,12 @@ CProgramView::~CProgramView() {
 
 void CProgramView::createControls() {
     setFont(form101::formFont());
-    const form101::DialogUnits units(font());
-    setMinimumSize(units.formSize());
+    const DialogUnits units(font());
+    setMinimumSize(form101::formSize(units));
     const int listHeight = form101::closedListHeight(font());
 
     for (const form101::Control& control : form101::kControls) {
-        QRect rect = units.toPixels(control);
+        QRect rect = form101::toPixels(units, control);
         switch (control.kind) {
         case form101::ControlKind::GroupBox: {
             auto* box = new QGroupBox(this);
