@@ -51,10 +51,6 @@ inline constexpr std::array<Control, 10> kControls{{
     {kDefaultFactoryButton, ControlKind::Button, "Default Factory", 279, 24, 67, 14},
 }};
 
-// The entries the two lists are created with; the same in every language.
-inline constexpr std::array<const char*, 1> kModelEntries{"ZRX412"};
-inline constexpr std::array<const char*, 1> kRangeEntries{"400-470MHz"};
-
 // The form's font: Arial 8 points.
 [[nodiscard]] QFont formFont();
 

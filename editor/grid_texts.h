@@ -3,23 +3,15 @@
 #include <array>
 
 #include "image/channel_codec.h"
+#include "image/channel_headings.h"
 #include "image/language.h"
 
 // Texts the channel table sets itself, in the three languages.
 namespace zrx::editing {
 
-// Row 0 of the grid: the heading of each column, column 0 first.
-inline constexpr int kGridColumnCount = 8;
-inline constexpr std::array<LocalText, kGridColumnCount> kGridHeadings{{
-    {"CH", "信道", "信道"},
-    {"Rx Freq", "接收频率", "接收頻率"},
-    {"Tx Freq", "发射频率", "發射頻率"},
-    {"Rx Tone", "接收亚音", "接收亞音"},
-    {"Tx Tone", "发射亚音", "發射亞音"},
-    {"Busy Lock", "繁忙锁定", "繁忙鎖定"},
-    {"W/N", "带宽", "帶寬"},
-    {"Add Scan", "扫描添加", "掃描添加"},
-}};
+// Row 0 of the grid: the channel table's headings, column 0 first.
+inline constexpr int kGridColumnCount = kChannelTableColumnCount;
+inline constexpr const auto& kGridHeadings = kChannelHeadings;
 
 // The two entries the choice list offers for grid columns 5, 6 and 7, in
 // list order; the same texts the channel codec reads back.

@@ -19,6 +19,7 @@
 #include "grid/msflexgrid.h"
 #include "grid_texts.h"
 #include "image/channel_codec.h"
+#include "image/form_lists.h"
 #include "image/image_layout.h"
 #include "image/programdoc.h"
 #include "image/radio_image_global.h"
@@ -97,13 +98,13 @@ void CProgramView::createControls() {
             tagWithId(list, control.id);
             if (control.id == form101::kModelList) {
                 m_modelList = list;
-                for (const char* entry : form101::kModelEntries) {
-                    list->addItem(QString::fromLatin1(entry));
+                for (const std::string_view entry : zrx::kModelEntries) {
+                    list->addItem(toQString(entry));
                 }
             } else if (control.id == form101::kRangeList) {
                 m_rangeList = list;
-                for (const char* entry : form101::kRangeEntries) {
-                    list->addItem(QString::fromLatin1(entry));
+                for (const std::string_view entry : zrx::kFrequencyRangeEntries) {
+                    list->addItem(toQString(entry));
                 }
             } else if (control.id == form101::kToneList) {
                 m_toneListBox = list;
