@@ -3,7 +3,7 @@
 // line, both ways, at 10 bit times a byte. Also times how long a silent
 // radio takes to be given up.
 //
-//   zrx_bench_transfer [runs]      (zrx-sim is taken from beside this program)
+//   zrx_bench_transfer [runs]      (zrx-sim is taken from the build's output folder)
 
 #include <algorithm>
 #include <chrono>
@@ -112,8 +112,8 @@ std::size_t lineBytes(TransferDirection direction) {
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
-    std::string program = argv[0];
-    program = program.substr(0, program.find_last_of('/') + 1) + "zrx-sim";
+    // The simulator lives in the build's output folder, beside the program.
+    const std::string program = std::string(ZRX_OUTPUT_DIR_DEFAULT) + "/zrx-sim";
 
     std::printf("Transfers against zrx-sim --baud %u, median of %d runs\n", protocol::kBaudRate,
                 runs);
