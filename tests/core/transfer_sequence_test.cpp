@@ -1,0 +1,279 @@
+// What the engine asks of the port, call by call: the waits and purges that
+// pace the handshake, the order of the line set-up, and which reply bytes
+// decide. The radio's side is a script of replies, one per read.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "image/radio_image.h"
+#include "link/protocol_frames.h"
+#include "link/serial_port.h"
+#include "link/transfer_engine.h"
+#include "random_image.h"
+#include "recording_observer.h"
+
+using namespace zrx;
+
+namespace {
+
+std::string hex(std::span<const std::uint8_t> bytes) {
+    std::string text;
+    for (const std::uint8_t b : bytes) {
+        char part[4];
+        std::snprintf(part, sizeof part, "%02X", static_cast<unsigned>(b));
+        text += text.empty() ? "" : " ";
+        text += part;
+    }
+    return text;
+}
+
+// A port that logs every call as a line ("pause 2", "purge", "write 02",
+// "read 1") and answers each read with the next scripted reply; a reply
+// shorter than the read, or none left, is what a silent line gives.
+class ScriptedPort final : public SerialPort {
+public:
+    explicit ScriptedPort(std::deque<std::vector<std::uint8_t>> replies)
+        : m_replies(std::move(replies)) {}
+
+    bool open(std::string_view name) override {
+        calls.push_back("open " + std::string(name));
+        m_open = !name.empty();
+        return m_open;
+    }
+    [[nodiscard]] bool isOpen() const override { return m_open; }
+    void close() override {
+        calls.emplace_back("close");
+        m_open = false;
+    }
+    void setQueueSizes(std::size_t input, std::size_t output) override {
+        calls.push_back("queues " + std::to_string(input) + " " + std::to_string(output));
+    }
+    void setTimeouts(const SerialTimeouts& t) override {
+        calls.push_back("timeouts " + std::to_string(t.readIntervalMs) + " " +
+                        std::to_string(t.readTotalPerByteMs) + " " +
+                        std::to_string(t.readTotalConstantMs) + " " +
+                        std::to_string(t.writeTotalPerByteMs) + " " +
+                        std::to_string(t.writeTotalConstantMs));
+    }
+    void configureLine(unsigned baud) override { calls.push_back("line " + std::to_string(baud)); }
+    void purge() override { calls.emplace_back("purge"); }
+    std::size_t write(std::span<const std::uint8_t> bytes) override {
+        calls.push_back("write " + hex(bytes));
+        return bytes.size();
+    }
+    std::size_t read(std::span<std::uint8_t> buffer) override {
+        calls.push_back("read " + std::to_string(buffer.size()));
+        if (m_replies.empty()) {
+            return 0;
+        }
+        const std::vector<std::uint8_t> reply = std::move(m_replies.front());
+        m_replies.pop_front();
+        const std::size_t n = std::min(reply.size(), buffer.size());
+        std::copy_n(reply.begin(), n, buffer.begin());
+        return n;
+    }
+    void pause(unsigned milliseconds) override {
+        calls.push_back("pause " + std::to_string(milliseconds));
+    }
+
+    std::vector<std::string> calls;
+
+private:
+    std::deque<std::vector<std::uint8_t>> m_replies;
+    bool m_open = false;
+};
+
+using Calls = std::vector<std::string>;
+
+void append(Calls& calls, std::initializer_list<std::string> more) {
+    calls.insert(calls.end(), more);
+}
+
+Calls opening() {
+    return {"open COM1", "queues 1024 512", "timeouts 30 50 100 50 50", "line 9600"};
+}
+
+void appendHandshakeAttempt(Calls& calls) {
+    for (const std::uint8_t byte : protocol::kHandshake) {
+        append(calls, {"pause 2", "purge", "write " + hex(std::span(&byte, 1))});
+    }
+    calls.emplace_back("read 1");
+}
+
+void appendIdentification(Calls& calls) {
+    append(calls, {"pause 1", "purge", "write 02", "read 8", "purge", "write 06", "read 1"});
+}
+
+// Replies of a radio that answers the first handshake attempt.
+std::deque<std::vector<std::uint8_t>> openingReplies() {
+    return {{0x06}, {'Z', 'R', 'X', '4', '1', '2', 0, 1}, {0x06}};
+}
+
+TransferOutcome run(ScriptedPort& port, TransferDirection direction, RadioImage& image,
+                    RecordingObserver& observer) {
+    return runTransfer(port, TransferRequest{direction, "COM1", Language::English}, image,
+                       observer);
+}
+
+TEST(TransferSequence, ReadPacesTheHandshakeAndPurgesBeforeEveryExchange) {
+    const RadioImage radio = randomImage(21);
+    auto replies = openingReplies();
+    for (std::size_t address = 0; address < RadioImage::kSize; address += 8) {
+        std::vector<std::uint8_t> reply{0x57, 0, 0, 0}; // a header nobody checks
+        const auto data = radio.range(address, 8);
+        reply.insert(reply.end(), data.begin(), data.end());
+        replies.push_back(reply);
+        replies.push_back({0x06});
+    }
+    ScriptedPort port(replies);
+    RadioImage image;
+    RecordingObserver observer;
+    ASSERT_EQ(run(port, TransferDirection::Read, image, observer), TransferOutcome::Success);
+    EXPECT_EQ(image, radio);
+
+    Calls expected = opening();
+    appendHandshakeAttempt(expected);
+    appendIdentification(expected);
+    for (std::size_t address = 0; address < RadioImage::kSize; address += 8) {
+        const auto command = protocol::blockCommand('R', address);
+        append(expected,
+               {"purge", "write " + hex(command), "read 12", "purge", "write 06", "read 1"});
+    }
+    expected.emplace_back("close");
+    EXPECT_EQ(port.calls, expected);
+}
+
+TEST(TransferSequence, WriteSendsCommandThenDataAndReadsOneByte) {
+    const RadioImage image = randomImage(22);
+    auto replies = openingReplies();
+    for (int block = 0; block < 124; ++block) {
+        replies.push_back({0x06});
+    }
+    ScriptedPort port(replies);
+    RadioImage sent = image;
+    RecordingObserver observer;
+    ASSERT_EQ(run(port, TransferDirection::Write, sent, observer), TransferOutcome::Success);
+
+    Calls expected = opening();
+    appendHandshakeAttempt(expected);
+    appendIdentification(expected);
+    for (std::size_t address = 0; address < 0x3E0; address += 8) {
+        append(expected, {"purge", "write " + hex(protocol::blockCommand('W', address)),
+                          "write " + hex(image.range(address, 8)), "read 1"});
+    }
+    expected.emplace_back("close");
+    EXPECT_EQ(port.calls, expected);
+}
+
+TEST(TransferSequence, FourUnansweredAttemptsThenNothingMore) {
+    // Wrong bytes, then silence, then a wrong byte again: none of them opens
+    // the session, and nothing follows the fourth attempt.
+    ScriptedPort port({{0x15}, {}, {0x00}, {0x07}});
+    RadioImage image;
+    RecordingObserver observer;
+    EXPECT_EQ(run(port, TransferDirection::Read, image, observer),
+              TransferOutcome::CommunicationFailure);
+    Calls expected = opening();
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        appendHandshakeAttempt(expected);
+    }
+    expected.emplace_back("close");
+    EXPECT_EQ(port.calls, expected);
+}
+
+TEST(TransferSequence, HandshakeAnswersThatOpenTheSession) {
+    for (const std::uint8_t answer : {std::uint8_t{0x06}, std::uint8_t{0x16}}) {
+        auto replies = openingReplies();
+        replies.front() = {answer};
+        replies.push_front({});
+        replies.push_front({0x15});
+        replies.push_front({});
+        // Answered on the fourth attempt; the write fails at its first block.
+        ScriptedPort port(replies);
+        RadioImage image;
+        RecordingObserver observer;
+        EXPECT_EQ(run(port, TransferDirection::Write, image, observer),
+                  TransferOutcome::CommunicationFailure);
+        Calls expected = opening();
+        for (int attempt = 0; attempt < 4; ++attempt) {
+            appendHandshakeAttempt(expected);
+        }
+        appendIdentification(expected);
+        append(expected, {"purge", "write 57 00 00 08", "write " + hex(image.range(0, 8)), "read 1",
+                          "close"});
+        EXPECT_EQ(port.calls, expected) << "answer " << int{answer};
+    }
+}
+
+// A reply byte that does not arrive reads as 0, never as what an earlier
+// reply left in the buffer: an identification, a read reply or a write
+// reply that happens to hold 0x06 must not stand in for a missing ACK.
+TEST(TransferSequence, AMissingAcknowledgeIsNeverTakenFromAnEarlierReply) {
+    {
+        ScriptedPort port({{0x06}, {0x06, 0x06, 0x06, 0x06, 0x06, 0x06, 0x06, 0x06}, {}});
+        RadioImage image;
+        RecordingObserver observer;
+        EXPECT_EQ(run(port, TransferDirection::Read, image, observer),
+                  TransferOutcome::CommunicationFailure);
+        EXPECT_EQ(port.calls.back(), "close");
+        EXPECT_EQ(port.calls[port.calls.size() - 2], "read 1");
+    }
+    {
+        auto replies = openingReplies();
+        replies.push_back(std::vector<std::uint8_t>(12, 0x06));
+        replies.push_back({});
+        ScriptedPort port(replies);
+        const RadioImage before = randomImage(23);
+        RadioImage image = before;
+        RecordingObserver observer;
+        EXPECT_EQ(run(port, TransferDirection::Read, image, observer),
+                  TransferOutcome::CommunicationFailure);
+        EXPECT_EQ(image, before);
+        EXPECT_TRUE(observer.percents.empty());
+    }
+    {
+        auto replies = openingReplies();
+        replies.push_back({0x06});
+        replies.push_back({});
+        ScriptedPort port(replies);
+        RadioImage image;
+        RecordingObserver observer;
+        EXPECT_EQ(run(port, TransferDirection::Write, image, observer),
+                  TransferOutcome::CommunicationFailure);
+        EXPECT_EQ(observer.percents, std::vector<std::string>{"0%"});
+    }
+}
+
+TEST(TransferSequence, ShortReadReplyIsACommunicationFailure) {
+    auto replies = openingReplies();
+    replies.push_back({0x52, 0x00, 0x00, 0x08, 1, 2, 3, 4, 5, 6, 7}); // 11 of 12
+    ScriptedPort port(replies);
+    const RadioImage before = randomImage(24);
+    RadioImage image = before;
+    RecordingObserver observer;
+    EXPECT_EQ(run(port, TransferDirection::Read, image, observer),
+              TransferOutcome::CommunicationFailure);
+    EXPECT_EQ(image, before);
+    // No acknowledge goes out for a reply that did not arrive whole.
+    EXPECT_EQ(port.calls.back(), "close");
+    EXPECT_EQ(port.calls[port.calls.size() - 2], "read 12");
+}
+
+TEST(TransferSequence, PercentLabelTruncates) {
+    EXPECT_EQ(percentText(1, 128), "0%");
+    EXPECT_EQ(percentText(64, 128), "50%");
+    EXPECT_EQ(percentText(127, 128), "99%");
+    EXPECT_EQ(percentText(128, 128), "100%");
+    EXPECT_EQ(percentText(1, 124), "0%");
+    EXPECT_EQ(percentText(62, 124), "50%");
+    EXPECT_EQ(percentText(123, 124), "99%");
+    EXPECT_EQ(percentText(124, 124), "100%");
+    EXPECT_EQ(transferBlockCount(TransferDirection::Read), 128);
+    EXPECT_EQ(transferBlockCount(TransferDirection::Write), 124);
+}
+
+} // namespace
