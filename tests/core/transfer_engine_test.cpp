@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <random>
+#include <thread>
 
 #include "image/channel_data_file.h"
 #include "image/image_layout.h"
@@ -161,6 +163,24 @@ TEST_F(TransferEngineTest, RadioAnsweringOnlyTheFourthAttemptIsAccepted) {
     const auto firstReply = std::find_if(traffic.lines.begin(), traffic.lines.end(),
                                          [](const std::string& l) { return l.starts_with("tx"); });
     EXPECT_EQ(firstReply - traffic.lines.begin(), 32);
+}
+
+// The radio counts handshake attempts per connection: one that answers
+// only a fifth attempt never answers, however often the tool tries again.
+TEST_F(TransferEngineTest, HandshakeAttemptsCountAfreshForEveryConnection) {
+    RadioSimulator sim({"--answer-attempt", "5"}, logPath());
+    for (int session = 0; session < 2; ++session) {
+        RadioImage image;
+        EXPECT_EQ(run(sim.device(), TransferDirection::Read, image),
+                  TransferOutcome::CommunicationFailure)
+            << "session " << session;
+        // Give the radio time to notice that the line was closed.
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    sim.stop();
+    const auto traffic = sim.traffic();
+    EXPECT_EQ(traffic.received.size(), 64u);
+    EXPECT_TRUE(traffic.sent.empty());
 }
 
 TEST_F(TransferEngineTest, ReadReplyHeaderIsNeverCompared) {

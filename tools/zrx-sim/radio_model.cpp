@@ -27,10 +27,17 @@ bool validBlock(const std::vector<std::uint8_t>& frame) {
 
 } // namespace
 
-void RadioModel::lineClosed() {
+void RadioModel::waitForHandshake() {
     m_stage = Stage::Handshake;
     m_handshakeMatched = 0;
     m_frame.clear();
+}
+
+void RadioModel::sessionEnded() {
+    waitForHandshake();
+    // Handshake attempts count afresh for every session: "answer only the
+    // fourth attempt" means the fourth of each connection.
+    m_unansweredAttempts = 0;
 }
 
 RadioReaction RadioModel::receive(std::uint8_t byte) {
@@ -157,7 +164,7 @@ RadioReaction RadioModel::onWriteCommand() {
 }
 
 RadioReaction RadioModel::unexpected(std::uint8_t byte) {
-    lineClosed();
+    waitForHandshake();
     return onHandshakeByte(byte);
 }
 

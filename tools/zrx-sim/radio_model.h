@@ -30,10 +30,11 @@ public:
 
     [[nodiscard]] const RadioImage& memory() const { return m_memory; }
 
-    // The line went away: whatever session was open is over.
-    void lineClosed();
+    // The tool closed the port: whatever session was open is over.
+    void sessionEnded();
 
 private:
+    void waitForHandshake();
     enum class Stage { Handshake, IdentificationRequest, IdentificationConfirm, Commands, ReadAck };
 
     RadioReaction react(std::uint8_t byte);

@@ -68,7 +68,7 @@ int Simulator::run(const volatile bool& stop) {
         // The tool closed the port: the session is over. Wait for the next.
         if (connected) {
             connected = false;
-            m_radio.lineClosed();
+            m_radio.sessionEnded();
             if (!saveMemory()) {
                 return 1;
             }
