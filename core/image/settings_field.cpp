@@ -5,6 +5,7 @@
 #include <span>
 
 #include "image_layout.h"
+#include "settings_labels.h"
 #include "settings_lists.h"
 
 namespace zrx {
@@ -19,7 +20,6 @@ enum class Storage {
 
 struct FieldLayout {
     SettingsField field;
-    std::string_view name;
     std::size_t offset;
     unsigned shift;
     unsigned width;
@@ -38,102 +38,36 @@ constexpr std::uint8_t kVoiceValues[] = {0, 1, 3};
 
 namespace L = layout;
 constexpr FieldLayout kFields[] = {
-    {SettingsField::Beep, "Beep", L::kOptionFlags, 0, 1, Storage::Mapped, kOnIsSet, false},
-    {SettingsField::BatterySaver, "Battery Saver", L::kOptionFlags, 1, 1, Storage::Mapped, kOnIsSet,
+    {SettingsField::Beep, L::kOptionFlags, 0, 1, Storage::Mapped, kOnIsSet, false},
+    {SettingsField::BatterySaver, L::kOptionFlags, 1, 1, Storage::Mapped, kOnIsSet, false},
+    {SettingsField::Scan, L::kOptionFlags, 2, 1, Storage::Mapped, kOnIsSet, false},
+    {SettingsField::RefuseEmergencyAlert, L::kOptionFlags, 3, 1, Storage::Mapped, kOnIsClear,
      false},
-    {SettingsField::Scan, "Scan", L::kOptionFlags, 2, 1, Storage::Mapped, kOnIsSet, false},
-    {SettingsField::RefuseEmergencyAlert, "Refuse Emergency Alert", L::kOptionFlags, 3, 1,
-     Storage::Mapped, kOnIsClear, false},
-    {SettingsField::VoiceAnnunciation, "Voice Annunciation", L::kOptionFlags, 4, 2, Storage::Mapped,
-     kVoiceValues, false},
-    {SettingsField::EmergencyCallSwitch,
-     "Emergency Call Switch",
-     L::kOptionFlags,
-     6,
-     2,
-     Storage::Index,
-     {},
-     false},
-    {SettingsField::SquelchLevel,
-     "Squelch Level",
-     L::kSquelchLevel,
-     0,
-     8,
-     Storage::Index,
-     {},
-     false},
-    {SettingsField::VoxGainLevel,
-     "Vox Gain Level",
-     L::kVoxGainLevel,
-     0,
-     8,
-     Storage::IndexPlusOne,
-     {},
-     false},
-    {SettingsField::TimeOutTimer, "TOT (s)", L::kTimeOutTimer, 0, 8, Storage::Index, {}, false},
-    {SettingsField::VoxDelayTime,
-     "Vox Delay Time (s)",
-     L::kVoxDelayTime,
-     0,
-     8,
-     Storage::IndexPlusOne,
-     {},
-     false},
-    {SettingsField::KillTone, "Kill Tone", L::kTxOptions, 0, 2, Storage::Index, {}, false},
-    {SettingsField::PttId, "PTT ID", L::kTxOptions, 2, 2, Storage::Index, {}, false},
-    {SettingsField::Vox, "Vox", L::kTxOptions, 4, 1, Storage::Mapped, kOnIsSet, false},
-    {SettingsField::Power, "Power", L::kTxOptions, 5, 1, Storage::Mapped, kOnIsSet, false},
-    {SettingsField::SideTone, "Side Tone", L::kTxOptions, 6, 1, Storage::Mapped, kOnIsSet, false},
-    {SettingsField::PriorityChannel,
-     "Priority CH",
-     L::kPriorityChannel,
-     0,
-     8,
-     Storage::Index,
-     {},
-     false},
-    {SettingsField::SideKey1Short,
-     "Side Key 1 Short",
-     L::kSideKey1,
-     4,
-     4,
-     Storage::Index,
-     {},
-     false},
-    {SettingsField::SideKey1Long, "Side Key 1 Long", L::kSideKey1, 0, 4, Storage::Index, {}, false},
-    {SettingsField::SideKey2Short,
-     "Side Key 2 Short",
-     L::kSideKey2,
-     4,
-     4,
-     Storage::Index,
-     {},
-     false},
-    {SettingsField::SideKey2Long, "Side Key 2 Long", L::kSideKey2, 0, 4, Storage::Index, {}, false},
+    {SettingsField::VoiceAnnunciation, L::kOptionFlags, 4, 2, Storage::Mapped, kVoiceValues, false},
+    {SettingsField::EmergencyCallSwitch, L::kOptionFlags, 6, 2, Storage::Index, {}, false},
+    {SettingsField::SquelchLevel, L::kSquelchLevel, 0, 8, Storage::Index, {}, false},
+    {SettingsField::VoxGainLevel, L::kVoxGainLevel, 0, 8, Storage::IndexPlusOne, {}, false},
+    {SettingsField::TimeOutTimer, L::kTimeOutTimer, 0, 8, Storage::Index, {}, false},
+    {SettingsField::VoxDelayTime, L::kVoxDelayTime, 0, 8, Storage::IndexPlusOne, {}, false},
+    {SettingsField::KillTone, L::kTxOptions, 0, 2, Storage::Index, {}, false},
+    {SettingsField::PttId, L::kTxOptions, 2, 2, Storage::Index, {}, false},
+    {SettingsField::Vox, L::kTxOptions, 4, 1, Storage::Mapped, kOnIsSet, false},
+    {SettingsField::Power, L::kTxOptions, 5, 1, Storage::Mapped, kOnIsSet, false},
+    {SettingsField::SideTone, L::kTxOptions, 6, 1, Storage::Mapped, kOnIsSet, false},
+    {SettingsField::PriorityChannel, L::kPriorityChannel, 0, 8, Storage::Index, {}, false},
+    {SettingsField::SideKey1Short, L::kSideKey1, 4, 4, Storage::Index, {}, false},
+    {SettingsField::SideKey1Long, L::kSideKey1, 0, 4, Storage::Index, {}, false},
+    {SettingsField::SideKey2Short, L::kSideKey2, 4, 4, Storage::Index, {}, false},
+    {SettingsField::SideKey2Long, L::kSideKey2, 0, 4, Storage::Index, {}, false},
     {SettingsField::FirstDigitDelayTime,
-     "First Digit Delay Time (ms)",
      L::kFirstDigitDelay,
      0,
      8,
      Storage::IndexPlusOne,
      {},
      true},
-    {SettingsField::DigitIntervalTime,
-     "Digit Interval Time (ms)",
-     L::kDigitInterval,
-     0,
-     8,
-     Storage::Index,
-     {},
-     false},
-    {SettingsField::DigitDelayTime,
-     "Digit Delay Time (ms)",
-     L::kDigitDelay,
-     0,
-     8,
-     Storage::Index,
-     {},
-     false},
+    {SettingsField::DigitIntervalTime, L::kDigitInterval, 0, 8, Storage::Index, {}, false},
+    {SettingsField::DigitDelayTime, L::kDigitDelay, 0, 8, Storage::Index, {}, false},
 };
 static_assert(std::size(kFields) == kSettingsFieldCount);
 
@@ -182,7 +116,7 @@ unsigned storedValueOf(const FieldLayout& f, int position) {
 } // namespace
 
 std::string_view fieldName(SettingsField field) {
-    return layoutOf(field).name;
+    return fieldLabel(field).english;
 }
 
 std::optional<int> decodeSelection(const RadioImage& image, SettingsField field) {

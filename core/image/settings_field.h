@@ -62,7 +62,7 @@ inline constexpr std::array<SettingsField, 4> kSideKeyFields{
     SettingsField::SideKey1Short, SettingsField::SideKey1Long, SettingsField::SideKey2Short,
     SettingsField::SideKey2Long};
 
-// The field's English name, e.g. "Vox Delay Time (s)".
+// The field's English label, e.g. "Vox Delay Time (s)".
 [[nodiscard]] std::string_view fieldName(SettingsField field);
 
 // The list position the stored value stands for. A value outside the field's

@@ -160,6 +160,125 @@ TEST_F(Cli, ImportIntoAnExistingFileKeepsUnlistedChannelsAndSettings) {
     EXPECT_NE(shown.out.find("Side Key 1 Short: Monitor"), std::string::npos);
 }
 
+// The settings read as the Option Function and Side Key dialogs show them:
+// their labels and entries in the language, fallbacks for values out of
+// range, and the codes up to their ends.
+TEST_F(Cli, ShowListsTheSettingsAsTheDialogsShowThem) {
+    std::string image(1024, '\xFF');
+    image.replace(0x3B0, 4, "AB12");
+    image.replace(0x3D0, 4, std::string("\x01\x02\x0A\x0F", 4));
+    writeFile(path("ff.sin"), image);
+
+    struct Expected {
+        const char* option;
+        std::vector<std::string> lines;
+    };
+    const Expected cases[] = {
+        {"eng",
+         {"Option Function",
+          "TOT (s): Off",
+          "Power: High",
+          "Beep: On",
+          "Scan: On",
+          "Kill Tone: Off",
+          "Priority CH: None",
+          "Squelch Level: 0",
+          "Battery Saver: On",
+          "PTT ID: Both",
+          "Vox: On",
+          "Vox Gain Level: 1",
+          "Vox Delay Time (s): 0.5",
+          "Voice Annunication: Chinese",
+          "Refuse Emergency Alert: Off",
+          "Emergency Call Switch: Tx Alert",
+          "First Digit Delay Time (ms): (no selection)",
+          "Digit Interval Time (ms): 6400",
+          "Digit Delay Time (ms): 6400",
+          "Side Tone: On",
+          "PTT ID Code: 12A#",
+          "",
+          "Side Key",
+          "Side Key 1 Short: None",
+          "Side Key 1 Long: None",
+          "Side Key 2 Short: None",
+          "Side Key 2 Long: None",
+          "",
+          "PCBA: AB12"}},
+        {"chs",
+         {"功能选项",
+          "发射限时 (秒): 关",
+          "功率: 高",
+          "按键提示音: 开",
+          "扫描: 开",
+          "尾音消除: 关",
+          "优先信道: 无",
+          "静噪等级: 0",
+          "省电模式: 开",
+          "PTT ID: 两者",
+          "声控: 开",
+          "声控灵敏度: 1",
+          "声控延时 (秒): 0.5",
+          "语音提示: 中文",
+          "拒绝紧急报警: 关",
+          "紧急呼叫开关: 发射报警",
+          "首码延时 (毫秒): (no selection)",
+          "码间隔时间 (毫秒): 6400",
+          "码延时 (毫秒): 6400",
+          "侧音: 开",
+          "PTT ID 码: 12A#",
+          "",
+          "侧键",
+          "侧键 1 短按: 无",
+          "侧键 1 长按: 无",
+          "侧键 2 短按: 无",
+          "侧键 2 长按: 无",
+          "",
+          "PCBA: AB12"}},
+        {"cht",
+         {"功能選項",
+          "發射限時 (秒): 關",
+          "功率: 高",
+          "按鍵提示音: 開",
+          "掃描: 開",
+          "尾音消除: 關",
+          "優先信道: 無",
+          "靜噪等級: 0",
+          "省電模式: 開",
+          "PTT ID: 兩者",
+          "聲控: 開",
+          "聲控靈敏度: 1",
+          "聲控延時 (秒): 0.5",
+          "語音提示: 中文",
+          "拒絕緊急報警: 關",
+          "緊急呼叫開關: 發射報警",
+          "首碼延時 (毫秒): (no selection)",
+          "碼間隔時間 (毫秒): 6400",
+          "碼延時 (毫秒): 6400",
+          "側音: 開",
+          "PTT ID 碼: 12A#",
+          "",
+          "側鍵",
+          "側鍵 1 短按: 無",
+          "側鍵 1 長按: 無",
+          "側鍵 2 短按: 無",
+          "側鍵 2 長按: 無",
+          "",
+          "PCBA: AB12"}},
+    };
+    for (const Expected& expected : cases) {
+        SCOPED_TRACE(expected.option);
+        const ProgramRun shown = runZrx({"show", path("ff.sin"), "--lang", expected.option});
+        ASSERT_EQ(shown.exitStatus, 0) << shown.err;
+        const std::vector<std::string> all = lines(shown.out);
+        const auto first = std::find(all.begin(), all.end(), expected.lines.front());
+        ASSERT_NE(first, all.end()) << shown.out;
+        ASSERT_EQ(static_cast<std::size_t>(all.end() - first), expected.lines.size()) << shown.out;
+        for (std::size_t i = 0; i < expected.lines.size(); ++i) {
+            EXPECT_EQ(words(first[static_cast<std::ptrdiff_t>(i)]), words(expected.lines[i]));
+        }
+    }
+}
+
 TEST_F(Cli, BadFilesGiveOneClearLineAndChangeNothing) {
     writeFile(path("short.sin"), std::string(100, '\x11'));
     std::filesystem::create_directory(m_dir / "folder.sin");

@@ -10,6 +10,7 @@
 #include "image/image_layout.h"
 #include "image/settings_codes.h"
 #include "image/settings_field.h"
+#include "image/settings_labels.h"
 #include "image/settings_lists.h"
 #include "image/utf8.h"
 #include "input_files.h"
@@ -93,17 +94,17 @@ void printListByte(std::ostream& out, std::string_view label,
         << ")\n";
 }
 
-void printFields(std::ostream& out, std::string_view title, std::span<const SettingsField> fields,
+void printFields(std::ostream& out, const LocalText& caption, std::span<const SettingsField> fields,
                  const RadioImage& image, Language language) {
-    out << '\n' << title << '\n';
+    out << '\n' << caption.in(language) << '\n';
     std::size_t labelWidth = 0;
     for (const SettingsField field : fields) {
-        labelWidth = std::max(labelWidth, fieldName(field).size());
+        labelWidth = std::max(labelWidth, displayWidth(fieldLabel(field).in(language)));
     }
     for (const SettingsField field : fields) {
         const auto selection = decodeSelection(image, field);
-        const std::string_view name = fieldName(field);
-        out << "  " << name << ':' << std::string(labelWidth - name.size() + 1, ' ')
+        const std::string_view label = fieldLabel(field).in(language);
+        out << "  " << label << ':' << std::string(labelWidth - displayWidth(label) + 1, ' ')
             << (selection ? entry(field, *selection, language) : std::string("(no selection)"))
             << '\n';
     }
@@ -115,9 +116,9 @@ void show(const RadioImage& image, Language language) {
     out << '\n';
     printListByte(out, "Model", kModelEntries, layout::kModelIndex, image);
     printListByte(out, "Frequency Range", kFrequencyRangeEntries, layout::kRangeIndex, image);
-    printFields(out, "Option Function", kOptionFunctionFields, image, language);
-    printCode(out, "  PTT ID Code:", decodePttIdCode(image));
-    printFields(out, "Side Key", kSideKeyFields, image, language);
+    printFields(out, kOptionFunctionCaption, kOptionFunctionFields, image, language);
+    printCode(out, "  " + std::string(kPttIdCodeLabel.in(language)) + ":", decodePttIdCode(image));
+    printFields(out, kSideKeyCaption, kSideKeyFields, image, language);
     out << '\n';
     printCode(out, "PCBA:", printable(decodePcbaCode(image)));
     out.flush();
