@@ -209,6 +209,22 @@ TEST(TransferSequence, HandshakeAnswersThatOpenTheSession) {
     }
 }
 
+TEST(TransferSequence, OnlyTheConfirmReplyDecidesNotTheIdentification) {
+    for (const std::vector<std::uint8_t>& identification :
+         {std::vector<std::uint8_t>{}, std::vector<std::uint8_t>{0x15},
+          std::vector<std::uint8_t>(8, 0x00)}) {
+        std::deque<std::vector<std::uint8_t>> replies{{0x06}, identification, {0x06}};
+        for (int block = 0; block < 124; ++block) {
+            replies.push_back({0x06});
+        }
+        ScriptedPort port(replies);
+        RadioImage image;
+        RecordingObserver observer;
+        EXPECT_EQ(run(port, TransferDirection::Write, image, observer), TransferOutcome::Success)
+            << identification.size() << " identification bytes";
+    }
+}
+
 // A reply byte that does not arrive reads as 0, never as what an earlier
 // reply left in the buffer: an identification, a read reply or a write
 // reply that happens to hold 0x06 must not stand in for a missing ACK.
