@@ -12,6 +12,10 @@ namespace zrx {
 inline constexpr LocalText kOptionFunctionCaption{"Option Function", "功能选项", "功能選項"};
 inline constexpr LocalText kSideKeyCaption{"Side Key", "侧键", "側鍵"};
 inline constexpr LocalText kPttIdCodeLabel{"PTT ID Code", "PTT ID 码", "PTT ID 碼"};
+// The PCBA code dialog's label, and the form's labels of its two lists.
+inline constexpr LocalText kPcbaLabel{"PCBA", "PCBA 码", "PCBA 碼"};
+inline constexpr LocalText kModelLabel{"Model", "型号", "型號"};
+inline constexpr LocalText kFrequencyRangeLabel{"Frequency Range", "频率范围", "頻率範圍"};
 
 // The label in front of the field's list; a side key's is its group and its
 // press ("Side Key 1 Short").

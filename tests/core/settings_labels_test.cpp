@@ -49,6 +49,10 @@ TEST(SettingsLabels, AreTheDialogsOwnTextsInEveryLanguage) {
         EXPECT_EQ(kOptionFunctionCaption.in(l.language), options["Option Function"]);
         EXPECT_EQ(kPttIdCodeLabel.in(l.language), options["PTT ID Code"]);
         EXPECT_EQ(kSideKeyCaption.in(l.language), sideKeys["Side Key"]);
+        EXPECT_EQ(kPcbaLabel.in(l.language), dialogTexts(l.file, "Dialog166")["PCBA"]);
+        auto form = dialogTexts(l.file, "Dialog101");
+        EXPECT_EQ(kModelLabel.in(l.language), form["Model"]);
+        EXPECT_EQ(kFrequencyRangeLabel.in(l.language), form["Frequency Range"]);
         for (const SettingsField field : kOptionFunctionFields) {
             const std::string english(fieldLabel(field).english);
             ASSERT_EQ(options.count(english), 1u) << english;

@@ -8,6 +8,7 @@
 #include "core/temp_dir.h"
 #include "image/channel_headings.h"
 #include "image/new_image.h"
+#include "image/settings_labels.h"
 #include "run_program.h"
 
 using namespace zrx;
@@ -127,8 +128,11 @@ TEST_F(Cli, ImportThenExportAndShowReproduceTheTableInEachLanguage) {
             std::replace(cells.begin(), cells.end(), ',', ' ');
             EXPECT_EQ(words(shownLines[i]), words(cells)) << shownLines[i];
         }
-        EXPECT_NE(shown.out.find("Model: ZRX412 (byte 0xFF)"), std::string::npos);
-        EXPECT_NE(shown.out.find("Frequency Range: 400-470MHz (byte 0xFF)"), std::string::npos);
+        EXPECT_NE(shown.out.find(std::string(kModelLabel.in(l.language)) + ": ZRX412 (byte 0xFF)"),
+                  std::string::npos);
+        EXPECT_NE(shown.out.find(std::string(kFrequencyRangeLabel.in(l.language)) +
+                                 ": 400-470MHz (byte 0xFF)"),
+                  std::string::npos);
     }
 }
 
@@ -233,7 +237,7 @@ TEST_F(Cli, ShowListsTheSettingsAsTheDialogsShowThem) {
           "侧键 2 短按: 无",
           "侧键 2 长按: 无",
           "",
-          "PCBA: AB12"}},
+          "PCBA 码: AB12"}},
         {"cht",
          {"功能選項",
           "發射限時 (秒): 關",
@@ -263,7 +267,7 @@ TEST_F(Cli, ShowListsTheSettingsAsTheDialogsShowThem) {
           "側鍵 2 短按: 無",
           "側鍵 2 長按: 無",
           "",
-          "PCBA: AB12"}},
+          "PCBA 碼: AB12"}},
     };
     for (const Expected& expected : cases) {
         SCOPED_TRACE(expected.option);

@@ -86,12 +86,12 @@ void printCode(std::ostream& out, std::string_view label, const std::string& cod
 }
 
 template <std::size_t N>
-void printListByte(std::ostream& out, std::string_view label,
+void printListByte(std::ostream& out, const LocalText& label, Language language,
                    const std::array<std::string_view, N>& list, std::size_t offset,
                    const RadioImage& image) {
     const std::uint8_t stored = image.byte(offset);
-    out << label << ": " << list[shownPosition(list, stored)] << " (byte " << hexByte(stored)
-        << ")\n";
+    out << label.in(language) << ": " << list[shownPosition(list, stored)] << " (byte "
+        << hexByte(stored) << ")\n";
 }
 
 void printFields(std::ostream& out, const LocalText& caption, std::span<const SettingsField> fields,
@@ -114,13 +114,14 @@ void show(const RadioImage& image, Language language) {
     std::ostream& out = std::cout;
     printTable(out, channelTableRows(image, language));
     out << '\n';
-    printListByte(out, "Model", kModelEntries, layout::kModelIndex, image);
-    printListByte(out, "Frequency Range", kFrequencyRangeEntries, layout::kRangeIndex, image);
+    printListByte(out, kModelLabel, language, kModelEntries, layout::kModelIndex, image);
+    printListByte(out, kFrequencyRangeLabel, language, kFrequencyRangeEntries, layout::kRangeIndex,
+                  image);
     printFields(out, kOptionFunctionCaption, kOptionFunctionFields, image, language);
     printCode(out, "  " + std::string(kPttIdCodeLabel.in(language)) + ":", decodePttIdCode(image));
     printFields(out, kSideKeyCaption, kSideKeyFields, image, language);
     out << '\n';
-    printCode(out, "PCBA:", printable(decodePcbaCode(image)));
+    printCode(out, std::string(kPcbaLabel.in(language)) + ":", printable(decodePcbaCode(image)));
     out.flush();
     if (!out) {
         throw CommandFailed("could not write to the standard output");
