@@ -316,6 +316,19 @@ TEST_F(TransferEngineTest, OpenFailureLeavesTheUserFreeToCancel) {
                                         "flag 0"}));
 }
 
+TEST_F(TransferEngineTest, APortInUseCannotBeOpened) {
+    RadioSimulator sim({}, logPath());
+    PosixSerialPort otherProgram;
+    ASSERT_TRUE(otherProgram.open(sim.device()));
+    RadioImage image;
+    EXPECT_EQ(run(sim.device(), TransferDirection::Write, image), TransferOutcome::OpenFailure);
+    EXPECT_EQ(observer.failures, std::vector<std::string>{"Could not open the port"});
+    expectFlagFramesTheRun();
+    otherProgram.close();
+    sim.stop();
+    EXPECT_TRUE(sim.traffic().received.empty());
+}
+
 TEST_F(TransferEngineTest, RadioServesOneTransferAfterAnother) {
     const RadioImage radio = randomImage(7);
     RadioSimulator sim({"--memory", saveImage("radio.sin", radio)});
