@@ -130,6 +130,10 @@ TEST_F(TransferEngineTest, WriteSendsOnlyTheFirst992Bytes) {
         EXPECT_EQ(received[at + 1], address >> 8);
         EXPECT_EQ(received[at + 2], address & 0xFF);
         EXPECT_EQ(received[at + 3], 0x08);
+        const auto data = image.range(address, 8);
+        EXPECT_TRUE(std::equal(data.begin(), data.end(),
+                               received.begin() + static_cast<std::ptrdiff_t>(at + 4)))
+            << "data of block " << block;
     }
     // The last block is 0x3D8..0x3DF.
     const std::size_t last = kOpeningBytes + 123 * kWriteBlockBytes;
