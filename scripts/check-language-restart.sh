@@ -10,12 +10,13 @@
 #
 # Needs: scripts/setup.sh --gui-tools, and a dev build (or OUT=folder).
 set -euo pipefail
-cd "$(dirname "$0")/.."
+self=$(realpath "$0")
+cd "$(dirname "$self")/.."
 
 if [[ -z "${ZRX_CHECK_SESSION:-}" ]]; then
     shots=$(realpath -m "${1:-$(mktemp -d)}")
     mkdir -p "$shots"
-    ZRX_CHECK_SESSION=1 exec xvfb-run -a -s '-screen 0 1024x768x24' "$0" "$shots"
+    ZRX_CHECK_SESSION=1 exec xvfb-run -a -s '-screen 0 1024x768x24' "$self" "$shots"
 fi
 
 shots=$1
