@@ -519,19 +519,19 @@ Cancel Preview</source>
 <context>
     <name>Dialog162</name>
     <message>
-        <source>Language</source>
+        <source>语言</source>
         <translation>語言</translation>
     </message>
     <message>
-        <source>Language Setting</source>
+        <source>语言设置</source>
         <translation>語言設置</translation>
     </message>
     <message>
-        <source>OK</source>
+        <source>确定</source>
         <translation>確定</translation>
     </message>
     <message>
-        <source>Cancel</source>
+        <source>取消</source>
         <translation>取消</translation>
     </message>
 </context>

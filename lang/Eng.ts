@@ -519,19 +519,19 @@ Cancel Preview</translation>
 <context>
     <name>Dialog162</name>
     <message>
-        <source>Language</source>
+        <source>语言</source>
         <translation>Language</translation>
     </message>
     <message>
-        <source>Language Setting</source>
+        <source>语言设置</source>
         <translation>Language Setting</translation>
     </message>
     <message>
-        <source>OK</source>
+        <source>确定</source>
         <translation>OK</translation>
     </message>
     <message>
-        <source>Cancel</source>
+        <source>取消</source>
         <translation>Cancel</translation>
     </message>
 </context>

@@ -10,7 +10,7 @@ packages=(
     fonts-noto-cjk
 )
 if [[ "${1:-}" == "--gui-tools" ]]; then
-    packages+=(xvfb xauth imagemagick twm xfonts-wqy)
+    packages+=(xvfb xauth imagemagick twm xfonts-wqy xdotool)
 fi
 
 missing=()

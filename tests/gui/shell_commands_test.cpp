@@ -37,6 +37,14 @@ void answerLanguageDialog(int entry, bool ok, QStringList* entriesSeen = nullptr
     });
 }
 
+// The language dialog's caption, label and button texts, in that order.
+QStringList languageDialogTexts(QWidget* dialog) {
+    const QLabel* label = dialog->findChild<QLabel*>();
+    return {dialog->windowTitle(), label != nullptr ? label->text() : QString(),
+            dialog->findChild<QPushButton*>(QStringLiteral("1"))->text(),
+            dialog->findChild<QPushButton*>(QStringLiteral("2"))->text()};
+}
+
 std::unique_ptr<CProgramApp> startIn(const ProgramFolder& folder, AppObserver& observer) {
     auto app = std::make_unique<CProgramApp>();
     observer.attach(*app);
@@ -79,6 +87,41 @@ private slots:
                  QByteArray("[Setup]\nLanguage=" + code + "\nCOM=COM1\n"));
         QVERIFY(observer.launched.isEmpty());
         QCOMPARE(observer.quitRequests, 0);
+    }
+
+    void languageDialogTextsComeFromTheLibrary_data() {
+        QTest::addColumn<QByteArray>("code");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("Eng") << QByteArray("Eng")
+                             << QStringList{"Language", "Language Setting", "OK", "Cancel"};
+        QTest::newRow("Chs") << QByteArray("Chs")
+                             << QStringList{"语言", "语言设置", "确定", "取消"};
+        QTest::newRow("Cht") << QByteArray("Cht")
+                             << QStringList{"語言", "語言設置", "確定", "取消"};
+    }
+
+    void languageDialogTextsComeFromTheLibrary() {
+        QFETCH(QByteArray, code);
+        QFETCH(QStringList, texts);
+        ProgramFolder folder;
+        folder.addAllLibraries();
+        folder.writeIni("[Setup]\nLanguage=" + code + "\n");
+        AppObserver observer;
+        auto app = startIn(folder, observer);
+        QVERIFY(app);
+        QStringList seen;
+        whenModalOpens([&](QWidget* modal) {
+            seen = languageDialogTexts(modal);
+            modal->findChild<QPushButton*>(QStringLiteral("2"))->click();
+        });
+        app->MainFrame()->Dispatch(cmd::kLanguage);
+        QCOMPARE(seen, texts);
+    }
+
+    void languageDialogOwnCopyIsTheChineseOne() {
+        // What shows when the loaded library does not carry the dialog.
+        CLanguageDlg dialog(zrx::Language::English);
+        QCOMPARE(languageDialogTexts(&dialog), (QStringList{"语言", "语言设置", "确定", "取消"}));
     }
 
     void cancelAfterChangingTheSelectionChangesNothing() {

@@ -103,12 +103,18 @@ private slots:
     }
 
     void englishLibraryAnswersWithTheEnglishSet() {
+        // The program's own set is English, except the language dialog,
+        // whose own copy is Chinese: the English library gives that in English.
         QTranslator translator;
         QVERIFY(translator.load(libraryPath("Eng")));
         for (const Message& message : englishResources()) {
-            QCOMPARE(translator.translate(message.context.toUtf8().constData(),
-                                          message.source.toUtf8().constData()),
-                     message.source);
+            const QString translated = translator.translate(message.context.toUtf8().constData(),
+                                                            message.source.toUtf8().constData());
+            QVERIFY2(!translated.isEmpty() && !hasChinese(translated),
+                     qPrintable(message.context + QStringLiteral(": ") + message.source));
+            if (!hasChinese(message.source)) {
+                QCOMPARE(translated, message.source);
+            }
         }
     }
 
