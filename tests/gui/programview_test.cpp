@@ -350,6 +350,21 @@ private slots:
         QVERIFY(m_view->toneListBox()->isVisible());
         key(Qt::Key_Return);
         QCOMPARE(grid()->GetCol(), 4L);
+        // So does Enter in the opened drop-down, on the entry it highlights.
+        QComboBox* tones = m_view->toneListBox();
+        key(Qt::Key_Return);
+        QVERIFY(tones->isVisible());
+        tones->showPopup();
+        QTRY_VERIFY(tones->view()->isVisible());
+        QTest::keyClick(tones->view(), Qt::Key_Down);
+        QTest::keyClick(tones->view(), Qt::Key_Return);
+        settle();
+        QVERIFY(tones->isHidden());
+        QCOMPARE(grid()->GetTextMatrix(3, 4), QStringLiteral("67.0"));
+        QCOMPARE(grid()->GetCol(), 5L);
+        // (Offscreen, the closed drop-down keeps the window activation.)
+        QCOMPARE(m_view->focusWidget(), static_cast<QWidget*>(grid()));
+        QApplication::setActiveWindow(m_view);
         // An empty frequency moves down instead: the channel is cleared.
         grid()->setCurrentCell(3, 1);
         key(Qt::Key_Return);
