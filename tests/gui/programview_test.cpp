@@ -487,7 +487,12 @@ private slots:
         QCOMPARE(g_bandLower, 41000000u);
         QCOMPARE(g_bandUpper, 42000000u);
         // Picking the range sets the band from its text.
-        emit m_view->rangeList()->activated(0);
+        QComboBox* range = m_view->rangeList();
+        range->showPopup();
+        QTRY_VERIFY(range->view()->isVisible());
+        QTest::keyClick(range->view(), Qt::Key_Return);
+        settle();
+        QVERIFY(!range->view()->isVisible());
         QCOMPARE(g_bandLower, 40000000u);
         QCOMPARE(g_bandUpper, 47000000u);
         m_view->EncodeChannels();
