@@ -1,5 +1,6 @@
 #include "programview.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -62,7 +63,9 @@ CProgramView::~CProgramView() {
     // report then may reach the view.
     for (QWidget* watched :
          {static_cast<QWidget*>(m_freqEdit), static_cast<QWidget*>(m_toneListBox),
-          static_cast<QWidget*>(m_choiceList), static_cast<QWidget*>(m_grid)}) {
+          static_cast<QWidget*>(m_choiceList), static_cast<QWidget*>(m_grid),
+          static_cast<QWidget*>(m_toneListBox->view()),
+          static_cast<QWidget*>(m_choiceList->view())}) {
         watched->removeEventFilter(this);
     }
 }
@@ -153,6 +156,10 @@ void CProgramView::createControls() {
         editor->installEventFilter(this);
     }
     m_grid->installEventFilter(this);
+    // Enter in an opened drop-down reaches its list, not the box: it must
+    // still commit and move on, as it does with the list closed.
+    m_toneListBox->view()->installEventFilter(this);
+    m_choiceList->view()->installEventFilter(this);
 
     connect(m_grid, &CMSFlexGrid::EnterCell, this, &CProgramView::OnGridEnterCell);
     connect(m_grid, &CMSFlexGrid::MouseDown, this, &CProgramView::OnGridMouseDown);

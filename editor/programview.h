@@ -70,6 +70,8 @@ private:
     bool PreTranslateMessage(QObject* watched, QEvent* event);
     bool filterFrequencyEditKey(QEvent* event);
     bool filterListKey(QEvent* event);
+    // Keys typed while a list's drop-down is open.
+    bool filterOpenedListKey(QComboBox* list, QEvent* event);
     bool filterGridKey(QEvent* event);
     // Commits and hides whichever editor is open.
     void commitOpenEditor();

@@ -288,6 +288,11 @@ bool CProgramView::PreTranslateMessage(QObject* watched, QEvent* event) {
         if (watched == m_toneListBox || watched == m_choiceList) {
             return filterListKey(event);
         }
+        for (QComboBox* list : {m_toneListBox, m_choiceList}) {
+            if (watched == list->view()) {
+                return filterOpenedListKey(list, event);
+            }
+        }
         if (watched == m_grid) {
             return filterGridKey(event);
         }
@@ -340,6 +345,21 @@ bool CProgramView::filterListKey(QEvent* event) {
     m_grid->setFocus(Qt::OtherFocusReason);
     postKey(Qt::Key_Right);
     return true;
+}
+
+bool CProgramView::filterOpenedListKey(QComboBox* list, QEvent* event) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (keyOf(key) != Key::Enter) {
+        return false;
+    }
+    // The entry highlighted in the opened list is the one chosen, as if the
+    // list had been closed on it first.
+    const QModelIndex highlighted = list->view()->currentIndex();
+    if (highlighted.isValid()) {
+        list->setCurrentIndex(highlighted.row());
+    }
+    list->hidePopup();
+    return filterListKey(event);
 }
 
 bool CProgramView::filterGridKey(QEvent* event) {

@@ -350,6 +350,21 @@ private slots:
         QVERIFY(m_view->toneListBox()->isVisible());
         key(Qt::Key_Return);
         QCOMPARE(grid()->GetCol(), 4L);
+        // So does Enter in the opened drop-down, on the entry it highlights.
+        QComboBox* tones = m_view->toneListBox();
+        key(Qt::Key_Return);
+        QVERIFY(tones->isVisible());
+        tones->showPopup();
+        QTRY_VERIFY(tones->view()->isVisible());
+        QTest::keyClick(tones->view(), Qt::Key_Down);
+        QTest::keyClick(tones->view(), Qt::Key_Return);
+        settle();
+        QVERIFY(tones->isHidden());
+        QCOMPARE(grid()->GetTextMatrix(3, 4), QStringLiteral("67.0"));
+        QCOMPARE(grid()->GetCol(), 5L);
+        // (Offscreen, the closed drop-down keeps the window activation.)
+        QCOMPARE(m_view->focusWidget(), static_cast<QWidget*>(grid()));
+        QApplication::setActiveWindow(m_view);
         // An empty frequency moves down instead: the channel is cleared.
         grid()->setCurrentCell(3, 1);
         key(Qt::Key_Return);
@@ -472,7 +487,12 @@ private slots:
         QCOMPARE(g_bandLower, 41000000u);
         QCOMPARE(g_bandUpper, 42000000u);
         // Picking the range sets the band from its text.
-        emit m_view->rangeList()->activated(0);
+        QComboBox* range = m_view->rangeList();
+        range->showPopup();
+        QTRY_VERIFY(range->view()->isVisible());
+        QTest::keyClick(range->view(), Qt::Key_Return);
+        settle();
+        QVERIFY(!range->view()->isVisible());
         QCOMPARE(g_bandLower, 40000000u);
         QCOMPARE(g_bandUpper, 47000000u);
         m_view->EncodeChannels();

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
 #include <QtTest>
 
 #include "app/aboutdlg.h"
@@ -11,11 +13,13 @@
 #include "app/languagedlg.h"
 #include "app/mainframe.h"
 #include "app/module_directory.h"
+#include "editor/programview.h"
 #include "gui_test_support.h"
 #include "image/new_image.h"
 #include "image/programdoc.h"
 #include "image/radio_image_global.h"
 #include "link/port_name.h"
+#include "view_harness.h"
 
 namespace {
 
@@ -329,6 +333,43 @@ private slots:
         QVERIFY(message.contains(QStringLiteral("1024")));
         QVERIFY(g_radioImage == before);
         QVERIFY(app->Document()->GetPathName().isEmpty());
+    }
+
+    void toolbarSaveAfterDefaultFactoryWritesTheOpenEditIntoDefaultSin() {
+        ProgramFolder folder;
+        folder.addAllLibraries();
+        folder.writeIni("[Setup]\nLanguage=Eng\n");
+        QFile shipped(QDir(qEnvironmentVariable("ZRX_OUTPUT_DIR")).filePath("Default.sin"));
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        const QByteArray factory = shipped.readAll();
+        folder.writeFile(QStringLiteral("Default.sin"), factory);
+        AppObserver observer;
+        auto app = startIn(folder, observer);
+        QVERIFY(app);
+        CMainFrame* frame = app->MainFrame();
+        QApplication::setActiveWindow(frame);
+        QVERIFY(QTest::qWaitForWindowActive(frame));
+        auto* view = frame->findChild<CProgramView*>();
+        QVERIFY(view != nullptr);
+
+        view->findChild<QPushButton*>(QStringLiteral("1068"))->click();
+        QCOMPARE(QFileInfo(app->Document()->GetPathName()).fileName(),
+                 QStringLiteral("Default.sin"));
+        // A frequency typed over channel 2 and not yet committed...
+        harness::clickCell(view->grid(), 2, 1);
+        harness::type(QStringLiteral("455.5"));
+        QVERIFY(view->frequencyEdit()->isVisible());
+        // ...is in the file the toolbar's Save writes, which is Default.sin.
+        QToolBar* bar = frame->ToolBar();
+        QWidget* saveButton = bar->widgetForAction(frame->Action(cmd::kFileSave));
+        QVERIFY(saveButton != nullptr);
+        QTest::mouseClick(saveButton, Qt::LeftButton);
+        harness::settle();
+        QVERIFY(view->frequencyEdit()->isHidden());
+        QByteArray expected = factory;
+        // 455.5 MHz = 45550000 in BCD, low pair first.
+        expected.replace(0x20, 4, QByteArray::fromHex("00005545"));
+        QCOMPARE(folder.readFile(QStringLiteral("Default.sin")), expected);
     }
 
     void cancelledOpenChangesNothing() {
