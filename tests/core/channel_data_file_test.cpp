@@ -3,6 +3,7 @@
 #include <fstream>
 #include <random>
 
+#include "file_bytes.h"
 #include "image/channel_data_file.h"
 #include "image/new_image.h"
 #include "random_image.h"
@@ -17,15 +18,6 @@ using namespace zrx;
 namespace fs = std::filesystem;
 
 namespace {
-
-void writeBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 bool runningAsRoot() {
 #ifndef _WIN32

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "file_bytes.h"
 #include "settings/profile_file.h"
 #include "settings/profile_text.h"
 #include "settings/utf_text.h"
@@ -10,19 +11,6 @@
 
 using namespace zrx;
 namespace fs = std::filesystem;
-
-namespace {
-
-void writeBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-} // namespace
 
 TEST(ProfileRead, MissingFileSectionOrKeyReadsEmpty) {
     TempDir dir;

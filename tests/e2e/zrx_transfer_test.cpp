@@ -6,6 +6,7 @@
 #include <random>
 
 #include "core/child_process.h"
+#include "core/file_bytes.h"
 #include "core/radio_simulator.h"
 #include "core/random_image.h"
 #include "core/temp_dir.h"
@@ -16,11 +17,6 @@ using namespace zrx;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string fileText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 class ZrxTransfer : public ::testing::Test {
 protected:
@@ -87,7 +83,7 @@ TEST_F(ZrxTransfer, FailedReadsLeaveNoFileBehind) {
                                                           {"--hang-up-at", "64"},
                                                           {"--bad-ack-at", "128"}};
     const std::string kept = save("kept.sin", randomImage(13));
-    const std::string keptBytes = fileText(kept);
+    const std::string keptBytes = readBytes(kept);
     for (const auto& fault : faults) {
         SCOPED_TRACE(fault.front());
         {
@@ -102,7 +98,7 @@ TEST_F(ZrxTransfer, FailedReadsLeaveNoFileBehind) {
             EXPECT_EQ(zrx({"read", "--port", radio.device(), "--out", kept}), 1);
         }
         EXPECT_EQ(filesInDir(), std::vector<std::string>{"kept.sin"});
-        EXPECT_EQ(fileText(kept), keptBytes);
+        EXPECT_EQ(readBytes(kept), keptBytes);
     }
 }
 
@@ -126,7 +122,7 @@ TEST_F(ZrxTransfer, ARegularFileNamedAsThePortIsNeverWritten) {
     EXPECT_EQ(zrx({"write", "--port", settings.string(), image}), 1);
     EXPECT_EQ(errors, "zrx: Could not open the port\n");
     EXPECT_EQ(zrx({"read", "--port", settings.string(), "--out", (dir / "x.sin").string()}), 1);
-    EXPECT_EQ(fileText(settings), "[Setup]\nCOM=COM1\n");
+    EXPECT_EQ(readBytes(settings), "[Setup]\nCOM=COM1\n");
     EXPECT_FALSE(fs::exists(dir / "x.sin"));
 }
 
