@@ -6,6 +6,7 @@
 #include "commands.h"
 #include "image/channel_data_file.h"
 #include "image/new_image.h"
+#include "language_option.h"
 #include "link/serial_port.h"
 #include "link/transfer_engine.h"
 #include "transfer_progress.h"
@@ -17,12 +18,10 @@ namespace {
 struct ReadOptions {
     std::string port;
     std::string out;
-    std::string language = "eng";
 };
 
-void readFromRadio(const ReadOptions& options) {
-    const TransferRequest request{TransferDirection::Read, options.port,
-                                  parseLanguageCode(options.language)};
+void readFromRadio(Language language, const ReadOptions& options) {
+    const TransferRequest request{TransferDirection::Read, options.port, language};
     RadioImage image = makeNewImage();
     TransferProgress progress(std::cerr);
     const auto port = makeSystemSerialPort();
@@ -46,10 +45,8 @@ void addReadCommand(CLI::App& app) {
         ->required();
     command->add_option("--out", options->out, "Channel data file to create or replace")
         ->required();
-    command->add_option("--lang", options->language, "Language of the messages")
-        ->check(CLI::IsMember({"eng", "chs", "cht"}))
-        ->capture_default_str();
-    command->callback([options] { readFromRadio(*options); });
+    const auto language = addLanguageOption(*command);
+    command->callback([options, language] { readFromRadio(language(), *options); });
 }
 
 } // namespace zrx::cli

@@ -5,6 +5,7 @@
 #include "command_failed.h"
 #include "commands.h"
 #include "image/channel_data_file.h"
+#include "language_option.h"
 #include "link/serial_port.h"
 #include "link/transfer_engine.h"
 #include "transfer_progress.h"
@@ -16,17 +17,15 @@ namespace {
 struct WriteOptions {
     std::string port;
     std::string file;
-    std::string language = "eng";
 };
 
-void writeToRadio(const WriteOptions& options) {
+void writeToRadio(Language language, const WriteOptions& options) {
     const std::filesystem::path path = std::filesystem::u8path(options.file);
     RadioImage image;
     if (const FileResult loaded = loadChannelDataFile(path, image); !loaded) {
         throw CommandFailed(describe(loaded, path));
     }
-    const TransferRequest request{TransferDirection::Write, options.port,
-                                  parseLanguageCode(options.language)};
+    const TransferRequest request{TransferDirection::Write, options.port, language};
     TransferProgress progress(std::cerr);
     const auto port = makeSystemSerialPort();
     if (runTransfer(*port, request, image, progress) != TransferOutcome::Success) {
@@ -43,10 +42,8 @@ void addWriteCommand(CLI::App& app) {
     command->add_option("--port", options->port, "Serial port: COM1..COM8 or a device path")
         ->required();
     command->add_option("FILE", options->file, "Channel data file to send")->required();
-    command->add_option("--lang", options->language, "Language of the messages")
-        ->check(CLI::IsMember({"eng", "chs", "cht"}))
-        ->capture_default_str();
-    command->callback([options] { writeToRadio(*options); });
+    const auto language = addLanguageOption(*command);
+    command->callback([options, language] { writeToRadio(language(), *options); });
 }
 
 } // namespace zrx::cli

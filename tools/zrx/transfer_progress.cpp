@@ -25,14 +25,4 @@ void TransferProgress::transferEnded(bool) {
     }
 }
 
-Language parseLanguageCode(const std::string& code) {
-    if (code == "chs") {
-        return Language::SimplifiedChinese;
-    }
-    if (code == "cht") {
-        return Language::TraditionalChinese;
-    }
-    return Language::English;
-}
-
 } // namespace zrx::cli

@@ -29,7 +29,4 @@ private:
     bool m_barShown = false;
 };
 
-// "eng", "chs" or "cht", as the language libraries are named.
-[[nodiscard]] Language parseLanguageCode(const std::string& code);
-
 } // namespace zrx::cli
