@@ -5,7 +5,9 @@
 #include <QDialog>
 #include <QIcon>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QStringList>
 
 #include "dialog_units.h"
 
@@ -32,8 +34,19 @@ QWidget* createControl(QDialog* dialog, const DialogTemplate& dialogTemplate,
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return label;
     }
+    case ControlKind::CenteredLabel: {
+        auto* label = new QLabel(text, dialog);
+        label->setAlignment(Qt::AlignCenter);
+        return label;
+    }
     case ControlKind::ComboBox:
         return new QComboBox(dialog);
+    case ControlKind::ProgressBar: {
+        // The percentage has a label of its own beside the bar.
+        auto* bar = new QProgressBar(dialog);
+        bar->setTextVisible(false);
+        return bar;
+    }
     case ControlKind::Button:
     case ControlKind::DefaultButton: {
         auto* button = new QPushButton(text, dialog);
@@ -56,9 +69,26 @@ QWidget* createControl(QDialog* dialog, const DialogTemplate& dialogTemplate,
 
 } // namespace
 
+QFont DialogFont(const DialogTemplate& dialogTemplate) {
+    const QString family = QString::fromLatin1(dialogTemplate.fontFamily);
+    QFont font(family, dialogTemplate.fontPoints);
+    QStringList families{family};
+    if (family == QLatin1String("Times New Roman")) {
+        families << QStringLiteral("Liberation Serif") << QStringLiteral("Tinos")
+                 << QStringLiteral("Nimbus Roman");
+        font.setStyleHint(QFont::Serif);
+    } else {
+        families << QStringLiteral("Liberation Sans") << QStringLiteral("Arimo")
+                 << QStringLiteral("Nimbus Sans");
+        font.setStyleHint(QFont::SansSerif);
+    }
+    font.setFamilies(families);
+    return font;
+}
+
 void BuildDialog(QDialog* dialog, const DialogTemplate& dialogTemplate) {
     dialog->setWindowTitle(templateText(dialogTemplate, dialogTemplate.caption));
-    dialog->setFont(QFont(QStringLiteral("Arial"), 9));
+    dialog->setFont(DialogFont(dialogTemplate));
     const DialogUnits units(dialog->font());
     dialog->setFixedSize(units.ToPixels(dialogTemplate.width, dialogTemplate.height));
     for (const DialogControl& control : dialogTemplate.controls) {

@@ -3,6 +3,7 @@
 #include <span>
 
 class QDialog;
+class QFont;
 class QWidget;
 
 // A dialog's layout as data: its controls with their ids, kinds, texts and
@@ -10,7 +11,16 @@ class QWidget;
 // English resource texts, looked up in the language library under the
 // context "Dialog<id>".
 
-enum class ControlKind { Label, RightLabel, ComboBox, Button, DefaultButton, Icon };
+enum class ControlKind {
+    Label,
+    RightLabel,
+    CenteredLabel, // centred both ways in its rectangle
+    ComboBox,
+    Button,
+    DefaultButton,
+    Icon,
+    ProgressBar,
+};
 
 struct DialogControl {
     int id; // -1 for a label without an id
@@ -24,7 +34,13 @@ struct DialogTemplate {
     const char* caption;
     int width, height;
     std::span<const DialogControl> controls;
+    // The template's font; its metrics give the size of a dialog unit.
+    const char* fontFamily = "Arial";
+    int fontPoints = 9;
 };
+
+// The template's font, with its metric twins where the face itself is missing.
+[[nodiscard]] QFont DialogFont(const DialogTemplate& dialogTemplate);
 
 // Gives `dialog` the template's caption, font and size and creates its
 // controls. OK (1) accepts and Cancel (2) rejects the dialog.

@@ -83,6 +83,16 @@ void CMainFrame::UpdateCommandUI() {
     }
 }
 
+QMenu* CMainFrame::MenuContaining(int id) const {
+    QAction* action = m_actions.value(id);
+    for (QAction* popup : menuBar()->actions()) {
+        if (QMenu* menu = popup->menu(); menu != nullptr && menu->actions().contains(action)) {
+            return menu;
+        }
+    }
+    return nullptr;
+}
+
 bool CMainFrame::OnCmdMsg(int id) {
     switch (id) {
     case cmd::kViewToolbar:

@@ -38,6 +38,8 @@ public:
 
     [[nodiscard]] QAction* Action(int id) const { return m_actions.value(id); }
     [[nodiscard]] QToolBar* ToolBar() const { return m_toolBar; }
+    // The menu popup that holds the command `id`, or nullptr.
+    [[nodiscard]] QMenu* MenuContaining(int id) const;
 
     bool OnCmdMsg(int id) override;
     bool OnUpdateCmdUI(int id, CCmdUI& ui) override;

@@ -14,7 +14,7 @@
 #include "language_choice.h"
 #include "language_state.h"
 #include "languagedlg.h"
-#include "link/port_name.h"
+#include "link/program_port_name.h"
 #include "mainframe.h"
 #include "module_directory.h"
 #include "print_request.h"
@@ -178,7 +178,7 @@ bool CProgramApp::OnCmdMsg(int id) {
         OnHelp();
         return true;
     // Commands whose features are handled by the form view once it has them
-    // (saving, printing, the radio link, the port and the settings dialogs)
+    // (saving, printing and the settings dialogs)
     // end here, doing nothing, until then.
     case cmd::kFileSave:
     case cmd::kFileSaveAs:
@@ -186,19 +186,9 @@ bool CProgramApp::OnCmdMsg(int id) {
     case cmd::kFilePrintDirect:
     case cmd::kFilePrintPreview:
     case cmd::kFilePrintSetup:
-    case cmd::kRead:
-    case cmd::kWrite:
     case cmd::kOption:
     case cmd::kSideKey:
     case cmd::kEmbed:
-    case cmd::kCom1:
-    case cmd::kCom2:
-    case cmd::kCom3:
-    case cmd::kCom4:
-    case cmd::kCom5:
-    case cmd::kCom6:
-    case cmd::kCom7:
-    case cmd::kCom8:
         return true;
     default:
         return false;

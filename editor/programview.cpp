@@ -25,6 +25,8 @@
 #include "image/programdoc.h"
 #include "image/radio_image_global.h"
 #include "image/tone_list.h"
+#include "link/port_selection.h"
+#include "link/program_port_name.h"
 #include "qt_text.h"
 
 namespace {
@@ -54,7 +56,8 @@ void selectFromByte(QComboBox* list, std::uint8_t stored) {
 
 } // namespace
 
-CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
+CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_ports(new PortSelection(g_portName, DetectSerialPorts, this)) {
     createControls();
 }
 
@@ -284,7 +287,17 @@ bool CProgramView::OnCmdMsg(int id) {
     case cmd::kFileSaveAs:
         OnFileSaveAs();
         return true;
+    case cmd::kRead:
+        OnRead();
+        return true;
+    case cmd::kWrite:
+        OnWrite();
+        return true;
     default:
-        return false;
+        return m_ports->OnCmdMsg(id);
     }
+}
+
+bool CProgramView::OnUpdateCmdUI(int id, CCmdUI& ui) {
+    return m_ports->OnUpdateCmdUI(id, ui);
 }

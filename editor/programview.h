@@ -11,6 +11,8 @@ class QComboBox;
 class QEvent;
 class QLineEdit;
 class QPushButton;
+class CTransferDlg;
+class PortSelection;
 
 // The program's only view: the form with the Model and Frequency Range
 // lists, the "Default Factory" button and the channel grid, plus the three
@@ -48,7 +50,14 @@ public:
     void OnFileSave();
     void OnFileSaveAs();
 
+    // The radio link: the grid goes into the image first, and only a read
+    // that went through changes what the grid shows.
+    void OnRead();
+    void OnWrite();
+
     bool OnCmdMsg(int id) override;
+    bool OnUpdateCmdUI(int id, CCmdUI& ui) override;
+    [[nodiscard]] PortSelection* Ports() const { return m_ports; }
 
     [[nodiscard]] CMSFlexGrid* grid() const { return m_grid; }
     [[nodiscard]] QComboBox* modelList() const { return m_modelList; }
@@ -80,6 +89,11 @@ private:
     void commitList(QComboBox* list, OpenEditor which);
     void placeEditor(QWidget* editor);
     void postKey(int key);
+    // Runs one transfer dialog; true when the transfer went through.
+    bool RunTransfer(CTransferDlg& dialog);
+    // A port that would not open because of its permissions is named in
+    // the status bar, with the way out.
+    void ReportOpenProblem(const CTransferDlg& dialog);
 
     CProgramDoc* m_doc;
     QComboBox* m_modelList = nullptr;
@@ -90,6 +104,7 @@ private:
     CMSFlexGrid* m_grid = nullptr;
     QPushButton* m_defaultFactory = nullptr;
     QStringList m_toneList;
+    PortSelection* m_ports = nullptr;
 
     bool m_gridSetUp = false;
     OpenEditor m_openEditor = OpenEditor::None;

@@ -1,5 +1,9 @@
 #include "app/view_factory.h"
 
+#include "app/command_ids.h"
+#include "app/mainframe.h"
+#include "link/port_selection.h"
+
 #include "image/programdoc.h"
 #include "programview.h"
 
@@ -7,6 +11,10 @@ ViewParts CreateProgramView(CProgramDoc* doc, QWidget* parent) {
     auto* view = new CProgramView(doc, parent);
     // Every New, Open and Default Factory ends in the view's initial update.
     QObject::connect(doc, &CProgramDoc::documentReset, view, &CProgramView::OnInitialUpdate);
+    // The Port menu also lists the serial ports the computer has.
+    if (auto* frame = qobject_cast<CMainFrame*>(parent)) {
+        view->Ports()->AttachMenu(frame->MenuContaining(cmd::kCom1));
+    }
     // The document may already hold its first image: show it now.
     view->OnInitialUpdate();
     return ViewParts{view, view};

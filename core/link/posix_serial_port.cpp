@@ -74,29 +74,53 @@ PosixSerialPort::~PosixSerialPort() {
 
 bool PosixSerialPort::open(std::string_view name) {
     close();
+    m_openError = openDevice(name);
+    return m_openError == PortOpenError::None;
+}
+
+PortOpenError PosixSerialPort::openDevice(std::string_view name) {
     if (name.empty()) {
-        return false;
+        return PortOpenError::NoName;
     }
     const std::string device = posixDeviceForPortName(name);
     // Look before opening: a regular file, a folder or a pipe named as the
     // port must not even be opened for writing.
     struct stat info {};
-    if (::stat(device.c_str(), &info) != 0 || !S_ISCHR(info.st_mode)) {
-        return false;
+    if (::stat(device.c_str(), &info) != 0) {
+        return errno == EACCES ? PortOpenError::PermissionDenied : PortOpenError::NotFound;
+    }
+    if (!S_ISCHR(info.st_mode)) {
+        return PortOpenError::NotSerialDevice;
     }
     const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        return false;
+        switch (errno) {
+        case EACCES:
+        case EPERM:
+            return PortOpenError::PermissionDenied;
+        case EBUSY:
+            return PortOpenError::InUse;
+        case ENOENT:
+        case ENXIO:
+        case ENODEV:
+            return PortOpenError::NotFound;
+        default:
+            return PortOpenError::Other;
+        }
     }
     // Character devices that are not terminals (/dev/null, /dev/zero) are
     // not serial ports either.
-    if (::isatty(fd) != 1 || ::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ioctl(fd, TIOCEXCL) != 0) {
+    if (::isatty(fd) != 1) {
         ::close(fd);
-        return false;
+        return PortOpenError::NotSerialDevice;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ioctl(fd, TIOCEXCL) != 0) {
+        ::close(fd);
+        return PortOpenError::InUse;
     }
     m_fd = fd;
     m_pseudoTerminal = isPseudoTerminal(info);
-    return true;
+    return PortOpenError::None;
 }
 
 void PosixSerialPort::close() {

@@ -19,6 +19,7 @@ public:
 
     [[nodiscard]] bool open(std::string_view name) override;
     [[nodiscard]] bool isOpen() const override { return m_fd >= 0; }
+    [[nodiscard]] PortOpenError openError() const override { return m_openError; }
     void close() override;
 
     void setQueueSizes(std::size_t input, std::size_t output) override;
@@ -30,8 +31,11 @@ public:
     std::size_t read(std::span<std::uint8_t> buffer) override;
 
 private:
+    PortOpenError openDevice(std::string_view name);
+
     int m_fd = -1;
     bool m_pseudoTerminal = false;
+    PortOpenError m_openError = PortOpenError::None;
     SerialTimeouts m_timeouts;
 };
 

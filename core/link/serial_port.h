@@ -22,6 +22,17 @@ struct SerialTimeouts {
     unsigned writeTotalConstantMs = 0;
 };
 
+// Why a port did not open, as far as the system tells.
+enum class PortOpenError {
+    None,             // it opened
+    NoName,           // the port name is empty
+    NotFound,         // no such device
+    NotSerialDevice,  // a file, a folder or a device that is not a terminal
+    PermissionDenied, // the device exists but this user may not open it
+    InUse,            // another program holds it
+    Other,
+};
+
 // One serial line to the radio, with the operations the programming protocol
 // needs and nothing more. Apart from open(), failures of these calls are not
 // reported: what the radio answers is the only thing that decides success,
@@ -36,6 +47,8 @@ public:
     // as a regular file, fails here and is never written to.
     [[nodiscard]] virtual bool open(std::string_view name) = 0;
     [[nodiscard]] virtual bool isOpen() const = 0;
+    // Why the last open() failed; None after one that succeeded.
+    [[nodiscard]] virtual PortOpenError openError() const { return PortOpenError::Other; }
     virtual void close() = 0;
 
     // Sizes of the driver's receive and transmit queues.

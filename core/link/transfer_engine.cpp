@@ -50,6 +50,9 @@ public:
     bool handshake() {
         clearReceived();
         for (int attempt = 0; attempt < protocol::kHandshakeAttempts; ++attempt) {
+            if (m_observer.stopRequested()) {
+                return false;
+            }
             for (const std::uint8_t byte : protocol::kHandshake) {
                 m_port.pause(protocol::kHandshakeBytePauseMs);
                 m_port.purge();
@@ -78,6 +81,9 @@ public:
     bool readImage(RadioImage& image) {
         for (std::size_t address = 0; address < protocol::kReadLength;
              address += protocol::kBlockSize) {
+            if (m_observer.stopRequested()) {
+                return false;
+            }
             const auto command = protocol::blockCommand(protocol::kReadCommand, address);
             m_port.purge();
             m_port.write(command);
@@ -100,6 +106,9 @@ public:
     bool writeImage(const RadioImage& image) {
         for (std::size_t address = 0; address < protocol::kWriteLength;
              address += protocol::kBlockSize) {
+            if (m_observer.stopRequested()) {
+                return false;
+            }
             const auto command = protocol::blockCommand(protocol::kWriteCommand, address);
             const auto data = image.range(address, protocol::kBlockSize);
             std::copy(data.begin(), data.end(), m_sent.begin());
@@ -173,6 +182,10 @@ TransferOutcome runTransfer(SerialPort& port, const TransferRequest& request, Ra
         // through puts everything back.
         if (request.direction == TransferDirection::Read) {
             image = before;
+        }
+        if (observer.stopRequested()) {
+            observer.transferEnded(false);
+            return TransferOutcome::Stopped;
         }
         const LocalText& text =
             outcome == TransferOutcome::OpenFailure ? kOpenFailureText : kCommunicationFailureText;

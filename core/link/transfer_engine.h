@@ -12,7 +12,13 @@ namespace zrx {
 
 enum class TransferDirection { Read, Write };
 
-enum class TransferOutcome { Success, OpenFailure, CommunicationFailure };
+enum class TransferOutcome {
+    Success,
+    OpenFailure,
+    CommunicationFailure,
+    // Given up because the observer asked for it; no message was shown.
+    Stopped,
+};
 
 struct TransferRequest {
     TransferDirection direction = TransferDirection::Read;

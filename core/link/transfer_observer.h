@@ -20,6 +20,10 @@ public:
     virtual void setProgress(int position, int upperBound, std::string_view percentText) = 0;
     // A failure, in the user's language. Returns once the user has seen it.
     virtual void showFailure(std::string_view message) = 0;
+    // True once whoever shows the transfer has gone away (the window closed,
+    // the program is ending): the transfer then stops before its next
+    // exchange, sends nothing more and shows nothing.
+    [[nodiscard]] virtual bool stopRequested() const { return false; }
     // The transfer is over, just before the port closes; a dialog closes
     // itself here.
     virtual void transferEnded(bool success) { static_cast<void>(success); }

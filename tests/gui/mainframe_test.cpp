@@ -97,8 +97,10 @@ private slots:
         QCOMPARE(menus.size(), expected.size());
         for (qsizetype m = 0; m < menus.size(); ++m) {
             QCOMPARE(menus[m]->text(), expected[m].first);
-            const QList<QAction*> items = menus[m]->menu()->actions();
-            QCOMPARE(items.size(), expected[m].second.size());
+            // Below its eight fixed items the Port menu lists the ports this
+            // machine happens to have; they are tried elsewhere.
+            const QList<QAction*> items =
+                menus[m]->menu()->actions().first(expected[m].second.size());
             for (qsizetype i = 0; i < items.size(); ++i) {
                 const ExpectedItem& want = expected[m].second[i];
                 if (want.text == nullptr) {
@@ -141,12 +143,15 @@ private slots:
         }
         QCOMPARE(view.taken.size(), qsizetype(AllCommands().size()));
         // Without a view, every command still has a handler, except the ones
-        // that show windows, which are tried elsewhere.
+        // that show windows, which are tried elsewhere, and the radio link's,
+        // which belong to the view.
+        const QList<int> viewOnly = {cmd::kRead, cmd::kWrite, cmd::kCom1, cmd::kCom2, cmd::kCom3,
+                                     cmd::kCom4, cmd::kCom5,  cmd::kCom6, cmd::kCom7, cmd::kCom8};
         frame()->SetCommandTargets(nullptr, m_app->Document(), m_app.get());
         for (int id : AllCommands()) {
             if (id == cmd::kFileOpen || id == cmd::kAppAbout || id == cmd::kLanguage ||
                 id == cmd::kAppExit || id == cmd::kViewToolbar || id == cmd::kViewStatusBar ||
-                id == cmd::kFileNew) {
+                id == cmd::kFileNew || viewOnly.contains(id)) {
                 continue;
             }
             QVERIFY2(frame()->Dispatch(id), qPrintable(QString::number(id)));

@@ -18,7 +18,7 @@
 #include "image/new_image.h"
 #include "image/programdoc.h"
 #include "image/radio_image_global.h"
-#include "link/port_name.h"
+#include "link/program_port_name.h"
 #include "view_harness.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "image/new_image.h"
 #include "image/programdoc.h"
 #include "image/radio_image_global.h"
-#include "link/port_name.h"
+#include "link/program_port_name.h"
 
 // Start-up from Program.ini: what is read, which library is loaded, and
 // every way it can fail.

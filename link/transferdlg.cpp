@@ -1,0 +1,134 @@
+#include "transferdlg.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "app/dialog_template.h"
+#include "app/resources.h"
+#include "link/transfer_bridge.h"
+#include "link/transfer_engine.h"
+#include "link/transfer_guard.h"
+
+namespace {
+
+// Template 133: its caption is set by the view.
+constexpr DialogControl kTransferControls[] = {
+    {CTransferDlg::kIdStart, ControlKind::DefaultButton, "Start", 13, 30, 39, 12},
+    {CTransferDlg::kIdCancel, ControlKind::Button, "Cancel", 147, 30, 39, 12},
+    {CTransferDlg::kIdProgress, ControlKind::ProgressBar, nullptr, 13, 11, 173, 10},
+    {CTransferDlg::kIdPercent, ControlKind::CenteredLabel, "0%", 76, 30, 48, 12},
+};
+constexpr DialogTemplate kTransferTemplate{
+    133, "", 200, 55, kTransferControls, "Times New Roman", 8,
+};
+
+} // namespace
+
+CTransferDlg::CTransferDlg(std::atomic<int>& transferFlag, TransferSetup setup, QWidget* parent)
+    : QDialog(parent), m_transferFlag(transferFlag), m_setup(std::move(setup)) {
+    BuildDialog(this, kTransferTemplate);
+    m_progress = qobject_cast<QProgressBar*>(DialogItem(this, kIdProgress));
+    m_staticPercent = qobject_cast<QLabel*>(DialogItem(this, kIdPercent));
+    m_start = qobject_cast<QPushButton*>(DialogItem(this, kIdStart));
+    m_cancel = qobject_cast<QPushButton*>(DialogItem(this, kIdCancel));
+    // A dialog with a system menu and a close box, and nothing else.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    TransferBridge::Hooks hooks;
+    hooks.portOpened = [this] {
+        // From here on the radio is being talked to: nobody may close the
+        // window until the worker does.
+        m_start->setEnabled(false);
+        m_cancel->setEnabled(false);
+    };
+    hooks.progress = [this](int position, int, const QString& percent) {
+        m_progress->setValue(position);
+        m_staticPercent->setText(percent);
+    };
+    hooks.failure = [this](const QString& message) { ShowFailure(message); };
+    hooks.ended = [this](bool) { OnCancel(); };
+    m_bridge = std::make_unique<TransferBridge>(this, std::move(hooks), m_transferFlag);
+}
+
+CTransferDlg::~CTransferDlg() {
+    WaitForWorker();
+}
+
+int CTransferDlg::exec() {
+    OnInitDialog();
+    const int result = QDialog::exec();
+    // However the loop ended (also when the program is quitting), the
+    // outcome is only read once the worker is done.
+    WaitForWorker();
+    return result;
+}
+
+void CTransferDlg::OnInitDialog() {
+    // One step per block: 128 to read the whole memory, 124 to write it.
+    const auto direction = m_bRead ? zrx::TransferDirection::Read : zrx::TransferDirection::Write;
+    m_progress->setRange(0, zrx::transferBlockCount(direction));
+    m_progress->setValue(0);
+    setWindowTitle(m_strCaption);
+    m_start->setFocus();
+}
+
+void CTransferDlg::accept() {
+    OnStart();
+}
+
+void CTransferDlg::OnStart() {
+    // One worker per dialog, and one transfer in the whole program: the
+    // flag is taken here, before the worker exists, so a second press (or
+    // Enter held down) finds it taken.
+    if (m_worker.joinable() || !zrx::claimTransferFlag(m_transferFlag)) {
+        return;
+    }
+    m_worker = std::thread(&CTransferDlg::RunWorker, this, m_image);
+}
+
+void CTransferDlg::RunWorker(zrx::RadioImage image) {
+    const zrx::TransferRequest request{m_bRead ? zrx::TransferDirection::Read
+                                               : zrx::TransferDirection::Write,
+                                       m_setup.portName.toStdString(), m_setup.language};
+    const std::unique_ptr<zrx::SerialPort> port = m_setup.makePort();
+    const zrx::TransferOutcome outcome = zrx::runTransfer(*port, request, image, *m_bridge);
+    m_openError =
+        outcome == zrx::TransferOutcome::OpenFailure ? port->openError() : zrx::PortOpenError::None;
+    m_workerSucceeded = outcome == zrx::TransferOutcome::Success;
+    m_result = image;
+}
+
+void CTransferDlg::WaitForWorker() {
+    if (!m_worker.joinable()) {
+        return;
+    }
+    // A worker that has ended is past all its waits; one still talking to
+    // the radio stops before its next exchange.
+    m_bridge->abandon();
+    m_worker.join();
+    m_bSuccess = m_workerSucceeded;
+    if (m_bSuccess && m_bRead) {
+        m_image = m_result;
+    }
+}
+
+void CTransferDlg::OnCancel() {
+    WaitForWorker();
+    QDialog::reject();
+}
+
+void CTransferDlg::reject() {
+    if (m_cancel->isEnabled()) {
+        OnCancel();
+    }
+}
+
+void CTransferDlg::ShowFailure(const QString& message) {
+    QMessageBox box(QMessageBox::Warning, res("String", "ZRX PC Encoder"), message, QMessageBox::Ok,
+                    this);
+    box.exec();
+}
