@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -12,11 +13,14 @@
 // log read back as the bytes the radio received and sent.
 class RadioSimulator {
 public:
-    // `arguments` go to zrx-sim after "--baud 0": tests do not wait for a
-    // real line's speed.
+    // `arguments` go to zrx-sim after "--baud 0" (unless they name a speed
+    // themselves): tests do not wait for a real line's speed.
     RadioSimulator(const std::vector<std::string>& arguments, std::string logPath = {})
         : m_logPath(std::move(logPath)) {
-        std::vector<std::string> all{"--baud", "0"};
+        std::vector<std::string> all;
+        if (std::find(arguments.begin(), arguments.end(), "--baud") == arguments.end()) {
+            all = {"--baud", "0"};
+        }
         if (!m_logPath.empty()) {
             all.insert(all.end(), {"--log", m_logPath});
         }

@@ -1,0 +1,355 @@
+// Read and Write from the real window, through the real serial code, against
+// zrx-sim on a pseudo-terminal; and the Port menu.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/command_ids.h"
+#include "app/language_state.h"
+#include "app/mainframe.h"
+#include "core/file_bytes.h"
+#include "core/radio_simulator.h"
+#include "core/random_image.h"
+#include "core/temp_dir.h"
+#include "editor/programview.h"
+#include "grid/msflexgrid.h"
+#include "gui_test_support.h"
+#include "image/channel_codec.h"
+#include "image/channel_data_file.h"
+#include "image/image_layout.h"
+#include "image/new_image.h"
+#include "image/radio_image_global.h"
+#include "link/port_selection.h"
+#include "link/posix_serial_port.h"
+#include "link/program_port_name.h"
+#include "link/transfer_flag.h"
+#include "link/transferdlg.h"
+
+namespace {
+
+// Bytes the radio receives in a whole read: the handshake, the
+// identification request and confirm, then per block a command and an ACK.
+constexpr std::size_t kReadTrafficBytes = 8 + 1 + 1 + 128 * (4 + 1);
+
+// Calls `handler` with the first visible top-level widget of type T; the
+// returned timer is gone once it has, or once `owner` is.
+template <typename T>
+QPointer<QTimer> whenShown(std::function<void(T*)> handler, QObject* owner = qApp) {
+    auto* timer = new QTimer(owner);
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, handler = std::move(handler)] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* widget = qobject_cast<T*>(top); widget != nullptr && widget->isVisible()) {
+                timer->stop();
+                timer->deleteLater();
+                handler(widget);
+                return;
+            }
+        }
+    });
+    timer->start();
+    return timer;
+}
+
+QPushButton* button(QWidget* dialog, int id) {
+    return dialog->findChild<QPushButton*>(QString::number(id));
+}
+
+zrx::RadioImage radioWithTwoChannels() {
+    zrx::RadioImage image = zrx::makeNewImage();
+    zrx::encodeChannel(image, 1, {"462.56250", "467.56250", "67.0", "D023N", "No", "Wide", "Add"});
+    zrx::encodeChannel(image, 16,
+                       {"446.00625", "446.00625", "Off", "D754I", "Yes", "Narrow", "Del"});
+    image.setByte(zrx::layout::kModelIndex, 0);
+    image.setByte(zrx::layout::kRangeIndex, 0);
+    return image;
+}
+
+// What the user saw of one transfer dialog.
+struct Seen {
+    QString caption;
+    QList<int> positions;
+    QString lastPercent;
+    bool stayedOpenOnEscape = true;
+    QString message;
+    bool buttonsEnabledDuringMessage = false;
+};
+
+} // namespace
+
+class TransferTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        m_folder.addAllLibraries();
+        m_folder.writeIni("[Setup]\r\nLanguage=Eng\r\nCOM=COM1\r\n");
+        m_app = std::make_unique<CProgramApp>();
+        m_observer.attach(*m_app);
+        QVERIFY(m_app->InitInstance(m_folder.context()));
+    }
+    void cleanupTestCase() { m_app.reset(); }
+    void init() { QCOMPARE(g_transferFlag.load(), 0); }
+    void cleanup() { QCOMPARE(g_transferFlag.load(), 0); }
+
+    // The toolbar's Read: Start, the bar steps block by block, Escape and
+    // the close box are refused while the radio talks, the dialog closes by
+    // itself and the grid and lists show the radio.
+    void readFillsTheGridAndLists() {
+        TempDir dir;
+        const std::string memory = (dir / "radio.sin").string();
+        QVERIFY(zrx::saveChannelDataFile(memory, radioWithTwoChannels()));
+        RadioSimulator radio({"--memory", memory});
+        g_portName = QString::fromStdString(radio.device());
+        view()->modelList()->setCurrentIndex(-1);
+        view()->rangeList()->setCurrentIndex(-1);
+
+        const Seen seen = run(cmd::kRead, 1);
+        QCOMPARE(seen.caption, QStringLiteral("Read Data"));
+        QList<int> expected;
+        for (int i = 1; i <= 128; ++i) {
+            expected << i;
+        }
+        QCOMPARE(seen.positions, expected);
+        QCOMPARE(seen.lastPercent, QStringLiteral("100%"));
+        QVERIFY(seen.stayedOpenOnEscape);
+        QVERIFY(seen.message.isEmpty());
+
+        CMSFlexGrid* grid = view()->grid();
+        const QStringList first = {"462.56250", "467.56250", "67.0", "D023N", "No", "Wide", "Add"};
+        const QStringList last = {"446.00625", "446.00625", "Off", "D754I", "Yes", "Narrow", "Del"};
+        for (int c = 0; c < 7; ++c) {
+            QCOMPARE(grid->GetTextMatrix(1, c + 1), first[c]);
+            QCOMPARE(grid->GetTextMatrix(16, c + 1), last[c]);
+            QCOMPARE(grid->GetTextMatrix(2, c + 1), QString());
+        }
+        QCOMPARE(view()->modelList()->currentIndex(), 0);
+        QCOMPARE(view()->rangeList()->currentIndex(), 0);
+        QVERIFY(g_radioImage == radioWithTwoChannels());
+    }
+
+    // Ctrl+W sends bytes 0x000-0x3DF; what the radio keeps from 0x3E0 on is
+    // its own. Start pressed twice and Enter start one worker only.
+    void writeDeliversTheFirst992BytesOnce() {
+        TempDir dir;
+        const zrx::RadioImage before = randomImage(7);
+        const std::string memory = (dir / "radio.sin").string();
+        const std::string saved = (dir / "saved.sin").string();
+        const std::string log = (dir / "line.log").string();
+        QVERIFY(zrx::saveChannelDataFile(memory, before));
+        RadioSimulator radio({"--memory", memory, "--save", saved}, log);
+        g_portName = QString::fromStdString(radio.device());
+        view()->EncodeChannels();
+        const zrx::RadioImage sent = g_radioImage;
+
+        const Seen seen = run(0, 3, Qt::Key_W);
+        QCOMPARE(seen.caption, QStringLiteral("Write Data"));
+        QCOMPARE(seen.positions.size(), 124);
+        QCOMPARE(seen.lastPercent, QStringLiteral("100%"));
+        radio.stop();
+        const std::string written = readBytes(saved);
+        QCOMPARE(written.size(), std::size_t{1024});
+        for (std::size_t i = 0; i < 1024; ++i) {
+            const std::uint8_t expected = i < 0x3E0 ? sent.byte(i) : before.byte(i);
+            QCOMPARE(static_cast<std::uint8_t>(written[i]), expected);
+        }
+        // One handshake (8 bytes), one identification: one worker.
+        const auto traffic = radio.traffic();
+        QCOMPARE(traffic.received.size(), std::size_t{8 + 1 + 1 + 124 * 12});
+    }
+
+    void failureLeavesGridAndImage_data() {
+        QTest::addColumn<QStringList>("simulator");
+        QTest::addColumn<bool>("noPort");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("buttonsEnabled");
+        QTest::newRow("silent radio")
+            << QStringList{"--silent"} << false << "Communication with the radio failed" << false;
+        QTest::newRow("refused block") << QStringList{"--bad-ack-at", "40"} << false
+                                       << "Communication with the radio failed" << false;
+        QTest::newRow("no port name") << QStringList{} << true << "Could not open the port" << true;
+    }
+
+    // A failed read shows its message captioned with the program's title,
+    // then the dialog closes and nothing the user sees has changed.
+    void failureLeavesGridAndImage() {
+        QFETCH(QStringList, simulator);
+        QFETCH(bool, noPort);
+        QFETCH(QString, message);
+        QFETCH(bool, buttonsEnabled);
+        std::vector<std::string> arguments;
+        for (const QString& argument : simulator) {
+            arguments.push_back(argument.toStdString());
+        }
+        RadioSimulator radio(arguments);
+        g_portName = noPort ? QString() : QString::fromStdString(radio.device());
+        view()->grid()->SetTextMatrix(5, 1, QStringLiteral("455.00000"));
+        view()->EncodeChannels();
+        const zrx::RadioImage image = g_radioImage;
+        const QString cell = view()->grid()->GetTextMatrix(5, 1);
+
+        const Seen seen = run(cmd::kRead, 1);
+        QCOMPARE(seen.message, message);
+        QCOMPARE(seen.buttonsEnabledDuringMessage, buttonsEnabled);
+        QVERIFY(g_radioImage == image);
+        QCOMPARE(view()->grid()->GetTextMatrix(5, 1), cell);
+    }
+
+    // Cancel before Start closes the dialog and not a byte reaches the radio.
+    void cancelBeforeStartSendsNothing() {
+        TempDir dir;
+        const std::string log = (dir / "line.log").string();
+        RadioSimulator radio({}, log);
+        g_portName = QString::fromStdString(radio.device());
+        whenShown<CTransferDlg>([](CTransferDlg* dialog) { button(dialog, 2)->click(); });
+        m_app->MainFrame()->Action(cmd::kWrite)->trigger();
+        QTest::qWait(200);
+        radio.stop();
+        QVERIFY(radio.traffic().lines.empty());
+    }
+
+    // The window goes while its worker talks to the radio (the program is
+    // ending): the worker stops before its next exchange, the port is free
+    // again and the flag cleared, and nothing touches the gone dialog.
+    void dialogDestroyedMidTransferStopsItsWorker() {
+        TempDir dir;
+        const std::string log = (dir / "line.log").string();
+        RadioSimulator radio({"--baud", "9600"}, log);
+        std::atomic<int> flag{0};
+        auto* dialog = new CTransferDlg(
+            flag, TransferSetup{QString::fromStdString(radio.device()), zrx::Language::English});
+        dialog->m_bRead = true;
+        dialog->OnInitDialog();
+        dialog->show();
+        dialog->OnStart();
+        QTRY_VERIFY(dialog->Progress()->value() >= 4);
+        delete dialog;
+        QCOMPARE(flag.load(), 0);
+        zrx::PosixSerialPort port;
+        QVERIFY(port.open(radio.device()));
+        port.close();
+        QTest::qWait(100);
+        radio.stop();
+        QVERIFY(radio.traffic().received.size() < kReadTrafficBytes);
+    }
+
+    void portMenuChecksExactlyTheCurrentName_data() {
+        QTest::addColumn<QString>("portName");
+        QTest::addColumn<int>("checked"); // index into the eight items, or -1
+        QTest::newRow("COM5") << "COM5" << 4;
+        QTest::newRow("lower case") << "com3" << -1;
+        QTest::newRow("empty") << "" << -1;
+        QTest::newRow("COM12") << "COM12" << -1;
+        QTest::newRow("a device") << "/dev/ttyUSB0" << -1;
+    }
+
+    void portMenuChecksExactlyTheCurrentName() {
+        QFETCH(QString, portName);
+        QFETCH(int, checked);
+        g_portName = portName;
+        CMainFrame* frame = m_app->MainFrame();
+        frame->UpdateCommandUI();
+        for (int i = 0; i < 8; ++i) {
+            QCOMPARE(frame->Action(cmd::kComPorts[i])->isChecked(), i == checked);
+        }
+        // Choosing an item sets its own text, in capitals.
+        frame->Action(cmd::kCom2)->trigger();
+        QCOMPARE(g_portName, QStringLiteral("COM2"));
+        for (int i = 0; i < 8; ++i) {
+            QCOMPARE(frame->Action(cmd::kComPorts[i])->isChecked(), i == 1);
+        }
+    }
+
+    // Below the eight items, the ports the computer has, read again each
+    // time the menu opens; one chosen becomes the port name and is checked.
+    void detectedPortSelectsItsDevice() {
+        QString portName = QStringLiteral("COM1");
+        std::vector<DetectedPort> ports = {
+            {"/dev/ttyUSB0", "ttyUSB0 \u2014 USB serial (CH340)", true}};
+        QMenu menu;
+        for (int i = 0; i < 8; ++i) {
+            menu.addAction(QStringLiteral("COM%1").arg(i + 1));
+        }
+        PortSelection selection(portName, [&ports] { return ports; });
+        selection.AttachMenu(&menu);
+        QCOMPARE(menu.actions().size(), 10);
+        QVERIFY(menu.actions()[8]->isSeparator());
+        QCOMPARE(menu.actions()[9]->text(), QStringLiteral("ttyUSB0 \u2014 USB serial (CH340)"));
+        QVERIFY(!menu.actions()[9]->isChecked());
+        menu.actions()[9]->trigger();
+        QCOMPARE(portName, QStringLiteral("/dev/ttyUSB0"));
+
+        ports.push_back({"/dev/ttyS0", "ttyS0 \u2014 serial port", false});
+        selection.RefreshDetected();
+        QCOMPARE(menu.actions().size(), 11);
+        QVERIFY(menu.actions()[9]->isChecked());
+        QVERIFY(!menu.actions()[10]->isChecked());
+        ports.clear();
+        selection.RefreshDetected();
+        QCOMPARE(menu.actions().size(), 9);
+        QVERIFY(!menu.actions()[8]->isVisible());
+    }
+
+private:
+    CProgramView* view() const { return qobject_cast<CProgramView*>(m_app->View()); }
+
+    // Sends `command` (or the key with Ctrl), presses Start `presses` times
+    // (the extra ones with Enter in between) and records what the dialog showed.
+    Seen run(int command, int presses, Qt::Key key = Qt::Key_unknown) {
+        Seen seen;
+        const QPointer<QTimer> waiting =
+            whenShown<CTransferDlg>([&seen, presses](CTransferDlg* dialog) {
+                seen.caption = dialog->windowTitle();
+                QObject::connect(dialog->Progress(), &QProgressBar::valueChanged, dialog,
+                                 [&seen, dialog](int value) {
+                                     seen.positions << value;
+                                     if (value == 10) {
+                                         QTest::keyClick(dialog, Qt::Key_Escape);
+                                         dialog->close();
+                                         seen.stayedOpenOnEscape = dialog->isVisible();
+                                     }
+                                 });
+                QObject::connect(dialog, &QDialog::finished, dialog,
+                                 [&seen, dialog] { seen.lastPercent = dialog->Percent()->text(); });
+                whenShown<QMessageBox>(
+                    [&seen, dialog](QMessageBox* box) {
+                        seen.message = box->windowTitle() == QStringLiteral("ZRX PC Encoder")
+                                           ? box->text()
+                                           : QStringLiteral("wrong caption: ") + box->windowTitle();
+                        seen.buttonsEnabledDuringMessage =
+                            button(dialog, 1)->isEnabled() && button(dialog, 2)->isEnabled();
+                        box->button(QMessageBox::Ok)->click();
+                    },
+                    dialog);
+                for (int i = 0; i < presses; ++i) {
+                    button(dialog, 1)->click();
+                    if (i + 1 < presses) {
+                        QTest::keyClick(dialog, Qt::Key_Return);
+                    }
+                }
+            });
+        if (command != 0) {
+            m_app->MainFrame()->Action(command)->trigger();
+        } else {
+            m_app->MainFrame()->activateWindow();
+            if (QTest::qWaitForWindowActive(m_app->MainFrame())) {
+                QTest::keyClick(m_app->MainFrame(), key, Qt::ControlModifier);
+            }
+        }
+        // A dialog that never showed leaves nothing behind to fire later.
+        delete waiting.data();
+        return seen;
+    }
+
+    ProgramFolder m_folder;
+    AppObserver m_observer;
+    std::unique_ptr<CProgramApp> m_app;
+};
+
+QTEST_MAIN(TransferTest)
+#include "transfer_test.moc"
