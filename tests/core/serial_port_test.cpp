@@ -11,6 +11,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -152,23 +153,53 @@ TEST_F(OpenPort, PurgeDiscardsWhatWasNotReadYet) {
 TEST_F(OpenPort, TheLineIsOursAloneUntilClosed) {
     PosixSerialPort second;
     EXPECT_FALSE(second.open(line.device()));
+    EXPECT_EQ(second.openError(), PortOpenError::InUse);
     port.close();
     EXPECT_FALSE(port.isOpen());
     EXPECT_TRUE(second.open(line.device()));
+    EXPECT_EQ(second.openError(), PortOpenError::None);
+}
+
+// A device this user may not open is told apart from a missing one, so the
+// program can name the cause. The check runs in a child that is not the
+// super-user, who may open anything.
+TEST(PosixSerialPort, TellsAPermissionProblemApart) {
+    PtyLine line;
+    ASSERT_EQ(::chmod(line.device().c_str(), 0), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && ::setuid(65534) != 0) {
+            ::_exit(100);
+        }
+        PosixSerialPort port;
+        const bool opened = port.open(line.device());
+        ::_exit(opened ? 101 : static_cast<int>(port.openError()));
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), static_cast<int>(PortOpenError::PermissionDenied));
 }
 
 TEST(PosixSerialPort, RefusesWhatIsNotASerialDevice) {
     TempDir dir;
-    PosixSerialPort port;
-    EXPECT_FALSE(port.open(""));
-    EXPECT_FALSE(port.open((dir / "absent").string()));
-    EXPECT_FALSE(port.open("/dev/ttyZRX-absent"));
-    EXPECT_FALSE(port.open(dir.path().string()));
-    EXPECT_FALSE(port.open("/dev/null")); // a character device, but no terminal
     const auto fifo = dir / "fifo";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_FALSE(port.open(fifo.string())); // and it must not block either
-    EXPECT_FALSE(port.isOpen());
+    const std::pair<std::string, PortOpenError> cases[] = {
+        {"", PortOpenError::NoName},
+        {(dir / "absent").string(), PortOpenError::NotFound},
+        {"/dev/ttyZRX-absent", PortOpenError::NotFound},
+        {dir.path().string(), PortOpenError::NotSerialDevice},
+        {"/dev/null", PortOpenError::NotSerialDevice},   // a character device, but no terminal
+        {fifo.string(), PortOpenError::NotSerialDevice}, // and it must not block either
+    };
+    PosixSerialPort port;
+    for (const auto& [name, reason] : cases) {
+        EXPECT_FALSE(port.open(name)) << name;
+        EXPECT_EQ(port.openError(), reason) << name;
+        EXPECT_FALSE(port.isOpen());
+    }
 }
 
 TEST(PosixSerialPort, NeverOpensARegularFileForWriting) {

@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include "link/port_problem.h"
+#include "link/serial_port_list.h"
+
+namespace {
+
+// How the Port menu names the ports a computer has: the chip of a known
+// cable, whatever the system says otherwise, and USB adapters first.
+TEST(SerialPortList, NamesKnownCablesAndPutsUsbFirst) {
+    const std::vector<PortFacts> facts = {
+        {"ttyS0", "/dev/ttyS0", "", "", std::nullopt, std::nullopt},
+        {"ttyUSB1", "/dev/ttyUSB1", "FT232R USB UART", "FTDI", 0x0403, 0x6001},
+        {"ttyACM0", "/dev/ttyACM0", "", "Acme", 0x1234, 0x5678},
+        {"ttyS1", "/dev/ttyS1", "16550A", "", std::nullopt, std::nullopt},
+        {"ttyUSB0", "/dev/ttyUSB0", "USB2.0-Serial", "", 0x1a86, 0x7523},
+        {"ttyUSB2", "/dev/ttyUSB2", "", "", 0x9999, std::nullopt},
+    };
+    const std::vector<std::pair<QString, QString>> expected = {
+        {"/dev/ttyACM0", "ttyACM0 \u2014 USB serial (Acme)"},
+        {"/dev/ttyUSB0", "ttyUSB0 \u2014 USB serial (CH340)"},
+        {"/dev/ttyUSB1", "ttyUSB1 \u2014 USB serial (FT232R)"},
+        {"/dev/ttyUSB2", "ttyUSB2 \u2014 USB serial"},
+        {"/dev/ttyS0", "ttyS0 \u2014 serial port"},
+        {"/dev/ttyS1", "ttyS1 \u2014 16550A"},
+    };
+    const std::vector<DetectedPort> ports = DescribePorts(facts);
+    ASSERT_EQ(ports.size(), expected.size());
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+        EXPECT_EQ(ports[i].portName, expected[i].first);
+        EXPECT_EQ(ports[i].label, expected[i].second);
+    }
+}
+
+TEST(SerialPortList, PermissionProblemNamesTheDevice) {
+    EXPECT_EQ(PermissionProblemText("COM3", zrx::Language::English),
+              "/dev/ttyS2: permission denied: add your user to the dialout group");
+    EXPECT_EQ(PermissionProblemText("/dev/ttyUSB0", zrx::Language::SimplifiedChinese),
+              QString::fromUtf8("/dev/ttyUSB0：权限不足：请把您的用户加入 dialout 组"));
+}
+
+} // namespace
