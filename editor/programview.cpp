@@ -57,7 +57,9 @@ void selectFromByte(QComboBox* list, std::uint8_t stored) {
 } // namespace
 
 CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_ports(new PortSelection(g_portName, DetectSerialPorts, this)) {
+    : QWidget(parent), m_doc(doc),
+      m_ports(new PortSelection(
+          g_portName, [] { return DetectSerialPorts(g_language); }, this)) {
     createControls();
 }
 

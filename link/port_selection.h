@@ -23,9 +23,9 @@ public:
     using Lister = std::function<std::vector<DetectedPort>()>;
 
     // `portName` is the program's port name, which this changes.
-    explicit PortSelection(QString& portName, Lister lister = DetectSerialPorts,
-                           QObject* parent = nullptr);
+    PortSelection(QString& portName, Lister lister, QObject* parent = nullptr);
 
+    void SetLister(Lister lister) { m_lister = std::move(lister); }
     // Puts the detected ports into `menu`, below its eight fixed items.
     void AttachMenu(QMenu* menu);
     // Lists the ports again; the menu does this itself before it opens.

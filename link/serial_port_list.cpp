@@ -29,6 +29,14 @@ constexpr std::array<KnownChip, 11> kKnownChips{{
 
 const QString kDash = QStringLiteral(" \u2014 ");
 
+constexpr zrx::LocalText kUsbSerial{"USB serial", "USB 串口", "USB 串口"};
+constexpr zrx::LocalText kSerialPort{"serial port", "串口", "串口"};
+
+QString text(const zrx::LocalText& local, zrx::Language language) {
+    const std::string_view chosen = local.in(language);
+    return QString::fromUtf8(chosen.data(), static_cast<qsizetype>(chosen.size()));
+}
+
 } // namespace
 
 QString UsbSerialChip(std::uint16_t vendorId, std::uint16_t productId) {
@@ -40,7 +48,7 @@ QString UsbSerialChip(std::uint16_t vendorId, std::uint16_t productId) {
     return {};
 }
 
-DetectedPort DescribePort(const PortFacts& facts) {
+DetectedPort DescribePort(const PortFacts& facts, zrx::Language language) {
     DetectedPort port;
 #ifdef Q_OS_WIN
     port.portName = facts.name;
@@ -54,20 +62,23 @@ DetectedPort DescribePort(const PortFacts& facts) {
         if (chip.isEmpty()) {
             chip = !facts.description.isEmpty() ? facts.description : facts.manufacturer;
         }
-        what = chip.isEmpty() ? QStringLiteral("USB serial")
-                              : QStringLiteral("USB serial (%1)").arg(chip);
+        what = text(kUsbSerial, language);
+        if (!chip.isEmpty()) {
+            what += QStringLiteral(" (%1)").arg(chip);
+        }
     } else {
-        what = !facts.description.isEmpty() ? facts.description : QStringLiteral("serial port");
+        what = !facts.description.isEmpty() ? facts.description : text(kSerialPort, language);
     }
     port.label = facts.name + kDash + what;
     return port;
 }
 
-std::vector<DetectedPort> DescribePorts(const std::vector<PortFacts>& ports) {
+std::vector<DetectedPort> DescribePorts(const std::vector<PortFacts>& ports,
+                                        zrx::Language language) {
     std::vector<DetectedPort> described;
     described.reserve(ports.size());
     for (const PortFacts& facts : ports) {
-        described.push_back(DescribePort(facts));
+        described.push_back(DescribePort(facts, language));
     }
     std::stable_sort(described.begin(), described.end(),
                      [](const DetectedPort& a, const DetectedPort& b) {
@@ -79,7 +90,7 @@ std::vector<DetectedPort> DescribePorts(const std::vector<PortFacts>& ports) {
     return described;
 }
 
-std::vector<DetectedPort> DetectSerialPorts() {
+std::vector<DetectedPort> DetectSerialPorts(zrx::Language language) {
     std::vector<PortFacts> ports;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         PortFacts facts;
@@ -95,5 +106,5 @@ std::vector<DetectedPort> DetectSerialPorts() {
         }
         ports.push_back(facts);
     }
-    return DescribePorts(ports);
+    return DescribePorts(ports, language);
 }

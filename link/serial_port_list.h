@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "image/language.h"
+
 // A serial port this computer has, as the Port menu offers it.
 struct DetectedPort {
     // What the port name becomes when the user picks it: the device path on
@@ -30,11 +32,12 @@ struct PortFacts {
 [[nodiscard]] QString UsbSerialChip(std::uint16_t vendorId, std::uint16_t productId);
 
 // The menu entry for one port.
-[[nodiscard]] DetectedPort DescribePort(const PortFacts& facts);
+[[nodiscard]] DetectedPort DescribePort(const PortFacts& facts, zrx::Language language);
 
 // The entries for `ports`, USB adapters first (the cable of a radio is
 // almost always one), then by name.
-[[nodiscard]] std::vector<DetectedPort> DescribePorts(const std::vector<PortFacts>& ports);
+[[nodiscard]] std::vector<DetectedPort> DescribePorts(const std::vector<PortFacts>& ports,
+                                                      zrx::Language language);
 
-// The serial ports the system reports now.
-[[nodiscard]] std::vector<DetectedPort> DetectSerialPorts();
+// The serial ports the system reports now, described in `language`.
+[[nodiscard]] std::vector<DetectedPort> DetectSerialPorts(zrx::Language language);

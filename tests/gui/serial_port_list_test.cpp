@@ -24,12 +24,15 @@ TEST(SerialPortList, NamesKnownCablesAndPutsUsbFirst) {
         {"/dev/ttyS0", "ttyS0 \u2014 serial port"},
         {"/dev/ttyS1", "ttyS1 \u2014 16550A"},
     };
-    const std::vector<DetectedPort> ports = DescribePorts(facts);
+    const std::vector<DetectedPort> ports = DescribePorts(facts, zrx::Language::English);
     ASSERT_EQ(ports.size(), expected.size());
     for (std::size_t i = 0; i < ports.size(); ++i) {
         EXPECT_EQ(ports[i].portName, expected[i].first);
         EXPECT_EQ(ports[i].label, expected[i].second);
     }
+    const auto chinese = DescribePorts(facts, zrx::Language::TraditionalChinese);
+    EXPECT_EQ(chinese[1].label, QString::fromUtf8("ttyUSB0 \u2014 USB 串口 (CH340)"));
+    EXPECT_EQ(chinese[4].label, QString::fromUtf8("ttyS0 \u2014 串口"));
 }
 
 TEST(SerialPortList, PermissionProblemNamesTheDevice) {
