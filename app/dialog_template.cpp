@@ -97,6 +97,20 @@ void BuildDialog(QDialog* dialog, const DialogTemplate& dialogTemplate) {
         if (control.kind == ControlKind::Icon) {
             area.setSize(QSize(kIconSize, kIconSize)); // an icon keeps its own size
         }
+        if (auto* label = qobject_cast<QLabel*>(widget);
+            label != nullptr && !label->text().isEmpty()) {
+            // Chinese glyphs come from a fallback font that may stand taller
+            // than the dialog font a template's line was measured for: the
+            // line grows rather than cut them, about its middle where the
+            // text is centred.
+            const int needed =
+                label->fontMetrics().size(Qt::TextShowMnemonic, label->text()).height();
+            const int extra = needed - area.height();
+            if (extra > 0) {
+                const int above = control.kind == ControlKind::Label ? 0 : extra / 2;
+                area.adjust(0, -above, 0, extra - above);
+            }
+        }
         widget->setGeometry(area);
         if (control.id >= 0) {
             SetControlId(widget, control.id);

@@ -55,3 +55,15 @@ QString InLanguage(const zrx::LocalText& text, zrx::Language language) {
     const std::string_view variant = text.in(language);
     return QString::fromUtf8(variant.data(), static_cast<qsizetype>(variant.size()));
 }
+
+QString QtTranslationName(zrx::Language language) {
+    switch (language) {
+    case zrx::Language::SimplifiedChinese:
+        return QStringLiteral("qtbase_zh_CN");
+    case zrx::Language::TraditionalChinese:
+        return QStringLiteral("qtbase_zh_TW");
+    case zrx::Language::English:
+        break;
+    }
+    return {};
+}

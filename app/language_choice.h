@@ -33,3 +33,7 @@
 // Shown when the language library cannot be loaded.
 inline constexpr zrx::LocalText kLoadLanguageFailed{"Load language DLL fail", "加载语言链接库失败",
                                                     "加載語言庫鏈接庫失敗"};
+
+// The catalogue of Qt's own texts for a language ("qtbase_zh_CN"), or an
+// empty text for English, which Qt speaks by itself.
+[[nodiscard]] QString QtTranslationName(zrx::Language language);

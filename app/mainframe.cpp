@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 
 #include "command_ids.h"
 #include "keyboard_indicators.h"
@@ -244,7 +245,29 @@ void CMainFrame::UpdateIndicators() {
 
 void CMainFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    GrowToShowForm();
     CenterWindow();
+}
+
+void CMainFrame::GrowToShowForm() {
+    QWidget* central = centralWidget();
+    if (m_form == nullptr || central == nullptr) {
+        return;
+    }
+    const QSize needed = m_form->minimumSize();
+    const QSize shown = central->size();
+    const QSize missing(std::max(0, needed.width() - shown.width()),
+                        std::max(0, needed.height() - shown.height()));
+    if (missing.width() == 0 && missing.height() == 0) {
+        return;
+    }
+    QSize target = size() + missing;
+    if (const QScreen* where = screen() != nullptr ? screen() : QGuiApplication::primaryScreen()) {
+        // The window's own frame (title bar, borders) takes room too.
+        const QSize decoration = frameGeometry().size() - geometry().size();
+        target = target.boundedTo(where->availableGeometry().size() - decoration);
+    }
+    resize(target.expandedTo(size()));
 }
 
 void CMainFrame::hideEvent(QHideEvent* event) {

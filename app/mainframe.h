@@ -36,6 +36,11 @@ public:
     // Refreshes the enabled and checked states from the update handlers.
     void UpdateCommandUI();
 
+    // The form the frame must show whole: where it does not fit in the
+    // client area of 610 x 540 (larger fonts, a scaled screen), the frame
+    // grows, as far as the screen allows, when it is shown.
+    void SetForm(QWidget* form) { m_form = form; }
+
     [[nodiscard]] QAction* Action(int id) const { return m_actions.value(id); }
     [[nodiscard]] QToolBar* ToolBar() const { return m_toolBar; }
     // The menu popup that holds the command `id`, or nullptr.
@@ -56,11 +61,13 @@ private:
     void CreateStatusBar();
     void UpdateIndicators();
     void CenterWindow();
+    void GrowToShowForm();
 
     QHash<int, QAction*> m_actions;
     QToolBar* m_toolBar = nullptr;
     std::array<QLabel*, 3> m_indicators{};
     QTimer* m_indicatorTimer = nullptr;
+    QWidget* m_form = nullptr;
     CCmdTarget* m_view = nullptr;
     CCmdTarget* m_document = nullptr;
     CCmdTarget* m_application = nullptr;

@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScrollArea>
+#include <QTranslator>
 
 #include "aboutdlg.h"
 #include "command_ids.h"
@@ -61,6 +63,9 @@ CProgramApp::~CProgramApp() {
     if (m_translatorInstalled) {
         QCoreApplication::removeTranslator(m_library->Translator());
     }
+    if (m_qtTranslator) {
+        QCoreApplication::removeTranslator(m_qtTranslator.get());
+    }
 }
 
 bool CProgramApp::InitInstance(const StartupContext& context) {
@@ -107,7 +112,28 @@ bool CProgramApp::LoadLanguageLibrary(const QString& code, const QString& workin
         return false;
     }
     m_translatorInstalled = QCoreApplication::installTranslator(m_library->Translator());
+    if (m_translatorInstalled) {
+        LoadQtTranslations();
+    }
     return m_translatorInstalled;
+}
+
+void CProgramApp::LoadQtTranslations() {
+    const QString catalogue = QtTranslationName(g_language);
+    if (catalogue.isEmpty()) {
+        return;
+    }
+    // Beside the program first (a folder that carries its own Qt), then
+    // where Qt keeps its translations. Without them, Qt's texts stay English.
+    auto translator = std::make_unique<QTranslator>();
+    for (const QString& folder :
+         {g_moduleDirectory, QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+        if (translator->load(catalogue, folder)) {
+            QCoreApplication::installTranslator(translator.get());
+            m_qtTranslator = std::move(translator);
+            return;
+        }
+    }
 }
 
 bool CProgramApp::CreateDocumentTemplate() {
@@ -125,7 +151,10 @@ bool CProgramApp::CreateDocumentTemplate() {
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidgetResizable(true);
     scroller->setWidget(m_view.widget);
+    // The scroll area is no stop of its own in the Tab order.
+    scroller->setFocusPolicy(Qt::NoFocus);
     m_frame->setCentralWidget(scroller);
+    m_frame->SetForm(m_view.widget);
     m_frame->SetCommandTargets(m_view.target, m_document.get(), this);
     return true;
 }

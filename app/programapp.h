@@ -14,6 +14,7 @@
 
 class CMainFrame;
 class CProgramDoc;
+class QTranslator;
 class QWidget;
 
 // Where the program was started from: the resolved path of its executable,
@@ -66,12 +67,16 @@ public:
 
 private:
     bool LoadLanguageLibrary(const QString& code, const QString& workingDirectory);
+    void LoadQtTranslations();
     bool CreateDocumentTemplate();
     bool ProcessShellCommand(const CCommandLineInfo& info);
     void ShowStartupMessage(const QString& text);
 
     std::unique_ptr<LanguageLibrary> m_library;
     bool m_translatorInstalled = false;
+    // Qt's own texts (file dialogs, standard buttons, print dialogs) in the
+    // running language.
+    std::unique_ptr<QTranslator> m_qtTranslator;
     std::unique_ptr<CProgramDoc> m_document;
     std::unique_ptr<CMainFrame> m_frame;
     ViewParts m_view{nullptr, nullptr};

@@ -177,6 +177,7 @@ void CProgramView::OnInitialUpdate() {
     if (!m_gridSetUp) {
         m_gridSetUp = true;
         InitGrid();
+        fitGridToItsCells();
         FillToneList();
         m_toneListBox->clear();
         m_toneListBox->addItems(m_toneList);
@@ -207,6 +208,31 @@ void CProgramView::InitGrid() {
     for (int c = 1; c < kGridCols; ++c) {
         m_grid->SetColWidth(c, width);
     }
+}
+
+void CProgramView::fitGridToItsCells() {
+    // The grid's place on the form is given in dialog units, its rows and
+    // columns by its own font: where a font or the screen scale makes the
+    // cells need more room than the place gives, grid and form grow so that
+    // all 17 rows and 8 columns show without scrolling.
+    const int frame = 2 * m_grid->frameWidth();
+    int width = frame;
+    for (int c = 0; c < m_grid->columnCount(); ++c) {
+        width += m_grid->columnWidth(c);
+    }
+    int height = frame;
+    for (int r = 0; r < m_grid->rowCount(); ++r) {
+        height += m_grid->rowHeight(r);
+    }
+    const QRect place = m_grid->geometry();
+    const QSize grown = place.size().expandedTo(QSize(width, height));
+    if (grown == place.size()) {
+        return;
+    }
+    const QSize margin = minimumSize() - QSize(place.right() + 1, place.bottom() + 1);
+    m_grid->resize(grown);
+    setMinimumSize(minimumSize().expandedTo(
+        QSize(place.x() + grown.width(), place.y() + grown.height()) + margin));
 }
 
 void CProgramView::FillToneList() {

@@ -74,6 +74,7 @@ private:
     enum class OpenEditor { None, Frequency, Tone, Choice };
 
     void createControls();
+    void fitGridToItsCells();
     // Filters keys and mouse presses of the editors and the grid before they
     // handle them; true when the event is consumed.
     bool PreTranslateMessage(QObject* watched, QEvent* event);

@@ -21,6 +21,8 @@ void FlexGridDelegate::initStyleOption(QStyleOptionViewItem* option,
     if (fixed) {
         option->backgroundBrush = m_grid->palette().button();
         option->palette.setColor(QPalette::Text, m_grid->palette().color(QPalette::ButtonText));
+    } else if (option->backgroundBrush.style() == Qt::NoBrush) {
+        option->backgroundBrush = m_grid->palette().base();
     }
 }
 

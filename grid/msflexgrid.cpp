@@ -69,6 +69,11 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableWidget(parent) {
     setStyle(style);
     setItemDelegate(new FlexGridDelegate(this));
     viewport()->setMouseTracking(true);
+    // Beyond the last row and column the grid shows its background, not
+    // empty white cells.
+    QPalette background = viewport()->palette();
+    background.setColor(QPalette::Base, palette().color(QPalette::Window));
+    viewport()->setPalette(background);
     applyDefaultSizes();
     connect(this, &QTableWidget::currentCellChanged, this, &CMSFlexGrid::onCurrentCellChanged);
     // A new grid has two rows and two columns, one of each fixed.
@@ -83,7 +88,11 @@ void CMSFlexGrid::applyDefaultSizes() {
     int width = metrics.horizontalAdvance(QStringLiteral("00000.00000")) + 6;
     width += width % 2;
     m_defaultColumnWidth = width;
-    m_defaultRowHeight = metrics.height() + 2;
+    // Chinese texts come from a fallback font whose glyphs may stand taller
+    // than the grid's own font: a row is tall enough for either, with a
+    // pixel of air above and below.
+    const int cjkHeight = metrics.boundingRect(QStringLiteral("\u4FE1\u9053\u983B\u7387")).height();
+    m_defaultRowHeight = std::max(metrics.height(), cjkHeight) + 2;
     horizontalHeader()->setDefaultSectionSize(m_defaultColumnWidth + kGridLine);
     verticalHeader()->setDefaultSectionSize(m_defaultRowHeight + kGridLine);
 }

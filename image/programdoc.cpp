@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "app/language_state.h"
 #include "app/resources.h"
 #include "image/channel_data_file.h"
 #include "image/new_image.h"
@@ -36,7 +37,7 @@ bool CProgramDoc::OnOpenDocument(const QString& path) {
     // (such as a file shorter than 1024 bytes) leaves the image as it was.
     const zrx::FileResult result = zrx::loadChannelDataFile(toPath(path), g_radioImage);
     if (!result) {
-        ReportFileError(QString::fromStdString(zrx::describe(result, toPath(path))));
+        ReportFileError(QString::fromStdString(zrx::describe(result, toPath(path), g_language)));
         return false;
     }
     m_pathName = path;
@@ -47,7 +48,7 @@ bool CProgramDoc::OnOpenDocument(const QString& path) {
 bool CProgramDoc::OnSaveDocument(const QString& path) {
     const zrx::FileResult result = zrx::saveChannelDataFile(toPath(path), g_radioImage);
     if (!result) {
-        ReportFileError(QString::fromStdString(zrx::describe(result, toPath(path))));
+        ReportFileError(QString::fromStdString(zrx::describe(result, toPath(path), g_language)));
         return false;
     }
     return true;

@@ -7,7 +7,8 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libgl-dev libgtest-dev libcli11-dev
-    fonts-noto-cjk
+    fonts-noto-cjk fonts-liberation fonts-dejavu-core fonts-urw-base35
+    qt6-translations-l10n
 )
 if [[ "${1:-}" == "--gui-tools" ]]; then
     packages+=(xvfb xauth imagemagick twm xfonts-wqy xdotool)

@@ -97,28 +97,50 @@ FileResult writeWholeFile(const fs::path& path, const RadioImage& image) {
 
 } // namespace
 
-std::string describe(const FileResult& result, const fs::path& path) {
+namespace {
+
+constexpr LocalText kNoName{"(no name)", "（无名称）", "（無名稱）"};
+constexpr LocalText kDone{"done", "完成", "完成"};
+constexpr LocalText kMissing{"no such file or folder", "文件或文件夹不存在", "檔案或資料夾不存在"};
+constexpr LocalText kNotRegularFile{"not a regular file (a folder or a device?)",
+                                    "不是普通文件（是文件夹或设备？）",
+                                    "不是一般檔案（是資料夾或裝置？）"};
+constexpr LocalText kTooShort{
+    "the file is shorter than 1024 bytes, so it is not a channel data file",
+    "文件不足 1024 字节，不是信道数据文件", "檔案不足 1024 位元組，不是通道資料檔"};
+constexpr LocalText kPermissionDenied{"permission denied", "没有访问权限", "沒有存取權限"};
+constexpr LocalText kDiskFull{"the disk is full", "磁盘已满", "磁碟已滿"};
+constexpr LocalText kIoError{"input/output error", "读写错误", "讀寫錯誤"};
+
+} // namespace
+
+std::string describe(const FileResult& result, const fs::path& path, Language language) {
     const std::string name = path.u8string().empty()
-                                 ? std::string("(no name)")
+                                 ? std::string(kNoName.in(language))
                                  : reinterpret_cast<const char*>(path.u8string().c_str());
+    // A full-width colon reads naturally after a name in Chinese.
+    const std::string colon = language == Language::English ? ": " : "：";
+    const auto with = [&](const LocalText& text) {
+        return name + colon + std::string(text.in(language));
+    };
     switch (result.error) {
     case FileError::None:
-        return name + ": done";
+        return with(kDone);
     case FileError::Missing:
-        return name + ": no such file or folder";
+        return with(kMissing);
     case FileError::NotRegularFile:
-        return name + ": not a regular file (a folder or a device?)";
+        return with(kNotRegularFile);
     case FileError::TooShort:
-        return name + ": the file is shorter than 1024 bytes, so it is not a channel data file";
+        return with(kTooShort);
     case FileError::PermissionDenied:
-        return name + ": permission denied";
+        return with(kPermissionDenied);
     case FileError::DiskFull:
-        return name + ": the disk is full";
+        return with(kDiskFull);
     case FileError::IoError:
         break;
     }
-    return name + ": " +
-           (result.detail.empty() ? std::string("input/output error") : result.detail);
+    // The system's own words, where it gave any, are kept as they are.
+    return result.detail.empty() ? with(kIoError) : name + colon + result.detail;
 }
 
 FileResult loadChannelDataFile(const fs::path& path, RadioImage& image) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "language.h"
 #include "radio_image.h"
 
 namespace zrx {
@@ -29,7 +30,8 @@ struct FileResult {
 };
 
 // One line a user can act on, e.g. "radio.sin: the file is shorter than 1024 bytes".
-[[nodiscard]] std::string describe(const FileResult& result, const std::filesystem::path& path);
+[[nodiscard]] std::string describe(const FileResult& result, const std::filesystem::path& path,
+                                   Language language = Language::English);
 
 // Reads the whole file before touching `image`: on any failure `image` is
 // exactly as it was. Bytes past the first 1024 are ignored.

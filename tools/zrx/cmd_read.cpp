@@ -32,7 +32,7 @@ void readFromRadio(Language language, const ReadOptions& options) {
     // read that failed or a save that failed leaves no half-written file.
     const std::filesystem::path path = std::filesystem::u8path(options.out);
     if (const FileResult saved = saveChannelDataFile(path, image); !saved) {
-        throw CommandFailed(describe(saved, path));
+        throw CommandFailed(describe(saved, path, language));
     }
 }
 
