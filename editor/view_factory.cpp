@@ -3,8 +3,8 @@
 #include "image/programdoc.h"
 #include "programview.h"
 
-ViewParts CreateProgramView(CProgramDoc* doc, QWidget* parent) {
-    auto* view = new CProgramView(doc, parent);
+ViewParts CreateProgramView(CProgramDoc* doc, QWidget* parent, PrinterSettings* printers) {
+    auto* view = new CProgramView(doc, printers, parent);
     // Every New, Open and Default Factory ends in the view's initial update.
     QObject::connect(doc, &CProgramDoc::documentReset, view, &CProgramView::OnInitialUpdate);
     // The document may already hold its first image: show it now.
