@@ -60,7 +60,7 @@ QFont PageFont(int pixelsPerInchY) {
     font.setStrikeOut(false);
     // A modern family with default pitch: what stands in when no Arial (nor
     // its twin) is installed.
-    font.setStyleHint(QFont::TypeWriter);
+    font.setStyleHint(QFont::TypeWriter, QFont::ForceOutline);
     return font;
 }
 
