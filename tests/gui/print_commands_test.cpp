@@ -1,0 +1,189 @@
+#include <QAction>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "app/command_ids.h"
+#include "app/language_state.h"
+#include "app/mainframe.h"
+#include "gui_test_support.h"
+#include "pdf_words.h"
+
+// The print commands as a user gives them: Ctrl+P, Print Preview and its own
+// Print button, Print Setup, and the command line's print switches. The
+// printer is a PDF file here; the print system's own queue is tested end to
+// end with the program itself.
+class PrintCommandsTest : public QObject {
+    Q_OBJECT
+
+private:
+    static QString factoryFile() {
+        return qEnvironmentVariable("ZRX_OUTPUT_DIR") + QStringLiteral("/Default.sin");
+    }
+
+    // The program started in `code` with the factory channels open, its
+    // printer a PDF file in the folder.
+    static std::unique_ptr<CProgramApp> start(const ProgramFolder& folder, AppObserver& observer,
+                                              const QByteArray& code = "Eng") {
+        folder.addAllLibraries();
+        folder.writeIni("[Setup]\nLanguage=" + code + "\n");
+        QFile::copy(factoryFile(), folder.file(QStringLiteral("radio.sin")));
+        auto app = std::make_unique<CProgramApp>();
+        observer.attach(*app);
+        if (!app->InitInstance(folder.context({folder.file(QStringLiteral("radio.sin"))}))) {
+            return nullptr;
+        }
+        QPrinter& printer = app->Printers().Printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.file(QStringLiteral("printed.pdf")));
+        return app;
+    }
+
+    static PdfWords printed(const ProgramFolder& folder) {
+        return readPdfWords(folder.file(QStringLiteral("printed.pdf")).toStdString());
+    }
+
+    static bool shows(const PdfWords& page, const std::string& text) {
+        return std::any_of(page.words.cbegin(), page.words.cend(),
+                           [&text](const PdfWord& w) { return w.text == text; });
+    }
+
+    // Accepts the next print dialog, noting the page range it offers.
+    static void acceptPrintDialog(QPoint* range = nullptr) {
+        whenModalOpens([range](QWidget* modal) {
+            auto* dialog = qobject_cast<QPrintDialog*>(modal);
+            QVERIFY(dialog != nullptr);
+            if (range != nullptr) {
+                *range = QPoint(dialog->minPage(), dialog->maxPage());
+            }
+            dialog->accept();
+        });
+    }
+
+private slots:
+    void initTestCase() {
+        // No print system answers here: the command line finds no printers.
+        qputenv("CUPS_SERVER", "/nonexistent/zrx-print-test.sock");
+    }
+
+    void ctrlP_printsTheTableOnOnePage() {
+        ProgramFolder folder;
+        AppObserver observer;
+        const auto app = start(folder, observer);
+        QVERIFY(app != nullptr);
+        QVERIFY(QTest::qWaitForWindowActive(app->MainFrame()));
+        QPoint range;
+        acceptPrintDialog(&range);
+        QTest::keyClick(app->MainFrame(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(range, QPoint(1, 1));
+        const PdfWords page = printed(folder);
+        QVERIFY2(page.error.empty(), page.error.c_str());
+        QCOMPARE(page.pages, 1);
+        QVERIFY(shows(page, "446.00625"));
+        QVERIFY(shows(page, "D754I"));
+    }
+
+    void preview_showsOnePageAndItsPrintButtonPrintsIt() {
+        ProgramFolder folder;
+        AppObserver observer;
+        const auto app = start(folder, observer, "Chs");
+        QVERIFY(app != nullptr);
+        int previewPages = 0;
+        whenModalOpens([&previewPages](QWidget* modal) {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(modal);
+            QVERIFY(preview != nullptr);
+            previewPages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+            QAction* print = nullptr;
+            for (QAction* action : preview->findChildren<QAction*>()) {
+                if (action->text() == QStringLiteral("Print")) {
+                    print = action;
+                }
+            }
+            QVERIFY(print != nullptr);
+            acceptPrintDialog();
+            print->trigger();
+        });
+        app->MainFrame()->Dispatch(cmd::kFilePrintPreview);
+        QCOMPARE(previewPages, 1);
+        const PdfWords page = printed(folder);
+        QVERIFY2(page.error.empty(), page.error.c_str());
+        QCOMPARE(page.pages, 1);
+        QVERIFY(shows(page, "信道"));
+        QVERIFY(shows(page, "467.92500"));
+    }
+
+    void printSetup_isKeptForTheRestOfTheRun() {
+        ProgramFolder folder;
+        AppObserver observer;
+        const auto app = start(folder, observer);
+        QVERIFY(app != nullptr);
+        whenModalOpens([](QWidget* modal) {
+            auto* dialog = qobject_cast<QPageSetupDialog*>(modal);
+            QVERIFY(dialog != nullptr);
+            QRadioButton* landscape = nullptr;
+            for (QRadioButton* button : dialog->findChildren<QRadioButton*>()) {
+                if (button->text().remove(QLatin1Char('&')) == QStringLiteral("Landscape")) {
+                    landscape = button;
+                }
+            }
+            QVERIFY(landscape != nullptr);
+            landscape->click();
+            dialog->accept();
+        });
+        app->MainFrame()->Dispatch(cmd::kFilePrintSetup);
+        acceptPrintDialog();
+        app->MainFrame()->Dispatch(cmd::kFilePrint);
+        const PdfWords page = printed(folder);
+        QVERIFY2(page.error.empty(), page.error.c_str());
+        QCOMPARE(page.pages, 1);
+        QVERIFY(page.pageWidth > page.pageHeight);
+    }
+
+    void printSwitch_withoutItsPageEndsWithStatusOneAndAMessage_data() {
+        QTest::addColumn<QByteArray>("language");
+        QTest::addColumn<QStringList>("switches");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no such printer") << QByteArray("Eng") << QStringList{"/pt"} << "radio.sin"
+                                         << "ZRX PC Encoder|Printer not found: Nowhere";
+        QTest::newRow("no such printer, Chinese")
+            << QByteArray("Chs") << QStringList{"/pt"} << "radio.sin"
+            << "ZRX PC Encoder|找不到打印机：Nowhere";
+        QTest::newRow("no default printer") << QByteArray("Eng") << QStringList{"/p"} << "radio.sin"
+                                            << "ZRX PC Encoder|There is no default printer.";
+        QTest::newRow("no such file") << QByteArray("Eng") << QStringList{"/pt"} << "missing.sin"
+                                      << "missing.sin";
+    }
+
+    void printSwitch_withoutItsPageEndsWithStatusOneAndAMessage() {
+        QFETCH(QByteArray, language);
+        QFETCH(QStringList, switches);
+        QFETCH(QString, file);
+        QFETCH(QString, message);
+        ProgramFolder folder;
+        folder.addAllLibraries();
+        folder.writeIni("[Setup]\nLanguage=" + language + "\n");
+        QFile::copy(factoryFile(), folder.file(QStringLiteral("radio.sin")));
+        CProgramApp app;
+        AppObserver observer;
+        observer.attach(app);
+        QStringList arguments = switches;
+        arguments << folder.file(file);
+        if (switches.front() == QStringLiteral("/pt")) {
+            arguments << QStringLiteral("Nowhere");
+        }
+        QVERIFY(!app.InitInstance(folder.context(arguments)));
+        QCOMPARE(app.StartupExitCode(), 1);
+        QCOMPARE(observer.messages.size(), 1);
+        QVERIFY2(observer.messages.front().contains(message),
+                 qPrintable(observer.messages.front()));
+        QVERIFY(app.MainFrame() == nullptr || !app.MainFrame()->isVisible());
+    }
+};
+
+QTEST_MAIN(PrintCommandsTest)
+#include "print_commands_test.moc"
