@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libgl-dev libgtest-dev libcli11-dev
     fonts-noto-cjk
+    cups-daemon cups-client printer-driver-cups-pdf poppler-utils fonts-liberation
 )
 if [[ "${1:-}" == "--gui-tools" ]]; then
     packages+=(xvfb xauth imagemagick twm xfonts-wqy xdotool)
