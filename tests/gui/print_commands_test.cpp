@@ -14,9 +14,8 @@
 #include "pdf_words.h"
 
 // The print commands as a user gives them: Ctrl+P, Print Preview and its own
-// Print button, Print Setup, and the command line's print switches. The
-// printer is a PDF file here; the print system's own queue is tested end to
-// end with the program itself.
+// Print button, Print Setup. The printer is a PDF file here; the print
+// switches and a real print queue are tested end to end with the program.
 class PrintCommandsTest : public QObject {
     Q_OBJECT
 
@@ -66,7 +65,7 @@ private:
 
 private slots:
     void initTestCase() {
-        // No print system answers here: the command line finds no printers.
+        // No print system answers here: nothing reaches a real printer.
         qputenv("CUPS_SERVER", "/nonexistent/zrx-print-test.sock");
     }
 
@@ -141,47 +140,6 @@ private slots:
         QVERIFY2(page.error.empty(), page.error.c_str());
         QCOMPARE(page.pages, 1);
         QVERIFY(page.pageWidth > page.pageHeight);
-    }
-
-    void printSwitch_withoutItsPageEndsWithStatusOneAndAMessage_data() {
-        QTest::addColumn<QByteArray>("language");
-        QTest::addColumn<QStringList>("switches");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("no such printer") << QByteArray("Eng") << QStringList{"/pt"} << "radio.sin"
-                                         << "ZRX PC Encoder|Printer not found: Nowhere";
-        QTest::newRow("no such printer, Chinese")
-            << QByteArray("Chs") << QStringList{"/pt"} << "radio.sin"
-            << "ZRX PC Encoder|找不到打印机：Nowhere";
-        QTest::newRow("no default printer") << QByteArray("Eng") << QStringList{"/p"} << "radio.sin"
-                                            << "ZRX PC Encoder|There is no default printer.";
-        QTest::newRow("no such file") << QByteArray("Eng") << QStringList{"/pt"} << "missing.sin"
-                                      << "missing.sin";
-    }
-
-    void printSwitch_withoutItsPageEndsWithStatusOneAndAMessage() {
-        QFETCH(QByteArray, language);
-        QFETCH(QStringList, switches);
-        QFETCH(QString, file);
-        QFETCH(QString, message);
-        ProgramFolder folder;
-        folder.addAllLibraries();
-        folder.writeIni("[Setup]\nLanguage=" + language + "\n");
-        QFile::copy(factoryFile(), folder.file(QStringLiteral("radio.sin")));
-        CProgramApp app;
-        AppObserver observer;
-        observer.attach(app);
-        QStringList arguments = switches;
-        arguments << folder.file(file);
-        if (switches.front() == QStringLiteral("/pt")) {
-            arguments << QStringLiteral("Nowhere");
-        }
-        QVERIFY(!app.InitInstance(folder.context(arguments)));
-        QCOMPARE(app.StartupExitCode(), 1);
-        QCOMPARE(observer.messages.size(), 1);
-        QVERIFY2(observer.messages.front().contains(message),
-                 qPrintable(observer.messages.front()));
-        QVERIFY(app.MainFrame() == nullptr || !app.MainFrame()->isVisible());
     }
 };
 
