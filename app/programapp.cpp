@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QScrollArea>
 #include <QTranslator>
+#include <cstdio>
 
 #include "aboutdlg.h"
 #include "command_ids.h"
@@ -69,6 +70,7 @@ CProgramApp::~CProgramApp() {
 }
 
 bool CProgramApp::InitInstance(const StartupContext& context) {
+    m_hasDisplay = context.hasDisplay;
     // The module directory: the executable's folder, with its separator, so
     // file names are appended to it directly.
     const QFileInfo executable(context.executablePath);
@@ -144,7 +146,7 @@ bool CProgramApp::CreateDocumentTemplate() {
         return false;
     }
     m_document->SetDialogParent(m_frame.get());
-    m_view = CreateProgramView(m_document.get(), m_frame.get());
+    m_view = CreateProgramView(m_document.get(), m_frame.get(), &m_printers);
     // Like a form view, the form keeps its own size and scrolls when the
     // frame is smaller than the form, instead of stretching the frame.
     auto* scroller = new QScrollArea(m_frame.get());
@@ -164,26 +166,47 @@ bool CProgramApp::ProcessShellCommand(const CCommandLineInfo& info) {
     if (info.shellCommand == Shell::FileNew) {
         return m_document->OnNewDocument();
     }
+    if (info.shellCommand != Shell::FileOpen) {
+        return PrintFromCommandLine(info);
+    }
     // A document named on the command line: a failed open has shown its
     // message, and the program ends.
     m_document->SetDialogParent(nullptr);
     const bool opened = m_document->OnOpenDocument(QFileInfo(info.fileName).absoluteFilePath());
     m_document->SetDialogParent(m_frame.get());
+    return opened;
+}
+
+bool CProgramApp::PrintFromCommandLine(const CCommandLineInfo& info) {
+    // Print and end without showing the window. Whatever keeps the page from
+    // the printer is told the way start-up tells its failures, and the
+    // program ends with status 1; only a printed page is a success.
+    m_document->SetErrorReporter([this](const QString& message) { ShowStartupMessage(message); });
+    const bool opened = m_document->OnOpenDocument(QFileInfo(info.fileName).absoluteFilePath());
+    m_document->SetErrorReporter({});
     if (!opened) {
         return false;
     }
-    if (info.shellCommand == Shell::FileOpen) {
-        return true;
-    }
-    // Print and end, without showing the window; that is a success.
-    g_commandLinePrint = PrintRequest{info.printerName, info.driverName, info.portName};
+    g_commandLinePrint = PrintRequest{info.printerName, info.driverName, info.portName, false, {}};
     m_frame->Dispatch(cmd::kFilePrintDirect);
+    const PrintRequest outcome = *g_commandLinePrint;
     g_commandLinePrint.reset();
-    m_exitCode = 0;
+    if (outcome.printed) {
+        m_exitCode = 0;
+    } else {
+        ShowStartupMessage(outcome.failure);
+    }
     return false;
 }
 
 void CProgramApp::ShowStartupMessage(const QString& text) {
+    if (!m_hasDisplay) {
+        // One line, so that scripts can read it.
+        QString line = text;
+        line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        std::fprintf(stderr, "%s: %s\n", qPrintable(applicationTitle()), qPrintable(line));
+        return;
+    }
     if (m_startupMessageBox) {
         m_startupMessageBox(applicationTitle(), text);
     }
@@ -206,15 +229,13 @@ bool CProgramApp::OnCmdMsg(int id) {
     case cmd::kHelp:
         OnHelp();
         return true;
+    case cmd::kFilePrintSetup:
+        m_printers.OnFilePrintSetup(m_frame.get());
+        return true;
     // Commands whose features are handled by the form view once it has them
-    // (saving, printing and the settings dialogs)
-    // end here, doing nothing, until then.
+    // (saving and the settings dialogs) end here, doing nothing, until then.
     case cmd::kFileSave:
     case cmd::kFileSaveAs:
-    case cmd::kFilePrint:
-    case cmd::kFilePrintDirect:
-    case cmd::kFilePrintPreview:
-    case cmd::kFilePrintSetup:
     case cmd::kOption:
     case cmd::kSideKey:
     case cmd::kEmbed:

@@ -10,6 +10,7 @@
 #include "command_line.h"
 #include "htmlhelp.h"
 #include "language_library.h"
+#include "printer_settings.h"
 #include "view_factory.h"
 
 class CMainFrame;
@@ -19,10 +20,13 @@ class QWidget;
 
 // Where the program was started from: the resolved path of its executable,
 // the working directory and the command line (without the program name).
+// Without a display (printing from the command line on a machine without a
+// screen) start-up messages go to stderr instead of a message box.
 struct StartupContext {
     QString executablePath;
     QString workingDirectory;
     QStringList arguments;
+    bool hasDisplay = true;
 };
 
 // The application: start-up, the application-level commands (New, Open,
@@ -56,6 +60,7 @@ public:
     [[nodiscard]] QWidget* View() const { return m_view.widget; }
     [[nodiscard]] CHtmlHelp& Help() { return m_help; }
     [[nodiscard]] const LanguageLibrary* Library() const { return m_library.get(); }
+    [[nodiscard]] PrinterSettings& Printers() { return m_printers; }
 
     bool OnCmdMsg(int id) override;
 
@@ -70,6 +75,7 @@ private:
     void LoadQtTranslations();
     bool CreateDocumentTemplate();
     bool ProcessShellCommand(const CCommandLineInfo& info);
+    bool PrintFromCommandLine(const CCommandLineInfo& info);
     void ShowStartupMessage(const QString& text);
 
     std::unique_ptr<LanguageLibrary> m_library;
@@ -81,6 +87,8 @@ private:
     std::unique_ptr<CMainFrame> m_frame;
     ViewParts m_view{nullptr, nullptr};
     CHtmlHelp m_help;
+    PrinterSettings m_printers;
+    bool m_hasDisplay = true;
     Launcher m_launcher;
     Quitter m_quitter;
     MessageBox m_startupMessageBox;

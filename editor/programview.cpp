@@ -13,6 +13,7 @@
 #include "app/command_ids.h"
 #include "app/language_state.h"
 #include "app/module_directory.h"
+#include "app/printer_settings.h"
 #include "app/resources.h"
 #include "band_limits.h"
 #include "cell_edit_rules.h"
@@ -56,8 +57,10 @@ void selectFromByte(QComboBox* list, std::uint8_t stored) {
 
 } // namespace
 
-CProgramView::CProgramView(CProgramDoc* doc, QWidget* parent)
+CProgramView::CProgramView(CProgramDoc* doc, PrinterSettings* printers, QWidget* parent)
     : QWidget(parent), m_doc(doc),
+      m_ownPrinters(printers == nullptr ? std::make_unique<PrinterSettings>() : nullptr),
+      m_printers(printers == nullptr ? m_ownPrinters.get() : printers),
       m_ports(new PortSelection(
           g_portName, [] { return DetectSerialPorts(g_language); }, this)) {
     createControls();
@@ -320,6 +323,15 @@ bool CProgramView::OnCmdMsg(int id) {
         return true;
     case cmd::kWrite:
         OnWrite();
+        return true;
+    case cmd::kFilePrint:
+        OnFilePrint();
+        return true;
+    case cmd::kFilePrintDirect:
+        OnFilePrintDirect();
+        return true;
+    case cmd::kFilePrintPreview:
+        OnFilePrintPreview();
         return true;
     default:
         return m_ports->OnCmdMsg(id);

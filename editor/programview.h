@@ -2,14 +2,19 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <memory>
 
 #include "app/cmd_target.h"
+#include "channel_table_print.h"
 
 class CMSFlexGrid;
 class CProgramDoc;
+class PrinterSettings;
 class QComboBox;
 class QEvent;
 class QLineEdit;
+class QPainter;
+class QPrinter;
 class QPushButton;
 class CTransferDlg;
 class PortSelection;
@@ -24,7 +29,10 @@ class PortSelection;
 class CProgramView : public QWidget, public CCmdTarget {
     Q_OBJECT
 public:
-    explicit CProgramView(CProgramDoc* doc, QWidget* parent = nullptr);
+    // `printers` are the run's printer settings that Print Setup changes;
+    // without them the view keeps settings of its own.
+    explicit CProgramView(CProgramDoc* doc, PrinterSettings* printers = nullptr,
+                          QWidget* parent = nullptr);
     ~CProgramView() override;
 
     // After every New, Open and Default Factory: the one-time set-up the
@@ -54,6 +62,12 @@ public:
     // that went through changes what the grid shows.
     void OnRead();
     void OnWrite();
+    // Printing: one page with the grid's texts (programview_printing.cpp).
+    void OnFilePrint();
+    void OnFilePrintDirect();
+    void OnFilePrintPreview();
+    // Draws the page with `painter`, active on a printer or a preview page.
+    void OnPrint(QPainter& painter);
 
     bool OnCmdMsg(int id) override;
     bool OnUpdateCmdUI(int id, CCmdUI& ui) override;
@@ -95,8 +109,15 @@ private:
     // A port that would not open because of its permissions is named in
     // the status bar, with the way out.
     void ReportOpenProblem(const CTransferDlg& dialog);
+    [[nodiscard]] channel_table_print::GridTexts GridTexts() const;
+    void NameJob(QPrinter& printer) const;
+    // Prints the page on `printer`; false when the printer could not be opened.
+    bool PrintOn(QPrinter& printer);
+    void ReportPrintFailure(const QPrinter& printer);
 
     CProgramDoc* m_doc;
+    std::unique_ptr<PrinterSettings> m_ownPrinters;
+    PrinterSettings* m_printers;
     QComboBox* m_modelList = nullptr;
     QComboBox* m_rangeList = nullptr;
     QLineEdit* m_freqEdit = nullptr;

@@ -7,8 +7,8 @@
 #include "image/programdoc.h"
 #include "programview.h"
 
-ViewParts CreateProgramView(CProgramDoc* doc, QWidget* parent) {
-    auto* view = new CProgramView(doc, parent);
+ViewParts CreateProgramView(CProgramDoc* doc, QWidget* parent, PrinterSettings* printers) {
+    auto* view = new CProgramView(doc, printers, parent);
     // Every New, Open and Default Factory ends in the view's initial update.
     QObject::connect(doc, &CProgramDoc::documentReset, view, &CProgramView::OnInitialUpdate);
     // The Port menu also lists the serial ports the computer has.

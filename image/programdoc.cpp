@@ -96,6 +96,10 @@ QString CProgramDoc::PromptSaveFileName() {
 }
 
 void CProgramDoc::ReportFileError(const QString& message) {
+    if (m_errorReporter) {
+        m_errorReporter(message);
+        return;
+    }
     QMessageBox::warning(m_dialogParent, res("String", "ZRX PC Encoder"), message);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 #include "app/cmd_target.h"
 
@@ -39,6 +40,10 @@ public:
 
     // The window that owns the document's message boxes and file dialogs.
     void SetDialogParent(QWidget* parent) { m_dialogParent = parent; }
+    // Where a failed open or save is told instead of an error box, while set
+    // (printing from the command line reports its failures itself).
+    using ErrorReporter = std::function<void(const QString& message)>;
+    void SetErrorReporter(ErrorReporter reporter) { m_errorReporter = std::move(reporter); }
 
     bool OnCmdMsg(int id) override;
 
@@ -52,4 +57,5 @@ private:
 
     QString m_pathName;
     QWidget* m_dialogParent = nullptr;
+    ErrorReporter m_errorReporter;
 };

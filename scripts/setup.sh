@@ -9,6 +9,7 @@ packages=(
     libgl-dev libgtest-dev libcli11-dev
     fonts-noto-cjk fonts-liberation fonts-dejavu-core fonts-urw-base35
     qt6-translations-l10n
+    cups-daemon cups-client printer-driver-cups-pdf poppler-utils
 )
 if [[ "${1:-}" == "--gui-tools" ]]; then
     packages+=(xvfb xauth imagemagick twm xfonts-wqy xdotool)

@@ -143,10 +143,13 @@ private slots:
         }
         QCOMPARE(view.taken.size(), qsizetype(AllCommands().size()));
         // Without a view, every command still has a handler, except the ones
-        // that show windows, which are tried elsewhere, and the radio link's,
-        // which belong to the view.
-        const QList<int> viewOnly = {cmd::kRead, cmd::kWrite, cmd::kCom1, cmd::kCom2, cmd::kCom3,
-                                     cmd::kCom4, cmd::kCom5,  cmd::kCom6, cmd::kCom7, cmd::kCom8};
+        // that show windows, which are tried elsewhere, and the radio link's
+        // and printing, which belong to the view.
+        const QList<int> viewOnly = {cmd::kRead,      cmd::kWrite,     cmd::kCom1,
+                                     cmd::kCom2,      cmd::kCom3,      cmd::kCom4,
+                                     cmd::kCom5,      cmd::kCom6,      cmd::kCom7,
+                                     cmd::kCom8,      cmd::kFilePrint, cmd::kFilePrintDirect,
+                                     cmd::kFilePrintPreview, cmd::kFilePrintSetup};
         frame()->SetCommandTargets(nullptr, m_app->Document(), m_app.get());
         for (int id : AllCommands()) {
             if (id == cmd::kFileOpen || id == cmd::kAppAbout || id == cmd::kLanguage ||

@@ -200,7 +200,10 @@ private slots:
         QVERIFY(app.MainFrame() == nullptr || !app.MainFrame()->isVisible());
     }
 
-    void printSwitchOpensPrintsAndEndsWithoutAWindow() {
+    void printSwitchOpensTheFileAndEndsWithoutAWindow() {
+        // No print system answers: the file is loaded, nothing can be
+        // printed, and the program says so and ends with status 1.
+        qputenv("CUPS_SERVER", "/nonexistent/zrx-startup-test.sock");
         ProgramFolder folder;
         folder.addAllLibraries();
         folder.writeIni("[Setup]\nLanguage=Eng\n");
@@ -211,9 +214,10 @@ private slots:
         QVERIFY(!app.InitInstance(
             folder.context({QStringLiteral("/p"), folder.file(QStringLiteral("radio.sin"))})));
         QCOMPARE(g_radioImage.byte(0), std::uint8_t{0x11});
-        QCOMPARE(app.StartupExitCode(), 0);
+        QCOMPARE(app.StartupExitCode(), 1);
         QVERIFY(!app.MainFrame()->isVisible());
-        QVERIFY(observer.messages.isEmpty());
+        QCOMPARE(observer.messages,
+                 QStringList{QStringLiteral("ZRX PC Encoder|There is no default printer.")});
     }
 
     void commandLineSwitches_data() {

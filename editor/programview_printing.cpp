@@ -1,0 +1,140 @@
+// The view's side of printing: the Print, Print without dialog and Print
+// Preview commands, and the one page they all draw from the grid's texts.
+#include "programview.h"
+
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "app/language_state.h"
+#include "app/print_request.h"
+#include "app/printer_settings.h"
+#include "app/resources.h"
+#include "channel_table_print.h"
+#include "grid/msflexgrid.h"
+#include "image/language.h"
+#include "image/programdoc.h"
+#include "qt_text.h"
+
+namespace {
+
+constexpr zrx::LocalText kNoDefaultPrinter{"There is no default printer.", "没有默认打印机。",
+                                           "沒有默認打印機。"};
+constexpr zrx::LocalText kPrinterNotFound{"Printer not found: ", "找不到打印机：",
+                                          "找不到打印機："};
+constexpr zrx::LocalText kPrintFailed{"Could not print on: ", "无法打印到：", "無法打印到："};
+
+QString local(const zrx::LocalText& text) {
+    return toQString(text.in(g_language));
+}
+
+QString applicationTitle() {
+    return res("String", "ZRX PC Encoder");
+}
+
+} // namespace
+
+channel_table_print::GridTexts CProgramView::GridTexts() const {
+    channel_table_print::GridTexts rows;
+    for (long r = 0; r < m_grid->GetRows(); ++r) {
+        QStringList row;
+        for (long c = 0; c < m_grid->GetCols(); ++c) {
+            row << m_grid->GetTextMatrix(r, c);
+        }
+        rows << row;
+    }
+    return rows;
+}
+
+void CProgramView::OnPrint(QPainter& painter) {
+    channel_table_print::DrawPage(painter, GridTexts());
+}
+
+void CProgramView::NameJob(QPrinter& printer) const {
+    // The job is named after the document, as the print queue shows it.
+    const QString path = m_doc->GetPathName();
+    printer.setDocName(path.isEmpty() ? applicationTitle() : QFileInfo(path).fileName());
+}
+
+bool CProgramView::PrintOn(QPrinter& printer) {
+    NameJob(printer);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    // One page: the table never calls for a second.
+    OnPrint(painter);
+    return painter.end();
+}
+
+void CProgramView::ReportPrintFailure(const QPrinter& printer) {
+    const QString where = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
+                                                                        : printer.printerName();
+    QMessageBox::warning(this, applicationTitle(), local(kPrintFailed) + where);
+}
+
+void CProgramView::OnFilePrint() {
+    // An edit still open is part of the table the user sees.
+    commitOpenEditor();
+    QPrinter& printer = m_printers->Printer();
+    QPrintDialog dialog(&printer, this);
+    // The channel table is one page.
+    dialog.setMinMax(1, 1);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    if (!PrintOn(printer)) {
+        ReportPrintFailure(printer);
+    }
+}
+
+void CProgramView::OnFilePrintDirect() {
+    commitOpenEditor();
+    if (!g_commandLinePrint) {
+        // Without a command line: on the printer as it is set up.
+        QPrinter& printer = m_printers->Printer();
+        if (!PrintOn(printer)) {
+            ReportPrintFailure(printer);
+        }
+        return;
+    }
+    // From the command line: on the printer it named, or the default one.
+    // The program reports the outcome and ends; nothing is shown here.
+    PrintRequest& request = *g_commandLinePrint;
+    const QString name =
+        request.printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : request.printerName;
+    if (name.isEmpty()) {
+        request.failure = local(kNoDefaultPrinter);
+        return;
+    }
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (info.isNull()) {
+        request.failure = local(kPrinterNotFound) + name;
+        return;
+    }
+    // The driver and port of the switch have no meaning to this print system:
+    // the printer's name alone picks the queue.
+    QPrinter printer(info, QPrinter::HighResolution);
+    request.printed = PrintOn(printer);
+    if (!request.printed) {
+        request.failure = local(kPrintFailed) + name;
+    }
+}
+
+void CProgramView::OnFilePrintPreview() {
+    commitOpenEditor();
+    QPrinter& printer = m_printers->Printer();
+    NameJob(printer);
+    QPrintPreviewDialog preview(&printer, this);
+    // The preview pages are drawn as the printed one; the preview's own Print
+    // button asks this again with the chosen printer.
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
+        QPainter painter(target);
+        OnPrint(painter);
+    });
+    preview.exec();
+}
