@@ -1,10 +1,15 @@
 #include "dialog_template.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFontMetrics>
+#include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "dialog_units.h"
@@ -20,8 +25,36 @@ QString templateText(const DialogTemplate& dialogTemplate, const char* english) 
     return QCoreApplication::translate(context.constData(), english);
 }
 
+// The template's font; where the Windows font itself is missing, one of its
+// metric twins keeps the layout.
+QFont templateFont(const DialogTemplate& dialogTemplate) {
+    const QString family = QString::fromLatin1(dialogTemplate.fontFamily);
+    QFont font(family, dialogTemplate.fontPoints);
+    const bool serif = family.contains(QLatin1String("Times"));
+    font.setFamilies(serif ? QStringList{family, QStringLiteral("Liberation Serif"),
+                                         QStringLiteral("Tinos"), QStringLiteral("Nimbus Roman")}
+                           : QStringList{family, QStringLiteral("Liberation Sans"),
+                                         QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans")});
+    font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
+    return font;
+}
+
+// A drop-down list closed is one text line tall; the rest of its template
+// height is the opened list, which shows as many entries as fit in it.
+QComboBox* createDropDownList(QDialog* dialog, QRect& area) {
+    auto* list = new QComboBox(dialog);
+    // The list drops down below the box, as in the dialogs it copies, rather
+    // than opening over the current entry.
+    list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    const int lineHeight = QFontMetrics(dialog->font()).height();
+    const int closedHeight = lineHeight + 8;
+    list->setMaxVisibleItems(std::max(1, (area.height() - closedHeight) / lineHeight));
+    area.setHeight(closedHeight);
+    return list;
+}
+
 QWidget* createControl(QDialog* dialog, const DialogTemplate& dialogTemplate,
-                       const DialogControl& control) {
+                       const DialogControl& control, QRect& area) {
     const QString text =
         control.text != nullptr ? templateText(dialogTemplate, control.text) : QString();
     switch (control.kind) {
@@ -34,6 +67,12 @@ QWidget* createControl(QDialog* dialog, const DialogTemplate& dialogTemplate,
     }
     case ControlKind::ComboBox:
         return new QComboBox(dialog);
+    case ControlKind::DropDownList:
+        return createDropDownList(dialog, area);
+    case ControlKind::Edit:
+        return new QLineEdit(dialog);
+    case ControlKind::GroupBox:
+        return new QGroupBox(text, dialog);
     case ControlKind::Button:
     case ControlKind::DefaultButton: {
         auto* button = new QPushButton(text, dialog);
@@ -48,6 +87,7 @@ QWidget* createControl(QDialog* dialog, const DialogTemplate& dialogTemplate,
     case ControlKind::Icon: {
         auto* icon = new QLabel(dialog);
         icon->setPixmap(QIcon(QStringLiteral(":/icon128.png")).pixmap(kIconSize, kIconSize));
+        area.setSize(QSize(kIconSize, kIconSize)); // an icon keeps its own size
         return icon;
     }
     }
@@ -58,15 +98,12 @@ QWidget* createControl(QDialog* dialog, const DialogTemplate& dialogTemplate,
 
 void BuildDialog(QDialog* dialog, const DialogTemplate& dialogTemplate) {
     dialog->setWindowTitle(templateText(dialogTemplate, dialogTemplate.caption));
-    dialog->setFont(QFont(QStringLiteral("Arial"), 9));
+    dialog->setFont(templateFont(dialogTemplate));
     const DialogUnits units(dialog->font());
     dialog->setFixedSize(units.ToPixels(dialogTemplate.width, dialogTemplate.height));
     for (const DialogControl& control : dialogTemplate.controls) {
-        QWidget* widget = createControl(dialog, dialogTemplate, control);
         QRect area = units.ToPixels(control.x, control.y, control.width, control.height);
-        if (control.kind == ControlKind::Icon) {
-            area.setSize(QSize(kIconSize, kIconSize)); // an icon keeps its own size
-        }
+        QWidget* widget = createControl(dialog, dialogTemplate, control, area);
         widget->setGeometry(area);
         if (control.id >= 0) {
             SetControlId(widget, control.id);

@@ -10,7 +10,19 @@ class QWidget;
 // English resource texts, looked up in the language library under the
 // context "Dialog<id>".
 
-enum class ControlKind { Label, RightLabel, ComboBox, Button, DefaultButton, Icon };
+// A DropDownList's height is, as in a dialog template, the height of the box
+// with its list dropped down; closed, it is one text line tall.
+enum class ControlKind {
+    Label,
+    RightLabel,
+    ComboBox,
+    DropDownList,
+    Edit,
+    GroupBox,
+    Button,
+    DefaultButton,
+    Icon
+};
 
 struct DialogControl {
     int id; // -1 for a label without an id
@@ -24,6 +36,9 @@ struct DialogTemplate {
     const char* caption;
     int width, height;
     std::span<const DialogControl> controls;
+    // The template's font, which also sets the size of a dialog unit.
+    const char* fontFamily = "Arial";
+    int fontPoints = 9;
 };
 
 // Gives `dialog` the template's caption, font and size and creates its

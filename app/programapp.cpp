@@ -178,8 +178,8 @@ bool CProgramApp::OnCmdMsg(int id) {
         OnHelp();
         return true;
     // Commands whose features are handled by the form view once it has them
-    // (saving, printing, the radio link, the port and the settings dialogs)
-    // end here, doing nothing, until then.
+    // (saving, printing, the radio link and the port) end here, doing
+    // nothing, until then.
     case cmd::kFileSave:
     case cmd::kFileSaveAs:
     case cmd::kFilePrint:
@@ -188,9 +188,6 @@ bool CProgramApp::OnCmdMsg(int id) {
     case cmd::kFilePrintSetup:
     case cmd::kRead:
     case cmd::kWrite:
-    case cmd::kOption:
-    case cmd::kSideKey:
-    case cmd::kEmbed:
     case cmd::kCom1:
     case cmd::kCom2:
     case cmd::kCom3:
