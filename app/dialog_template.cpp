@@ -71,8 +71,16 @@ QWidget* createControl(QDialog* dialog, const DialogTemplate& dialogTemplate,
         return createDropDownList(dialog, area);
     case ControlKind::Edit:
         return new QLineEdit(dialog);
-    case ControlKind::GroupBox:
-        return new QGroupBox(text, dialog);
+    case ControlKind::GroupBox: {
+        // The frame runs through the middle of the title, as in the dialogs
+        // the template comes from, so the controls laid out inside the box
+        // stay clear of its top line.
+        auto* box = new QGroupBox(text, dialog);
+        box->setStyleSheet(QStringLiteral(
+            "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
+            "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+        return box;
+    }
     case ControlKind::Button:
     case ControlKind::DefaultButton: {
         auto* button = new QPushButton(text, dialog);
