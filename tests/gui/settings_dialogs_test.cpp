@@ -43,6 +43,11 @@ void showAndWait(QDialog& dialog) {
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
 }
 
+// "a|b|c" as a list of texts.
+QStringList texts(const char* joined) {
+    return QString::fromUtf8(joined).split(QLatin1Char('|'));
+}
+
 QString shown(const QComboBox* list) {
     return list->currentIndex() < 0 ? QStringLiteral("(none)") : list->currentText();
 }
@@ -164,9 +169,8 @@ private slots:
             COptionFunctionDlg options(image, Language::English);
             showAndWait(options);
             QCOMPARE(optionTexts(options),
-                     QStringList({"On", "On",   "On",     "Off",  "Chinese", "Tx Alert", "0",
-                                  "1",  "Off",  "0.5",    "Off",  "Both",    "On",       "High",
-                                  "On", "None", "(none)", "6400", "6400",    ""}));
+                     texts("On|On|On|Off|Chinese|Tx Alert|0|1|Off|0.5|Off|Both|On|High|On|None|"
+                           "(none)|6400|6400|"));
             closeBy(options, how);
         }
         {
@@ -193,33 +197,17 @@ private slots:
         {
             COptionFunctionDlg options(image, Language::English);
             showAndWait(options);
-            QCOMPARE(optionTexts(options), QStringList({"On",
-                                                        "On",
-                                                        "On",
-                                                        "Off",
-                                                        "Chinese",
-                                                        "Tx Alert",
-                                                        "5",
-                                                        "5",
-                                                        "60",
-                                                        "1.5",
-                                                        "120 phase shift",
-                                                        "Off",
-                                                        "Off",
-                                                        "High",
-                                                        "On",
-                                                        "None",
-                                                        "200",
-                                                        "200",
-                                                        "200",
-                                                        ""}));
+            QCOMPARE(QApplication::focusWidget(), options.List(F::TimeOutTimer));
+            QCOMPARE(optionTexts(options),
+                     texts("On|On|On|Off|Chinese|Tx Alert|5|5|60|1.5|120 phase shift|Off|Off|High|"
+                           "On|None|200|200|200|"));
             closeBy(options, Close::Escape);
         }
         {
             CSideKeyDlg sideKeys(image, Language::English);
             showAndWait(sideKeys);
-            QCOMPARE(sideKeyTexts(sideKeys),
-                     QStringList({"Monitor", "Monitor", "Scan On/Off", "Scan On/Off"}));
+            QCOMPARE(QApplication::focusWidget(), sideKeys.List(F::SideKey1Short));
+            QCOMPARE(sideKeyTexts(sideKeys), texts("Monitor|Monitor|Scan On/Off|Scan On/Off"));
             closeBy(sideKeys, Close::Enter);
         }
         QVERIFY(image == zrx::makeNewImage());
