@@ -43,8 +43,8 @@ QFont templateFont(const DialogTemplate& dialogTemplate) {
 // height is the opened list, which shows as many entries as fit in it.
 QComboBox* createDropDownList(QDialog* dialog, QRect& area) {
     auto* list = new QComboBox(dialog);
-    // The list drops down below the box, as in the dialogs it copies, rather
-    // than opening over the current entry.
+    // The list drops down below the box, as a Windows drop-down list does,
+    // rather than opening over the current entry.
     list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     const int lineHeight = QFontMetrics(dialog->font()).height();
     const int closedHeight = lineHeight + 8;
@@ -72,9 +72,9 @@ QWidget* createControl(QDialog* dialog, const DialogTemplate& dialogTemplate,
     case ControlKind::Edit:
         return new QLineEdit(dialog);
     case ControlKind::GroupBox: {
-        // The frame runs through the middle of the title, as in the dialogs
-        // the template comes from, so the controls laid out inside the box
-        // stay clear of its top line.
+        // The frame runs through the middle of the title, as on Windows, so
+        // the controls that the template lays out inside the box stay clear
+        // of its top line.
         auto* box = new QGroupBox(text, dialog);
         box->setStyleSheet(QStringLiteral(
             "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
