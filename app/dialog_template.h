@@ -11,11 +11,16 @@ class QWidget;
 // English resource texts, looked up in the language library under the
 // context "Dialog<id>".
 
+// A DropDownList's height is, as in a dialog template, the height of the box
+// with its list dropped down; closed, it is one text line tall.
 enum class ControlKind {
     Label,
     RightLabel,
     CenteredLabel, // centred both ways in its rectangle
     ComboBox,
+    DropDownList,
+    Edit,
+    GroupBox,
     Button,
     DefaultButton,
     Icon,
@@ -34,7 +39,7 @@ struct DialogTemplate {
     const char* caption;
     int width, height;
     std::span<const DialogControl> controls;
-    // The template's font; its metrics give the size of a dialog unit.
+    // The template's font, which also sets the size of a dialog unit.
     const char* fontFamily = "Arial";
     int fontPoints = 9;
 };

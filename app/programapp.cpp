@@ -233,12 +233,9 @@ bool CProgramApp::OnCmdMsg(int id) {
         m_printers.OnFilePrintSetup(m_frame.get());
         return true;
     // Commands whose features are handled by the form view once it has them
-    // (saving and the settings dialogs) end here, doing nothing, until then.
+    // (saving) end here, doing nothing, until then.
     case cmd::kFileSave:
     case cmd::kFileSaveAs:
-    case cmd::kOption:
-    case cmd::kSideKey:
-    case cmd::kEmbed:
         return true;
     default:
         return false;

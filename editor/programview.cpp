@@ -17,6 +17,7 @@
 #include "app/resources.h"
 #include "band_limits.h"
 #include "cell_edit_rules.h"
+#include "dialogs/settings_commands.h"
 #include "form_layout.h"
 #include "grid/msflexgrid.h"
 #include "grid_texts.h"
@@ -311,6 +312,10 @@ void CProgramView::OnFileSaveAs() {
 }
 
 bool CProgramView::OnCmdMsg(int id) {
+    // Option, Side Key and Embed open the radio settings dialogs.
+    if (RunSettingsCommand(id, window())) {
+        return true;
+    }
     switch (id) {
     case cmd::kFileSave:
         OnFileSave();

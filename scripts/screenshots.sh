@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Takes the pictures that README shows (main window, menus, About box in the
-# three languages) on a virtual X screen with a small window manager, and
-# writes them to docs/.
+# Takes the pictures that README shows (main window, menus, About box, the
+# language and radio settings dialogs in the three languages) on a virtual X
+# screen with a small window manager, and writes them to docs/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

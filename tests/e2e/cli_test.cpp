@@ -343,7 +343,7 @@ TEST_F(Cli, MalformedTableNamesTheLineAndLeavesTheFile) {
 }
 
 TEST_F(Cli, EveryCommandHasHelpAndUsageErrorsFail) {
-    for (const char* command : {"new", "show", "export", "import"}) {
+    for (const char* command : {"new", "show", "set", "export", "import"}) {
         const ProgramRun help = runZrx({command, "--help"});
         EXPECT_EQ(help.exitStatus, 0) << command;
         EXPECT_NE(help.out.find("Usage"), std::string::npos) << command;

@@ -145,16 +145,26 @@ private slots:
         // Without a view, every command still has a handler, except the ones
         // that show windows, which are tried elsewhere, and the radio link's
         // and printing, which belong to the view.
-        const QList<int> viewOnly = {cmd::kRead,      cmd::kWrite,     cmd::kCom1,
-                                     cmd::kCom2,      cmd::kCom3,      cmd::kCom4,
-                                     cmd::kCom5,      cmd::kCom6,      cmd::kCom7,
-                                     cmd::kCom8,      cmd::kFilePrint, cmd::kFilePrintDirect,
-                                     cmd::kFilePrintPreview, cmd::kFilePrintSetup};
+        const QList<int> viewOnly = {cmd::kRead,
+                                     cmd::kWrite,
+                                     cmd::kCom1,
+                                     cmd::kCom2,
+                                     cmd::kCom3,
+                                     cmd::kCom4,
+                                     cmd::kCom5,
+                                     cmd::kCom6,
+                                     cmd::kCom7,
+                                     cmd::kCom8,
+                                     cmd::kFilePrint,
+                                     cmd::kFilePrintDirect,
+                                     cmd::kFilePrintPreview,
+                                     cmd::kFilePrintSetup};
         frame()->SetCommandTargets(nullptr, m_app->Document(), m_app.get());
         for (int id : AllCommands()) {
             if (id == cmd::kFileOpen || id == cmd::kAppAbout || id == cmd::kLanguage ||
                 id == cmd::kAppExit || id == cmd::kViewToolbar || id == cmd::kViewStatusBar ||
-                id == cmd::kFileNew || viewOnly.contains(id)) {
+                id == cmd::kFileNew || id == cmd::kOption || id == cmd::kSideKey ||
+                id == cmd::kEmbed || viewOnly.contains(id)) {
                 continue;
             }
             QVERIFY2(frame()->Dispatch(id), qPrintable(QString::number(id)));

@@ -1,11 +1,15 @@
-// Takes the pictures of the main window, its menus, the About box and the
-// language dialog in the three languages for the README. Run by
+// Takes the pictures of the main window, its menus, the About box, the
+// language dialog and the radio settings dialogs in the three languages for
+// the README. Run by
 // scripts/screenshots.sh inside xvfb-run; each picture is a crop of the X
 // screen taken with ImageMagick's `import -window root`, so window
 // decorations and menus look as a user sees them.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -44,6 +48,54 @@ bool snap(const QRect& area, const QString& name) {
                              {QStringLiteral("-window"), QStringLiteral("root"),
                               QStringLiteral("-crop"), geometry, QStringLiteral("+repage"),
                               path}) == 0;
+}
+
+// Opens the list with `id` in `dialog` and pictures the dialog with it.
+bool snapOpenedList(QWidget* dialog, int id, const QString& name) {
+    auto* list = dialog->findChild<QComboBox*>(QString::number(id));
+    if (list == nullptr) {
+        return false;
+    }
+    list->showPopup();
+    settle(800);
+    const QRect popup = list->view()->window()->geometry();
+    const bool ok = snap(dialog->geometry().united(popup), name);
+    list->hidePopup();
+    settle(150);
+    return ok;
+}
+
+// The Option Function, Side Key and PCBA dialogs as their commands open
+// them, each pictured closed, and the Option Function and Side Key dialogs
+// once more with their widest list opened.
+bool shootSettingsDialogs(CMainFrame* frame, const QString& prefix) {
+    bool ok = true;
+    const struct {
+        int command;
+        const char* name;
+        int openedList; // 0: none
+    } dialogs[] = {
+        {cmd::kOption, "option", 1097}, {cmd::kSideKey, "sidekey", 1093}, {cmd::kEmbed, "pcba", 0}};
+    for (const auto& shot : dialogs) {
+        const QString name = prefix + QLatin1Char('-') + QLatin1String(shot.name);
+        whenModalOpens([&ok, name, shot](QWidget* dialog) {
+            settle(600);
+            if (auto* code = dialog->findChild<QLineEdit*>(QStringLiteral("1092"));
+                code != nullptr && shot.openedList == 0) {
+                code->setFocus();
+                QTest::keyClicks(code, QStringLiteral("zrx412a"));
+                settle(200);
+            }
+            ok = snap(dialog->geometry(), name + QStringLiteral(".png")) && ok;
+            if (shot.openedList != 0) {
+                ok = snapOpenedList(dialog, shot.openedList, name + QStringLiteral("-list.png")) &&
+                     ok;
+            }
+            qobject_cast<QDialog*>(dialog)->reject();
+        });
+        frame->Dispatch(shot.command);
+    }
+    return ok;
 }
 
 bool shootLanguage(const QString& code) {
@@ -107,6 +159,8 @@ bool shootLanguage(const QString& code) {
         qobject_cast<QDialog*>(dialog)->reject();
     });
     frame->Dispatch(cmd::kLanguage);
+
+    ok = shootSettingsDialogs(frame, prefix) && ok;
     frame->hide();
     settle(200);
     return ok;

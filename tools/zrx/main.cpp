@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
     // One line per command.
     zrx::cli::addNewCommand(app);
     zrx::cli::addShowCommand(app);
+    zrx::cli::addSetCommand(app);
     zrx::cli::addExportCommand(app);
     zrx::cli::addImportCommand(app);
     zrx::cli::addReadCommand(app);

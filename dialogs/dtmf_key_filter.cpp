@@ -1,0 +1,55 @@
+#include "dtmf_key_filter.h"
+
+#include <QKeyEvent>
+
+#include <algorithm>
+
+namespace {
+
+const QString kDtmfSymbols = QStringLiteral("0123456789ABCD*#");
+
+bool typesNothing(const QString& text) {
+    return std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c.isPrint(); });
+}
+
+} // namespace
+
+bool DtmfKeyFilter::Passes(const QKeyEvent& event) {
+    const int key = event.key();
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        return true;
+    default:
+        break;
+    }
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    const bool control = modifiers.testFlag(Qt::ControlModifier);
+    const bool alt = modifiers.testFlag(Qt::AltModifier);
+    // Ctrl+Alt is AltGr on Windows, which types characters like any key.
+    if (control && !alt) {
+        return key >= Qt::Key_A && key <= Qt::Key_D;
+    }
+    if (modifiers.testFlag(Qt::MetaModifier)) {
+        return false;
+    }
+    // The character decides, not the key that made it, so the result is
+    // the same on every keyboard layout: Shift+3 gives "#" on a US keyboard
+    // and "§" on a German one, and only "#" gets in.
+    const QString text = event.text();
+    if (text.size() == 1 && kDtmfSymbols.contains(text.front().toUpper())) {
+        return true;
+    }
+    return alt && typesNothing(text);
+}
+
+bool DtmfKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && !Passes(*static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,43 @@
+#include "pcbadlg.h"
+
+#include <QLineEdit>
+
+#include "app/dialog_template.h"
+#include "editor/qt_text.h"
+#include "image/settings_codes.h"
+#include "pcba_key_filter.h"
+#include "upper_case_validator.h"
+
+namespace {
+
+constexpr int kCodeLength = 16;
+
+// OK comes first, so the focus starts on it.
+constexpr DialogControl kControls[] = {
+    {1, ControlKind::DefaultButton, "OK", 110, 29, 39, 14},
+    {2, ControlKind::Button, "Cancel", 157, 29, 39, 14},
+    {-1, ControlKind::RightLabel, "PCBA", 11, 10, 59, 12},
+    {CPcbaDlg::kIdCode, ControlKind::Edit, nullptr, 73, 10, 123, 12},
+};
+constexpr DialogTemplate kTemplate{CPcbaDlg::kTemplateId, "PCBA", 203, 53, kControls,
+                                   "Times New Roman",     9};
+
+} // namespace
+
+CPcbaDlg::CPcbaDlg(zrx::RadioImage& image, QWidget* parent) : QDialog(parent), m_image(image) {
+    BuildDialog(this, kTemplate);
+    m_code = qobject_cast<QLineEdit*>(DialogItem(this, kIdCode));
+    m_code->setValidator(new UpperCaseValidator(m_code));
+    m_code->installEventFilter(new PcbaKeyFilter(m_code));
+    OnInitDialog();
+}
+
+void CPcbaDlg::OnInitDialog() {
+    m_code->setMaxLength(kCodeLength);
+    m_code->setText(toQString(zrx::decodePcbaCode(m_image)));
+}
+
+void CPcbaDlg::accept() {
+    zrx::encodePcbaCode(m_image, m_code->text().toUtf8().toStdString());
+    QDialog::accept();
+}

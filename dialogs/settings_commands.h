@@ -1,0 +1,10 @@
+#pragma once
+
+class QWidget;
+
+// The commands that open the radio settings dialogs: Option (Option
+// Function), Side Key and Embed (PCBA code). Runs the dialog for `id` on the
+// program's radio image, in its language, and returns true; false for any
+// other command. Nothing else needs refreshing afterwards: no setting shows
+// in the channel table.
+bool RunSettingsCommand(int id, QWidget* parent);
