@@ -12,11 +12,16 @@
 #include <QtTest>
 
 #include "app/aboutdlg.h"
+#include "app/language_choice.h"
 #include "app/languagedlg.h"
 #include "app/mainframe.h"
+#include "dialogs/optionfunctiondlg.h"
+#include "dialogs/pcbadlg.h"
+#include "dialogs/sidekeydlg.h"
 #include "editor/programview.h"
 #include "grid/msflexgrid.h"
 #include "gui_test_support.h"
+#include "image/new_image.h"
 #include "image/programdoc.h"
 #include "link/transferdlg.h"
 
@@ -152,8 +157,14 @@ private slots:
         CTransferDlg transfer(flag, TransferSetup{}, app.MainFrame());
         transfer.m_strCaption = QStringLiteral("Read Data");
         transfer.OnInitDialog();
+        zrx::RadioImage image = zrx::makeNewImage();
+        const auto running = LanguageFromCode(QString::fromLatin1(code));
+        COptionFunctionDlg option(image, running, app.MainFrame());
+        CSideKeyDlg sideKey(image, running, app.MainFrame());
+        CPcbaDlg pcba(image, app.MainFrame());
         for (QDialog* dialog : {static_cast<QDialog*>(&about), static_cast<QDialog*>(&language),
-                                static_cast<QDialog*>(&transfer)}) {
+                                static_cast<QDialog*>(&transfer), static_cast<QDialog*>(&option),
+                                static_cast<QDialog*>(&sideKey), static_cast<QDialog*>(&pcba)}) {
             dialog->show();
             QVERIFY(QTest::qWaitForWindowExposed(dialog));
             verifyNothingClipped(dialog);
