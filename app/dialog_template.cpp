@@ -15,6 +15,7 @@
 #include <QStringList>
 
 #include "dialog_units.h"
+#include "font_fallbacks.h"
 
 namespace {
 
@@ -130,7 +131,7 @@ QFont DialogFont(const DialogTemplate& dialogTemplate) {
                            : QStringList{family, QStringLiteral("Liberation Sans"),
                                          QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans")});
     font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
-    return font;
+    return WithApplicationFallbacks(font);
 }
 
 void BuildDialog(QDialog* dialog, const DialogTemplate& dialogTemplate) {

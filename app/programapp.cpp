@@ -12,6 +12,7 @@
 
 #include "aboutdlg.h"
 #include "command_ids.h"
+#include "font_fallbacks.h"
 #include "image/programdoc.h"
 #include "inifile.h"
 #include "language_choice.h"
@@ -90,6 +91,13 @@ bool CProgramApp::InitInstance(const StartupContext& context) {
         return false;
     }
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon128.png")));
+    // Bitmap fonts (some Chinese ones are) look blocky or spaced out once
+    // scaled; every text of the program prefers outline fonts, and Chinese
+    // comes from an outline CJK font in the running language's forms.
+    QFont font = QApplication::font();
+    font.setStyleStrategy(QFont::PreferOutline);
+    font.setFamilies(QStringList{font.family()} + ChineseFallbackFamilies(g_language));
+    QApplication::setFont(font);
 
     if (!CreateDocumentTemplate()) {
         return false;

@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QStringList>
 
+#include "app/font_fallbacks.h"
+
 namespace form101 {
 
 QFont formFont() {
@@ -12,7 +14,7 @@ QFont formFont() {
                                  QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                                  QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif);
-    return font;
+    return WithApplicationFallbacks(font);
 }
 
 QRect toPixels(const DialogUnits& units, const Control& control) {

@@ -22,6 +22,11 @@ cat >"$session" <<SESSION
 LANG=C.UTF-8 LC_ALL=C.UTF-8 twm -f "$session.twmrc" &
 sleep 1
 ZRX_OUTPUT_DIR="$PWD/build/dev/out" build/dev/tests/zrx_screenshots "$PWD/docs"
+# The main window again at 144 dpi (a screen scaled by 1.5).
+mkdir -p "$session.scaled"
+QT_SCALE_FACTOR=1.5 ZRX_OUTPUT_DIR="$PWD/build/dev/out" build/dev/tests/zrx_screenshots "$session.scaled"
+for code in eng chs cht; do cp "$session.scaled/\$code-main.png" "docs/\$code-main-144dpi.png"; done
+rm -rf "$session.scaled"
 SESSION
-xvfb-run -a -s '-screen 0 1024x768x24' bash "$session"
+xvfb-run -a -s '-screen 0 1600x1200x24' bash "$session"
 ls -l docs/*.png

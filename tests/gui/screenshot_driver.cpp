@@ -36,8 +36,12 @@ void settle(int ms = 400) {
 
 bool snap(const QRect& area, const QString& name) {
     const QRect screen = QApplication::primaryScreen()->geometry();
-    const QRect crop = area.adjusted(-kMargin, -kMargin - kTitleBarAllowance, kMargin, kMargin)
-                           .intersected(screen);
+    // The window system's pixels, which a scaled screen has more of.
+    const qreal scale = QApplication::primaryScreen()->devicePixelRatio();
+    const QRect logical = area.adjusted(-kMargin, -kMargin - kTitleBarAllowance, kMargin, kMargin)
+                              .intersected(screen);
+    const QRect crop(QPoint(qRound(logical.x() * scale), qRound(logical.y() * scale)),
+                     QSize(qRound(logical.width() * scale), qRound(logical.height() * scale)));
     const QString geometry = QStringLiteral("%1x%2+%3+%4")
                                  .arg(crop.width())
                                  .arg(crop.height())
