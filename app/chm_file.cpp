@@ -57,8 +57,7 @@ std::unique_ptr<ChmFile> ChmFile::Open(const std::filesystem::path& path) {
     std::unique_ptr<ChmFile> file(new ChmFile(handle));
     // A file whose description, first page or any other file cannot be read
     // is refused as a whole, rather than shown with pages missing.
-    if (!file->ReadFacts() || !file->Read(file->DefaultTopicPath()) ||
-        !file->AllFilesReadable()) {
+    if (!file->ReadFacts() || !file->Read(file->DefaultTopicPath()) || !file->AllFilesReadable()) {
         return nullptr;
     }
     return file;

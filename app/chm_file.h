@@ -64,4 +64,3 @@ private:
     chmFile* m_handle;
     Facts m_facts;
 };
-

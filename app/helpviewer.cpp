@@ -7,8 +7,8 @@
 #include <QHeaderView>
 #include <QSplitter>
 #include <QStringDecoder>
-#include <QTextBrowser>
 #include <QStyle>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -175,8 +175,8 @@ CHelpViewer::CHelpViewer(std::unique_ptr<ChmFile> file, QString path, zrx::Langu
     QAction* forward =
         bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
                        InLanguage(kForward, language), m_page, &QTextBrowser::forward);
-    bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), InLanguage(kHome, language),
-                   this, &CHelpViewer::ShowDefaultTopic);
+    bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), InLanguage(kHome, language), this,
+                   &CHelpViewer::ShowDefaultTopic);
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(m_page, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);

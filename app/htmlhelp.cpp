@@ -19,9 +19,11 @@ bool desktopHasViewerFor(const QString& path) {
     Q_UNUSED(path);
     return true; // the system's HTML Help viewer
 #else
-    const QString type = QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension).name();
+    const QString type =
+        QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension).name();
     QProcess query;
-    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), type});
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"), type});
     if (!query.waitForFinished(3000)) {
         query.kill();
         query.waitForFinished(1000);

@@ -55,8 +55,7 @@ TEST(ChmContents, ReadsTheTreeAContentsFileDescribes) {
          "<PARAM NAME=Name VALUE=Plain></OBJECT></UL>",
          "Plain(b.html)"},
         {"entities, named and numeric, in names",
-         "<ul>" + item("Read &amp; write &lt;1&gt; &#x5E2E;&#21161; &bogus; &", "a.html") +
-             "</ul>",
+         "<ul>" + item("Read &amp; write &lt;1&gt; &#x5E2E;&#21161; &bogus; &", "a.html") + "</ul>",
          "Read & write <1> 帮助 &bogus; &(a.html)"},
         {"a heading without a page, and the first of several topics",
          "<ul><li><object type=\"text/sitemap\"><param name=\"Name\" value=\"Heading\">"
@@ -96,10 +95,19 @@ TEST(ChmContents, DeepOrRandomInputNeverFails) {
 
     // Fragments of a real contents file shuffled into random order and cut
     // anywhere: whatever comes out, nothing fails.
-    const std::vector<std::string> pieces = {"<ul>", "</ul>", "<li>", item("X", "x.html"),
-                                             "<object type=\"text/sitemap\">", "</object>",
-                                             "<param name=\"Name\" value=\"", "\">", "&#", "<!--",
-                                             "-->", "'", "\""};
+    const std::vector<std::string> pieces = {"<ul>",
+                                             "</ul>",
+                                             "<li>",
+                                             item("X", "x.html"),
+                                             "<object type=\"text/sitemap\">",
+                                             "</object>",
+                                             "<param name=\"Name\" value=\"",
+                                             "\">",
+                                             "&#",
+                                             "<!--",
+                                             "-->",
+                                             "'",
+                                             "\""};
     std::mt19937 random(20240611);
     for (int round = 0; round < 500; ++round) {
         std::string html;

@@ -93,8 +93,8 @@ QTreeWidgetItem* contentsEntry(QTreeWidget* tree, const QString& text) {
 // Every page, picture and style sheet a page of the file refers to, as
 // object paths with their "#fragment".
 QStringList referencesOf(const ChmFile& file, const std::string& pagePath) {
-    static const QRegularExpression reference(
-        QStringLiteral("(?:href|src)\\s*=\\s*\"([^\"]*)\""), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression reference(QStringLiteral("(?:href|src)\\s*=\\s*\"([^\"]*)\""),
+                                              QRegularExpression::CaseInsensitiveOption);
     const QString html = QString::fromStdString(file.Read(pagePath).value_or(""));
     const QUrl page = CHelpViewer::ObjectUrl(QString::fromStdString(pagePath));
     QStringList found;
@@ -275,11 +275,14 @@ private slots:
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QStringList>("channelTableTerms");
-        QTest::newRow("eng") << "eng.chm" << "ZRX PC Encoder Help"
+        QTest::newRow("eng") << "eng.chm"
+                             << "ZRX PC Encoder Help"
                              << QStringList{"Rx Freq", "Busy Lock", "Add Scan"};
-        QTest::newRow("chs") << "chs.chm" << "ZRX PC Encoder 帮助"
+        QTest::newRow("chs") << "chs.chm"
+                             << "ZRX PC Encoder 帮助"
                              << QStringList{"接收频率", "繁忙锁定", "扫描添加"};
-        QTest::newRow("cht") << "cht.chm" << "ZRX PC Encoder 幫助"
+        QTest::newRow("cht") << "cht.chm"
+                             << "ZRX PC Encoder 幫助"
                              << QStringList{"接收頻率", "繁忙鎖定", "掃描添加"};
     }
 
