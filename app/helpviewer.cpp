@@ -13,7 +13,7 @@
 #include <QTreeWidget>
 
 #include "chm_contents.h"
-#include "chm_file.h"
+#include "help_unpacker.h"
 #include "language_choice.h"
 
 namespace {
@@ -94,13 +94,13 @@ QUrl entryUrl(const std::string& local) {
 // the disk or the network.
 class ChmBrowser : public QTextBrowser {
 public:
-    ChmBrowser(const ChmFile& file, zrx::Language language, QWidget* parent)
-        : QTextBrowser(parent), m_file(file), m_language(language) {}
+    ChmBrowser(const HelpBundle& help, zrx::Language language, QWidget* parent)
+        : QTextBrowser(parent), m_help(help), m_language(language) {}
 
     QVariant loadResource(int type, const QUrl& name) override {
-        std::optional<std::string> bytes;
+        const std::string* bytes = nullptr;
         if (name.scheme() == kScheme) {
-            bytes = m_file.Read(name.path(QUrl::FullyDecoded).toStdString());
+            bytes = m_help.Find(name.path(QUrl::FullyDecoded).toStdString());
         }
         if (!bytes) {
             if (type == QTextDocument::HtmlResource) {
@@ -117,7 +117,7 @@ public:
     }
 
 private:
-    const ChmFile& m_file;
+    const HelpBundle& m_help;
     zrx::Language m_language;
 };
 
@@ -137,26 +137,27 @@ QUrl withoutFragment(const QUrl& url) {
 
 } // namespace
 
-CHelpViewer* CHelpViewer::Open(const QString& path, zrx::Language language, QWidget* owner) {
-    std::unique_ptr<ChmFile> file = ChmFile::Open(QFileInfo(path).absoluteFilePath().toStdString());
-    if (!file) {
+CHelpViewer* CHelpViewer::Open(const QString& path, const QString& unpacker, zrx::Language language,
+                               QWidget* owner) {
+    std::optional<HelpBundle> help = UnpackHelpFile(QFileInfo(path).absoluteFilePath(), unpacker);
+    if (!help) {
         return nullptr;
     }
-    return new CHelpViewer(std::move(file), path, language, owner);
+    return new CHelpViewer(std::make_unique<HelpBundle>(std::move(*help)), path, language, owner);
 }
 
-CHelpViewer::CHelpViewer(std::unique_ptr<ChmFile> file, QString path, zrx::Language language,
+CHelpViewer::CHelpViewer(std::unique_ptr<HelpBundle> help, QString path, zrx::Language language,
                          QWidget* owner)
-    : QMainWindow(owner, Qt::Window), m_file(std::move(file)), m_path(std::move(path)),
+    : QMainWindow(owner, Qt::Window), m_help(std::move(help)), m_path(std::move(path)),
       m_language(language) {
     setAttribute(Qt::WA_DeleteOnClose);
-    const QString title = decodeHelpText(m_file->facts().title, m_file->facts().lcid);
+    const QString title = decodeHelpText(m_help->title, m_help->lcid);
     setWindowTitle(title.isEmpty() ? QFileInfo(m_path).fileName() : title);
 
     m_contents = new QTreeWidget;
     m_contents->setHeaderHidden(true);
     m_contents->setObjectName(QStringLiteral("contents"));
-    m_page = new ChmBrowser(*m_file, language, this);
+    m_page = new ChmBrowser(*m_help, language, this);
     m_page->setObjectName(QStringLiteral("page"));
     m_page->setOpenLinks(false);
 
@@ -205,15 +206,12 @@ QUrl CHelpViewer::ObjectUrl(const QString& objectPath) {
 }
 
 void CHelpViewer::ShowDefaultTopic() {
-    m_page->setSource(ObjectUrl(QString::fromStdString(m_file->DefaultTopicPath())));
+    m_page->setSource(ObjectUrl(QString::fromStdString(m_help->defaultTopic)));
 }
 
 void CHelpViewer::FillContents() {
-    const std::string& name = m_file->facts().contentsFile;
-    const std::optional<std::string> hhc =
-        name.empty() ? std::nullopt : m_file->Read(name.starts_with('/') ? name : '/' + name);
-    if (hhc) {
-        const QString text = decodeHelpText(*hhc, m_file->facts().lcid);
+    if (const std::string* hhc = m_help->Find(m_help->contentsFile)) {
+        const QString text = decodeHelpText(*hhc, m_help->lcid);
         addEntries(ParseContents(text.toStdString()), nullptr, m_contents);
         m_contents->expandAll();
     }

@@ -7,7 +7,7 @@
 
 #include "image/language.h"
 
-class ChmFile;
+struct HelpBundle;
 class QTextBrowser;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -15,15 +15,17 @@ class QTreeWidgetItem;
 // The program's own help window, for desktops that have no viewer for
 // compiled help files: the table of contents of a .chm on the left, its
 // pages with their pictures and links on the right, read straight from the
-// file. Links that leave the file go to the desktop's browser.
+// file (through a helper process, see HelpBundle). Links that leave the file
+// go to the desktop's browser.
 class CHelpViewer : public QMainWindow {
     Q_OBJECT
 public:
-    // A window for the help file at `path`, not shown yet; nullptr when the
-    // file is missing or cannot be read as a help file. `language` is the
+    // A window for the help file at `path`, not shown yet, its contents
+    // taken out by the helper program `unpacker`; nullptr when the file is
+    // missing or cannot be read as a help file. `language` is the
     // program's, for the window's own texts.
-    [[nodiscard]] static CHelpViewer* Open(const QString& path, zrx::Language language,
-                                           QWidget* owner);
+    [[nodiscard]] static CHelpViewer* Open(const QString& path, const QString& unpacker,
+                                           zrx::Language language, QWidget* owner);
     ~CHelpViewer() override;
 
     // Shows the file's first page.
@@ -38,13 +40,13 @@ public:
     [[nodiscard]] static QUrl ObjectUrl(const QString& objectPath);
 
 private:
-    CHelpViewer(std::unique_ptr<ChmFile> file, QString path, zrx::Language language,
+    CHelpViewer(std::unique_ptr<HelpBundle> help, QString path, zrx::Language language,
                 QWidget* owner);
     void FillContents();
     void FollowLink(const QUrl& url);
     void MarkContentsEntry(const QUrl& page);
 
-    std::unique_ptr<ChmFile> m_file;
+    std::unique_ptr<HelpBundle> m_help;
     QString m_path;
     zrx::Language m_language;
     QTreeWidget* m_contents = nullptr;

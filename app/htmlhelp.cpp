@@ -1,5 +1,6 @@
 #include "htmlhelp.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -10,6 +11,12 @@
 #include "module_directory.h"
 
 namespace {
+
+#ifdef Q_OS_WIN
+const QString kUnpackerName = QStringLiteral("zrx-chm-unpack.exe");
+#else
+const QString kUnpackerName = QStringLiteral("zrx-chm-unpack");
+#endif
 
 // Whether the desktop has an application for the file's type. On Linux
 // xdg-open would otherwise hand a help file to whatever takes any file (a
@@ -77,7 +84,11 @@ bool CHtmlHelp::ShowInOwnWindow(QWidget* owner, const QString& path, zrx::Langua
         m_window.clear();
     }
     if (m_window == nullptr) {
-        m_window = CHelpViewer::Open(path, language, owner);
+        const QString unpacker =
+            !m_unpacker.isEmpty()
+                ? m_unpacker
+                : QDir(QCoreApplication::applicationDirPath()).filePath(kUnpackerName);
+        m_window = CHelpViewer::Open(path, unpacker, language, owner);
         if (m_window == nullptr) {
             return false;
         }

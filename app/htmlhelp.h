@@ -24,6 +24,10 @@ public:
     // The desktop's viewer by default; tests put their own here.
     void SetViewer(Viewer viewer);
 
+    // The helper that takes a help file apart for the program's own window:
+    // zrx-chm-unpack beside the program by default.
+    void SetUnpacker(QString unpacker) { m_unpacker = std::move(unpacker); }
+
     // Shows the start topic of `fileName`, with the program's own window
     // texts in `language`. Returns false, showing nothing, when the file is
     // missing or cannot be read as a help file.
@@ -45,6 +49,7 @@ private:
     bool ShowInOwnWindow(QWidget* owner, const QString& path, zrx::Language language);
 
     Viewer m_viewer;
+    QString m_unpacker;
     bool m_bindingFailed = false;
     QPointer<CHelpViewer> m_window;
 };

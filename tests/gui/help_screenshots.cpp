@@ -58,6 +58,8 @@ bool shoot(const QString& code, const QString& outputFolder) {
         return false;
     }
     app.Help().SetViewer([](const QUrl&) { return false; }); // no desktop viewer
+    app.Help().SetUnpacker(
+        QDir(QString::fromLocal8Bit(qgetenv("ZRX_OUTPUT_DIR"))).filePath("zrx-chm-unpack"));
     app.MainFrame()->Dispatch(cmd::kHelp);
     CHelpViewer* window = app.Help().Window();
     if (window == nullptr || !QTest::qWaitForWindowExposed(window)) {
