@@ -5,8 +5,9 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
+    libchm-dev fp-utils
     qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-    libgl-dev libgtest-dev libcli11-dev libchm-dev fp-utils
+    libgl-dev libgtest-dev libcli11-dev
     fonts-noto-cjk
 )
 if [[ "${1:-}" == "--gui-tools" ]]; then
