@@ -1,29 +1,55 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QUrl>
 #include <functional>
 
+#include "helpviewer.h"
+#include "image/language.h"
+
 class QWidget;
 
-// The help viewer: hands a help file to the desktop's handler for it. The
-// file is named without a folder and looked for beside the program, then in
-// the working directory. When no viewer takes a file, the program stops
-// asking for the rest of the run.
+// The help viewer. A help file is named without a folder and looked for
+// beside the program, then in the working directory; a missing file shows
+// nothing. The desktop's viewer for compiled help files shows it where one
+// is registered; otherwise, or once the desktop's viewer has failed (which
+// is remembered for the rest of the run), the program's own help window
+// does.
 class CHtmlHelp {
 public:
+    // Hands a file to the desktop's viewer; false when none shows it.
     using Viewer = std::function<bool(const QUrl&)>;
 
-    // The desktop's handler by default; tests put their own here.
+    // The desktop's viewer by default; tests put their own here.
     void SetViewer(Viewer viewer);
 
-    // Shows the start topic of `fileName`. Returns false, showing nothing,
-    // when the file is missing or no viewer can show it.
-    bool DisplayTopic(QWidget* owner, const QString& fileName);
+    // The helper that takes a help file apart for the program's own window:
+    // zrx-chm-unpack beside the program by default.
+    void SetUnpacker(QString unpacker) { m_unpacker = std::move(unpacker); }
 
+    // Shows the start topic of `fileName`, with the program's own window
+    // texts in `language`. Returns false, showing nothing, when the file is
+    // missing or cannot be read as a help file.
+    bool DisplayTopic(QWidget* owner, const QString& fileName,
+                      zrx::Language language = zrx::Language::English);
+
+    // The path of `fileName` where help files are looked for; empty when
+    // it is in neither place.
+    [[nodiscard]] static QString FindHelpFile(const QString& fileName);
+
+    // True once the desktop's viewer failed; it is not asked again.
     [[nodiscard]] bool BindingFailed() const { return m_bindingFailed; }
 
+    // The program's own help window while it is open.
+    [[nodiscard]] CHelpViewer* Window() const { return m_window; }
+
 private:
+    bool ShowInDesktopViewer(const QUrl& url);
+    bool ShowInOwnWindow(QWidget* owner, const QString& path, zrx::Language language);
+
     Viewer m_viewer;
+    QString m_unpacker;
     bool m_bindingFailed = false;
+    QPointer<CHelpViewer> m_window;
 };

@@ -283,5 +283,5 @@ void CProgramApp::OnLanguage() {
 }
 
 void CProgramApp::OnHelp() {
-    m_help.DisplayTopic(m_frame.get(), HelpFileName(g_language));
+    m_help.DisplayTopic(m_frame.get(), HelpFileName(g_language), g_language);
 }

@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
+    libchm-dev fp-utils
     qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libgl-dev libgtest-dev libcli11-dev
     fonts-noto-cjk fonts-liberation fonts-dejavu-core fonts-urw-base35
