@@ -17,11 +17,14 @@ class CProgramDoc;
 class QWidget;
 
 // Where the program was started from: the resolved path of its executable,
-// the working directory and the command line (without the program name).
+// the working directory and the command line (without the program name);
+// and where the user's own copy of the settings goes when the program's
+// folder takes no files (empty: nowhere).
 struct StartupContext {
     QString executablePath;
     QString workingDirectory;
     QStringList arguments;
+    QString perUserSettingsFile;
 };
 
 // The application: start-up, the application-level commands (New, Open,
