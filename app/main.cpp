@@ -25,8 +25,9 @@ int main(int argc, char* argv[]) {
     arguments.removeFirst();
 
     CProgramApp program;
+    program.SetPerUserSettingsFile(perUserSettingsFile());
     const StartupContext context{QCoreApplication::applicationFilePath(), QDir::currentPath(),
-                                 arguments, perUserSettingsFile()};
+                                 arguments};
     if (!program.InitInstance(context)) {
         return program.StartupExitCode();
     }

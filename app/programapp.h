@@ -17,14 +17,11 @@ class CProgramDoc;
 class QWidget;
 
 // Where the program was started from: the resolved path of its executable,
-// the working directory and the command line (without the program name);
-// and where the user's own copy of the settings goes when the program's
-// folder takes no files (empty: nowhere).
+// the working directory and the command line (without the program name).
 struct StartupContext {
     QString executablePath;
     QString workingDirectory;
     QStringList arguments;
-    QString perUserSettingsFile;
 };
 
 // The application: start-up, the application-level commands (New, Open,
@@ -52,6 +49,9 @@ public:
     void SetLauncher(Launcher launcher) { m_launcher = std::move(launcher); }
     void SetQuitter(Quitter quitter) { m_quitter = std::move(quitter); }
     void SetStartupMessageBox(MessageBox box) { m_startupMessageBox = std::move(box); }
+    // Where the user's own copy of Program.ini goes when the program's folder
+    // takes no files; empty (the default): nowhere. Set before start-up.
+    void SetPerUserSettingsFile(const QString& path) { m_perUserSettingsFile = path; }
 
     [[nodiscard]] CMainFrame* MainFrame() const { return m_frame.get(); }
     [[nodiscard]] CProgramDoc* Document() const { return m_document.get(); }
@@ -82,5 +82,6 @@ private:
     Launcher m_launcher;
     Quitter m_quitter;
     MessageBox m_startupMessageBox;
+    QString m_perUserSettingsFile;
     int m_exitCode = 1;
 };

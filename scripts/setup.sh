@@ -8,6 +8,8 @@ packages=(
     qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libgl-dev libgtest-dev libcli11-dev
     fonts-noto-cjk
+    # scripts/package.sh: the Debian package and the checks of its desktop files
+    dpkg-dev file desktop-file-utils appstream
 )
 if [[ "${1:-}" == "--gui-tools" ]]; then
     packages+=(xvfb xauth imagemagick twm xfonts-wqy xdotool)

@@ -52,7 +52,7 @@ public:
     }
 
     [[nodiscard]] StartupContext context(const QStringList& arguments = {}) const {
-        return {file(QStringLiteral("Program")), workingDirectory(), arguments, perUserFile()};
+        return {file(QStringLiteral("Program")), workingDirectory(), arguments};
     }
 
 private:

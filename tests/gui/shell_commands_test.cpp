@@ -52,6 +52,7 @@ QStringList languageDialogTexts(QWidget* dialog) {
 std::unique_ptr<CProgramApp> startIn(const ProgramFolder& folder, AppObserver& observer) {
     auto app = std::make_unique<CProgramApp>();
     observer.attach(*app);
+    app->SetPerUserSettingsFile(folder.perUserFile());
     if (!app->InitInstance(folder.context())) {
         return nullptr;
     }
