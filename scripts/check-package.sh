@@ -44,7 +44,8 @@ trap cleanup EXIT
 chmod 755 "$work"
 root=$work/root
 home=$work/home
-mkdir -p "$root" "$home"
+mkdir -p "$root" "$home/runtime"
+chmod 700 "$home/runtime"
 dpkg -x "$deb" "$root"
 program_dir=$root/usr/lib/zrx-pc-encoder
 
@@ -85,16 +86,20 @@ done
 chmod -R a-w "$root"
 as_user=()
 if [[ $(id -u) -eq 0 ]]; then
-    chown nobody "$home"
+    chown -R nobody "$home"
     as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
 fi
+# Runs a command as that user with a clean environment and the home folder
+# as working directory. It replaces the shell it runs in, so call it in a
+# subshell: `(run ...)`, `$(run ...)` or `run ... &` (then $! is the command).
 run() {
-    (cd "$home" && exec env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/.config" \
-        XDG_RUNTIME_DIR="$home" LANG=C.UTF-8 "${as_user[@]}" "$@")
+    cd "$home"
+    exec env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+        XDG_RUNTIME_DIR="$home/runtime" LANG=C.UTF-8 "${as_user[@]}" "$@"
 }
 before=$(cd "$root" && find . -printf '%p %s %T@\n' | sort | md5sum)
 
-run "$root/usr/bin/zrx" --help >"$work/zrx-help.out" || fail "zrx --help ended with status $?"
+(run "$root/usr/bin/zrx" --help) >"$work/zrx-help.out" || fail "zrx --help ended with status $?"
 grep -q "new" "$work/zrx-help.out" || fail "zrx --help lists no commands"
 
 # The program must come up and stay up until ended. Offscreen, the only
@@ -121,3 +126,79 @@ timeout 10 tail --pid="$program" -f /dev/null || fail "the installed program did
 
 echo "OK: $(basename "$deb"): layout, Depends, desktop entry, AppStream, icons; zrx --help;" \
     "the program came up offscreen from a read-only folder as $(run id -un)"
+[[ -n "$language" ]] || exit 0
+
+# The change of language, made as a user makes it, on a virtual X screen with
+# a small window manager; screenshots go to $SHOTS when it is set.
+chmod 777 "$work" # the session's own files, written as the user
+mkdir -m 777 "$work/shots"
+cat >"$work/session" <<'SESSION'
+set -euo pipefail
+program_dir=$1 launcher=$2 work=$3 shots=$4
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+shoot() {
+    [[ -z "$shots" ]] || import -window root "$shots/$1.png"
+}
+printf 'RandomPlacement\nNoGrabServer\nDecorateTransients\n' >"$work/twmrc"
+twm -f "$work/twmrc" 2>/dev/null &
+sleep 1
+# The programs running from the package, whoever started them.
+installed_programs() {
+    for pid in $(pgrep -u "$(id -u)" . || true); do
+        [[ "$(readlink "/proc/$pid/exe" 2>/dev/null)" == "$program_dir/Program" ]] && echo "$pid"
+    done
+    return 0
+}
+"$launcher" &
+first=$!
+window=$(timeout 20 xdotool search --sync --pid "$first" --name '^ZRX PC Encoder$' | head -n 1) ||
+    fail "no window titled ZRX PC Encoder"
+sleep 1
+shoot installed-english
+# Setting has no mnemonic: open Program (Alt+P), step right to Setting, down
+# to Language; in the dialog the list has the focus: Down picks Chs, Return OK.
+xdotool windowfocus --sync "$window"
+xdotool key alt+p
+sleep 0.5
+xdotool key Right
+sleep 0.3
+xdotool key Down Return
+sleep 1
+shoot installed-language-dialog
+xdotool key Down
+sleep 0.3
+xdotool key Return
+for _ in $(seq 50); do
+    kill -0 "$first" 2>/dev/null || break
+    sleep 0.2
+done
+kill -0 "$first" 2>/dev/null && fail "the first program did not end"
+second=
+for _ in $(seq 50); do
+    second=$(installed_programs | head -n 1)
+    [[ -n "$second" ]] && break
+    sleep 0.2
+done
+[[ -n "$second" ]] || fail "no new program started"
+timeout 20 xdotool search --sync --pid "$second" --name '^ZRX PC Encoder$' >/dev/null ||
+    fail "the restarted program shows no window"
+sleep 1
+shoot installed-chinese
+kill "$second"
+SESSION
+(run xvfb-run -a -s '-screen 0 1024x768x24' bash "$work/session" "$program_dir" \
+    "$root/usr/bin/zrx-pc-encoder" "$work" "${SHOTS:+$work/shots}") || fail "the change of language"
+if [[ -n "${SHOTS:-}" ]]; then
+    mkdir -p "$SHOTS"
+    cp "$work"/shots/*.png "$SHOTS"/
+fi
+copy=$home/.config/zrx-pc-encoder/Program.ini
+[[ "$(cat "$copy" 2>/dev/null)" == $'[Setup]\nLanguage=Chs\nCOM=COM1' ]] ||
+    fail "the per-user Program.ini is $(cat -A "$copy" 2>&1)"
+[[ "$(cd "$root" && find . -printf '%p %s %T@\n' | sort | md5sum)" == "$before" ]] ||
+    fail "something was written into the unpacked package"
+echo "OK: the language change went to ${copy#"$home"/} in the user's home;" \
+    "the restarted program came up; the package folder is untouched"
