@@ -35,9 +35,6 @@ public:
     // Sets one key in the file that takes changes; false when nothing was written.
     bool write(std::string_view section, std::string_view key, std::string_view value) const;
 
-    // The file that changes go to; empty when there is none.
-    [[nodiscard]] std::filesystem::path writtenFile() const;
-
 private:
     std::filesystem::path m_programFile;
     std::filesystem::path m_perUserFile;
