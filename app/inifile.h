@@ -14,7 +14,6 @@ public:
     // Where changes go when the module directory takes no files (the
     // program installed in a system folder); empty: nowhere.
     void SetPerUserFileName(const QString& path) { m_perUserFileName = path; }
-    [[nodiscard]] QString PerUserFileName() const { return m_perUserFileName; }
 
     // The value, cut to 255 characters; empty when the key is empty or the
     // file, section or key is missing.

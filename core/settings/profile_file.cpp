@@ -108,12 +108,17 @@ bool replaceFile(const fs::path& path, const std::string& bytes) {
     return true;
 }
 
+// True when the entry can be written without changing the file's structure.
+bool isWritableEntry(std::string_view section, std::string_view key, std::string_view value) {
+    return !section.empty() && !key.empty() && isSingleLine(section) && isSingleLine(key) &&
+           isSingleLine(value) && key.find('=') == std::string_view::npos &&
+           section.find(']') == std::string_view::npos && key.front() != ';' && key.front() != '[';
+}
+
 // The text of `source` with one key set, written to `target` in one step.
 bool writeChangedText(const fs::path& source, const fs::path& target, std::string_view section,
                       std::string_view key, std::string_view value) {
-    if (section.empty() || key.empty() || !isSingleLine(section) || !isSingleLine(key) ||
-        !isSingleLine(value) || key.find('=') != std::string_view::npos ||
-        section.find(']') != std::string_view::npos || key.front() == ';' || key.front() == '[') {
+    if (!isWritableEntry(section, key, value)) {
         return false;
     }
     const auto bytes = readBytes(source, true);
@@ -157,6 +162,9 @@ bool writeProfileString(const fs::path& path, std::string_view section, std::str
 bool writeProfileStringCopy(const fs::path& source, const fs::path& target,
                             std::string_view section, std::string_view key,
                             std::string_view value) {
+    if (!isWritableEntry(section, key, value)) {
+        return false;
+    }
     std::error_code ec;
     if (target.has_parent_path()) {
         fs::create_directories(target.parent_path(), ec);

@@ -75,6 +75,10 @@ TEST(PerUserSettings, ReadOnlyProgramFolderKeepsChangesInAPerUserCopyReadFirst) 
 
 TEST(PerUserSettings, ReadOnlyProgramFolderWithoutAPlaceForTheCopyWritesNothing) {
     Places places;
+    // An entry that would break the file's lines leaves no trace, not even folders.
+    EXPECT_FALSE(PerUserSettings(places.programFile, places.perUserFile, false)
+                     .write("Setup", "COM", "COM2\n[Evil]"));
+    EXPECT_FALSE(fs::exists(places.dir / "home"));
     // No configuration folder at all.
     EXPECT_FALSE(PerUserSettings(places.programFile, {}, false).write("Setup", "COM", "COM2"));
     // A file standing where the copy's folder would go.
