@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "module_directory.h"
-#include "settings/profile_file.h"
+#include "settings/per_user_settings.h"
 
 namespace {
 
@@ -13,6 +13,14 @@ constexpr std::size_t kReadBufferUnits = 256;
 
 std::filesystem::path toPath(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
+}
+
+// Whether the module directory takes files is asked at every read and
+// write, so the rule holds for whatever the folder is at that moment.
+zrx::PerUserSettings places(const QString& fileName, const QString& perUserFileName) {
+    const std::filesystem::path file = toPath(fileName);
+    return zrx::PerUserSettings(file, toPath(perUserFileName),
+                                zrx::isWritableFolder(file.parent_path()));
 }
 
 } // namespace
@@ -25,14 +33,15 @@ QString CIniFile::ReadString(const QString& section, const QString& key) const {
     if (key.isEmpty() || m_fileName.isEmpty()) {
         return {};
     }
-    return QString::fromStdString(zrx::readProfileString(toPath(m_fileName), section.toStdString(),
-                                                         key.toStdString(), kReadBufferUnits));
+    return QString::fromStdString(
+        places(m_fileName, m_perUserFileName)
+            .read(section.toStdString(), key.toStdString(), kReadBufferUnits));
 }
 
 bool CIniFile::WriteString(const QString& section, const QString& key, const QString& value) const {
     if (key.isEmpty() || value.isEmpty() || m_fileName.isEmpty()) {
         return false;
     }
-    return zrx::writeProfileString(toPath(m_fileName), section.toStdString(), key.toStdString(),
-                                   value.toStdString());
+    return places(m_fileName, m_perUserFileName)
+        .write(section.toStdString(), key.toStdString(), value.toStdString());
 }

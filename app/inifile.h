@@ -2,13 +2,18 @@
 
 #include <QString>
 
-// The settings file, Program.ini in the module directory. It holds nothing
-// but the file's path; every read and write goes to the file.
+// The settings file, Program.ini in the module directory. It holds the
+// file's path and the place of a per-user copy; every read and write goes to
+// the files.
 class CIniFile {
 public:
     // The path becomes the module directory followed by `name`.
     void SetFileName(const QString& name);
     [[nodiscard]] QString FileName() const { return m_fileName; }
+
+    // Where changes go when the module directory takes no files (the
+    // program installed in a system folder); empty: nowhere.
+    void SetPerUserFileName(const QString& path) { m_perUserFileName = path; }
 
     // The value, cut to 255 characters; empty when the key is empty or the
     // file, section or key is missing.
@@ -19,6 +24,7 @@ public:
 
 private:
     QString m_fileName;
+    QString m_perUserFileName;
 };
 
 // The program's one settings file object.

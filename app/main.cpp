@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
 
 #include "command_line.h"
 #include "programapp.h"
@@ -28,6 +29,17 @@ bool hasDisplay() {
     return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
 }
 
+// Installed in a system folder, the program keeps the user's changes to
+// Program.ini in the user's configuration folder
+// ($XDG_CONFIG_HOME/zrx-pc-encoder/ on Linux).
+QString perUserSettingsFile() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (folder.isEmpty()) {
+        return {};
+    }
+    return folder + QStringLiteral("/zrx-pc-encoder/Program.ini");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -37,6 +49,7 @@ int main(int argc, char* argv[]) {
     arguments.removeFirst();
 
     CProgramApp program;
+    program.SetPerUserSettingsFile(perUserSettingsFile());
     const StartupContext context{QCoreApplication::applicationFilePath(), QDir::currentPath(),
                                  arguments, hasDisplay()};
     if (!program.InitInstance(context)) {

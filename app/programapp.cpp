@@ -81,6 +81,7 @@ bool CProgramApp::InitInstance(const StartupContext& context) {
     }
 
     g_iniFile.SetFileName(QStringLiteral("Program.ini"));
+    g_iniFile.SetPerUserFileName(m_perUserSettingsFile);
     const QString code = g_iniFile.ReadString(kSetup, kLanguageKey);
     // The port name is taken as stored, also when it is empty.
     g_portName = g_iniFile.ReadString(kSetup, kComKey);

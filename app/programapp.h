@@ -54,6 +54,9 @@ public:
     void SetLauncher(Launcher launcher) { m_launcher = std::move(launcher); }
     void SetQuitter(Quitter quitter) { m_quitter = std::move(quitter); }
     void SetStartupMessageBox(MessageBox box) { m_startupMessageBox = std::move(box); }
+    // Where the user's own copy of Program.ini goes when the program's folder
+    // takes no files; empty (the default): nowhere. Set before start-up.
+    void SetPerUserSettingsFile(const QString& path) { m_perUserSettingsFile = path; }
 
     [[nodiscard]] CMainFrame* MainFrame() const { return m_frame.get(); }
     [[nodiscard]] CProgramDoc* Document() const { return m_document.get(); }
@@ -92,5 +95,6 @@ private:
     Launcher m_launcher;
     Quitter m_quitter;
     MessageBox m_startupMessageBox;
+    QString m_perUserSettingsFile;
     int m_exitCode = 1;
 };

@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
 """Draws the toolbar strip (toolbar128.png, 7 images of 18 x 18 in one
 126 x 18 strip) and the program icon (icon128.png, 32 x 32) as pixel art in
-the 16 classic colours, and writes them beside this script. Run it again
-after changing a picture; the PNG files are kept in the repository."""
+the 16 classic colours, and writes them beside this script; and the same
+icon for the desktop's icon theme into icons/: as SVG (one square per pixel,
+so it stays sharp at any size) and as PNG files of 32, 48, 64, 128 and 256
+pixels (each pixel of the art widened to whole pixels). Run it again after
+changing a picture; the files are kept in the repository."""
 import os
 import struct
 import zlib
@@ -184,6 +187,38 @@ def rgba(ch):
     return bytes((0, 0, 0, 0)) if colour is None else bytes(colour + (255,))
 
 
+def icon_png(rows, size):
+    """The icon at `size` pixels: each output pixel takes the art pixel its
+    top left corner falls on, so edges stay sharp at any size."""
+    art = len(rows)
+    return png(size, size, [rgba(rows[y * art // size][x * art // size])
+                            for y in range(size) for x in range(size)])
+
+
+def icon_svg(rows):
+    """The icon as SVG: one rectangle per run of equal pixels in a row."""
+    art = len(rows)
+    shapes = []
+    for y, row in enumerate(rows):
+        x = 0
+        while x < art:
+            end = x
+            while end < art and row[end] == row[x]:
+                end += 1
+            colour = PALETTE[row[x]]
+            if colour is not None:
+                shapes.append('  <rect x="%d" y="%d" width="%d" height="1" fill="#%02x%02x%02x"/>'
+                              % ((x, y, end - x) + colour))
+            x = end
+    return ('<?xml version="1.0" encoding="UTF-8"?>\n'
+            '<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" '
+            'viewBox="0 0 %d %d" shape-rendering="crispEdges">\n' % (art, art, art, art) +
+            '\n'.join(shapes) + '\n</svg>\n')
+
+
+ICON_SIZES = (32, 48, 64, 128, 256)
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     for image in STRIP:
@@ -194,6 +229,13 @@ def main():
     rows = icon_rows()
     with open(os.path.join(here, 'icon128.png'), 'wb') as out:
         out.write(png(32, 32, [rgba(rows[y][x]) for y in range(32) for x in range(32)]))
+    icons = os.path.join(here, 'icons')
+    os.makedirs(icons, exist_ok=True)
+    for size in ICON_SIZES:
+        with open(os.path.join(icons, 'zrx-pc-encoder-%d.png' % size), 'wb') as out:
+            out.write(icon_png(rows, size))
+    with open(os.path.join(icons, 'zrx-pc-encoder.svg'), 'w', encoding='ascii') as out:
+        out.write(icon_svg(rows))
 
 
 if __name__ == '__main__':

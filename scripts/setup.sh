@@ -11,6 +11,8 @@ packages=(
     fonts-noto-cjk fonts-liberation fonts-dejavu-core fonts-urw-base35
     qt6-translations-l10n
     cups-daemon cups-client printer-driver-cups-pdf poppler-utils
+    # scripts/package.sh: the Debian package and the checks of its desktop files
+    dpkg-dev file desktop-file-utils appstream
 )
 if [[ "${1:-}" == "--gui-tools" ]]; then
     packages+=(xvfb xauth imagemagick twm xfonts-wqy xdotool)

@@ -108,39 +108,71 @@ bool replaceFile(const fs::path& path, const std::string& bytes) {
     return true;
 }
 
-} // namespace
-
-std::string readProfileString(const fs::path& path, std::string_view section, std::string_view key,
-                              std::size_t bufferUnits) {
-    if (bufferUnits == 0) {
-        return {};
-    }
-    const auto bytes = readBytes(path, false);
-    if (!bytes) {
-        return {};
-    }
-    const ProfileText profile = decode(*bytes);
-    const auto value = findProfileValue(profile.text, section, key);
-    if (!value) {
-        return {};
-    }
-    return truncateToUtf16Units(*value, bufferUnits - 1);
+// True when the entry can be written without changing the file's structure.
+bool isWritableEntry(std::string_view section, std::string_view key, std::string_view value) {
+    return !section.empty() && !key.empty() && isSingleLine(section) && isSingleLine(key) &&
+           isSingleLine(value) && key.find('=') == std::string_view::npos &&
+           section.find(']') == std::string_view::npos && key.front() != ';' && key.front() != '[';
 }
 
-bool writeProfileString(const fs::path& path, std::string_view section, std::string_view key,
-                        std::string_view value) {
-    if (section.empty() || key.empty() || !isSingleLine(section) || !isSingleLine(key) ||
-        !isSingleLine(value) || key.find('=') != std::string_view::npos ||
-        section.find(']') != std::string_view::npos || key.front() == ';' || key.front() == '[') {
+// The text of `source` with one key set, written to `target` in one step.
+bool writeChangedText(const fs::path& source, const fs::path& target, std::string_view section,
+                      std::string_view key, std::string_view value) {
+    if (!isWritableEntry(section, key, value)) {
         return false;
     }
-    const auto bytes = readBytes(path, true);
+    const auto bytes = readBytes(source, true);
     if (!bytes) {
         return false;
     }
     ProfileText profile = decode(*bytes);
     profile.text = withProfileValue(profile.text, section, key, value, newlineOf(profile.text));
-    return replaceFile(path, encode(profile));
+    return replaceFile(target, encode(profile));
+}
+
+} // namespace
+
+std::optional<std::string> lookupProfileString(const fs::path& path, std::string_view section,
+                                               std::string_view key, std::size_t bufferUnits) {
+    if (bufferUnits == 0) {
+        return std::nullopt;
+    }
+    const auto bytes = readBytes(path, false);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    const ProfileText profile = decode(*bytes);
+    const auto value = findProfileValue(profile.text, section, key);
+    if (!value) {
+        return std::nullopt;
+    }
+    return truncateToUtf16Units(*value, bufferUnits - 1);
+}
+
+std::string readProfileString(const fs::path& path, std::string_view section, std::string_view key,
+                              std::size_t bufferUnits) {
+    return lookupProfileString(path, section, key, bufferUnits).value_or(std::string());
+}
+
+bool writeProfileString(const fs::path& path, std::string_view section, std::string_view key,
+                        std::string_view value) {
+    return writeChangedText(path, path, section, key, value);
+}
+
+bool writeProfileStringCopy(const fs::path& source, const fs::path& target,
+                            std::string_view section, std::string_view key,
+                            std::string_view value) {
+    if (!isWritableEntry(section, key, value)) {
+        return false;
+    }
+    std::error_code ec;
+    if (target.has_parent_path()) {
+        fs::create_directories(target.parent_path(), ec);
+        if (ec) {
+            return false;
+        }
+    }
+    return writeChangedText(source, target, section, key, value);
 }
 
 } // namespace zrx

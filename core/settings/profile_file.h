@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,14 @@ namespace zrx {
                                             std::string_view section, std::string_view key,
                                             std::size_t bufferUnits = 256);
 
+// The same value, or nothing when the file, the section or the key is
+// missing or the file cannot be read: tells a key that is not there from an
+// empty one.
+[[nodiscard]] std::optional<std::string> lookupProfileString(const std::filesystem::path& path,
+                                                             std::string_view section,
+                                                             std::string_view key,
+                                                             std::size_t bufferUnits = 256);
+
 // Sets one key, creating the file or the section when needed; every other
 // line stays as it was. The file is replaced in one step (a temporary file
 // renamed over it), so a failed write leaves it untouched. Returns false when
@@ -26,5 +35,13 @@ namespace zrx {
 // span lines, or a file that could not be read or written.
 bool writeProfileString(const std::filesystem::path& path, std::string_view section,
                         std::string_view key, std::string_view value);
+
+// Writes to `target` the text of `source` (empty when it is missing) with one
+// key set, under the same rules; `target`'s folder is created when needed.
+// `source` is only read. Nothing is written when `source` exists but cannot
+// be read, so a copy never starts from half a file.
+bool writeProfileStringCopy(const std::filesystem::path& source,
+                            const std::filesystem::path& target, std::string_view section,
+                            std::string_view key, std::string_view value);
 
 } // namespace zrx

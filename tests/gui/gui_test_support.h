@@ -45,6 +45,12 @@ public:
     }
     void writeIni(const QByteArray& text) const { writeFile(QStringLiteral("Program.ini"), text); }
 
+    // Where the program would keep a per-user Program.ini: inside this test's
+    // folders, never the real home.
+    [[nodiscard]] QString perUserFile() const {
+        return QDir(workingDirectory()).filePath(QStringLiteral("config/Program.ini"));
+    }
+
     [[nodiscard]] StartupContext context(const QStringList& arguments = {}) const {
         return {file(QStringLiteral("Program")), workingDirectory(), arguments};
     }

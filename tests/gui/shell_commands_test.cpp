@@ -52,6 +52,7 @@ QStringList languageDialogTexts(QWidget* dialog) {
 std::unique_ptr<CProgramApp> startIn(const ProgramFolder& folder, AppObserver& observer) {
     auto app = std::make_unique<CProgramApp>();
     observer.attach(*app);
+    app->SetPerUserSettingsFile(folder.perUserFile());
     if (!app->InitInstance(folder.context())) {
         return nullptr;
     }
@@ -160,6 +161,8 @@ private slots:
         QCOMPARE(folder.readFile(QStringLiteral("Program.ini")),
                  QByteArray("; ZRX settings\r\n[Printer]\r\nName=Office\r\n\r\n"
                             "[Setup]\r\nLanguage=Chs\r\nCOM=COM5\r\n\r\n[Later]\r\nCOM=keep\r\n"));
+        // A folder that takes files keeps its settings to itself.
+        QVERIFY(!QFile::exists(folder.perUserFile()));
         QCOMPARE(observer.launched, QStringList{g_moduleDirectory + QStringLiteral("Program")});
         QCOMPARE(observer.quitRequests, 1);
         QVERIFY(!QFileInfo(observer.launched.front()).isRelative());
