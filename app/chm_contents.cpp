@@ -105,7 +105,7 @@ Tag parseTag(std::string_view text) {
     Tag tag;
     std::size_t i = 0;
     if (!text.empty() && text[0] == '/') {
-        tag.name = "/";
+        tag.name.push_back('/');
         ++i;
     }
     while (i < text.size() && !isSpace(text[i]) && text[i] != '/') {
