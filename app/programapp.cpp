@@ -11,15 +11,15 @@
 #include <cstdio>
 
 #include "aboutdlg.h"
-#include "shell/command_ids.h"
-#include "shell/font_fallbacks.h"
-#include "image/programdoc.h"
-#include "shell/inifile.h"
-#include "shell/language_choice.h"
-#include "languagedlg.h"
-#include "shell/mainframe.h"
 #include "editor/print_request.h"
 #include "editor/programview.h"
+#include "image/programdoc.h"
+#include "languagedlg.h"
+#include "shell/command_ids.h"
+#include "shell/font_fallbacks.h"
+#include "shell/inifile.h"
+#include "shell/language_choice.h"
+#include "shell/mainframe.h"
 #include "shell/resources.h"
 
 namespace {

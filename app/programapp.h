@@ -6,10 +6,10 @@
 #include <functional>
 #include <memory>
 
-#include "shell/cmd_target.h"
 #include "command_line.h"
 #include "htmlhelp.h"
 #include "language_library.h"
+#include "shell/cmd_target.h"
 #include "shell/printer_settings.h"
 #include "shell/program_state.h"
 #include "view_factory.h"

@@ -14,10 +14,10 @@
 #include <cstdio>
 #include <vector>
 
-#include "shell/command_ids.h"
-#include "shell/mainframe.h"
 #include "gui/gui_test_support.h"
 #include "link/transferdlg.h"
+#include "shell/command_ids.h"
+#include "shell/mainframe.h"
 
 namespace {
 

@@ -20,8 +20,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "shell/mainframe.h"
 #include "app/programapp.h"
+#include "shell/mainframe.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "shell/dialog_template.h"
 #include "dtmf_key_filter.h"
-#include "shell/qt_text.h"
 #include "image/settings_codes.h"
 #include "settings_list.h"
+#include "shell/dialog_template.h"
+#include "shell/qt_text.h"
 #include "upper_case_validator.h"
 
 namespace {

@@ -2,10 +2,10 @@
 
 #include <QLineEdit>
 
-#include "shell/dialog_template.h"
-#include "shell/qt_text.h"
 #include "image/settings_codes.h"
 #include "pcba_key_filter.h"
+#include "shell/dialog_template.h"
+#include "shell/qt_text.h"
 #include "upper_case_validator.h"
 
 namespace {

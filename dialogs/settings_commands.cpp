@@ -1,8 +1,8 @@
 #include "settings_commands.h"
 
-#include "shell/command_ids.h"
 #include "optionfunctiondlg.h"
 #include "pcbadlg.h"
+#include "shell/command_ids.h"
 #include "sidekeydlg.h"
 
 bool RunSettingsCommand(int id, zrx::RadioImage& image, zrx::Language language, QWidget* parent) {

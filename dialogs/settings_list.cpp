@@ -6,8 +6,8 @@
 #include <QScrollBar>
 #include <QStyle>
 
-#include "shell/qt_text.h"
 #include "image/settings_lists.h"
+#include "shell/qt_text.h"
 
 void FillSettingsList(QComboBox* list, zrx::SettingsField field, zrx::Language language) {
     list->clear();

@@ -2,8 +2,8 @@
 
 #include <QComboBox>
 
-#include "shell/dialog_template.h"
 #include "settings_list.h"
+#include "shell/dialog_template.h"
 
 namespace {
 

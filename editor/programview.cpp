@@ -10,9 +10,6 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
-#include "shell/command_ids.h"
-#include "shell/printer_settings.h"
-#include "shell/resources.h"
 #include "cell_edit_rules.h"
 #include "dialogs/settings_commands.h"
 #include "form_layout.h"
@@ -24,8 +21,11 @@
 #include "image/programdoc.h"
 #include "image/tone_list.h"
 #include "link/port_selection.h"
-#include "shell/qt_text.h"
+#include "shell/command_ids.h"
+#include "shell/printer_settings.h"
 #include "shell/program_state.h"
+#include "shell/qt_text.h"
+#include "shell/resources.h"
 
 namespace {
 
@@ -199,7 +199,8 @@ void CProgramView::InitGrid() {
     for (int c = 0; c < kGridCols; ++c) {
         m_grid->SetTextMatrix(
             0, c,
-            toQString(zrx::editing::kGridHeadings.at(static_cast<std::size_t>(c)).in(m_state.language)));
+            toQString(
+                zrx::editing::kGridHeadings.at(static_cast<std::size_t>(c)).in(m_state.language)));
         m_grid->SetColAlignment(c, CMSFlexGrid::kAlignCenterCenter);
     }
     for (int r = 1; r < kGridRows; ++r) {

@@ -4,9 +4,9 @@
 #include <QWidget>
 #include <memory>
 
+#include "channel_table_print.h"
 #include "image/radio_image.h"
 #include "shell/cmd_target.h"
-#include "channel_table_print.h"
 
 class CMSFlexGrid;
 class CProgramDoc;
@@ -35,7 +35,7 @@ public:
     // `printers` are the run's printer settings that Print Setup changes;
     // without them the view keeps settings of its own.
     CProgramView(CProgramDoc* doc, ProgramState& state, PrinterSettings* printers = nullptr,
-                          QWidget* parent = nullptr);
+                 QWidget* parent = nullptr);
     ~CProgramView() override;
 
     // After every New, Open and Default Factory: the one-time set-up the

@@ -181,8 +181,8 @@ void CProgramView::OnKillFocusFreqEdit() {
         row.at(static_cast<std::size_t>(c)) = m_grid->GetTextMatrix(m_editRow, c + 1).toStdString();
     }
     const zrx::ChannelTexts committed = zrx::editing::commitFrequency(
-        row, static_cast<int>(m_editCol), m_freqEdit->text().toStdString(), m_state.language, m_state.bandLower,
-        m_state.bandUpper);
+        row, static_cast<int>(m_editCol), m_freqEdit->text().toStdString(), m_state.language,
+        m_state.bandLower, m_state.bandUpper);
     for (int c = 0; c < zrx::kChannelColumnCount; ++c) {
         const std::size_t i = static_cast<std::size_t>(c);
         if (committed.at(i) != row.at(i)) {

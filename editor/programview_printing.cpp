@@ -11,14 +11,14 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "print_request.h"
-#include "shell/printer_settings.h"
-#include "shell/resources.h"
 #include "channel_table_print.h"
 #include "grid/msflexgrid.h"
 #include "image/language.h"
 #include "image/programdoc.h"
+#include "print_request.h"
+#include "shell/printer_settings.h"
 #include "shell/qt_text.h"
+#include "shell/resources.h"
 
 namespace {
 

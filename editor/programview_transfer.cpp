@@ -2,12 +2,12 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
+#include "image/programdoc.h"
 #include "link/port_problem.h"
 #include "link/transferdlg.h"
-#include "image/programdoc.h"
 #include "programview.h"
-#include "shell/qt_text.h"
 #include "shell/program_state.h"
+#include "shell/qt_text.h"
 
 namespace {
 
@@ -24,7 +24,8 @@ bool CProgramView::RunTransfer(CTransferDlg& dialog) {
 }
 
 void CProgramView::OnRead() {
-    CTransferDlg dialog(m_state.transferFlag, TransferSetup{m_state.portName, m_state.language}, window());
+    CTransferDlg dialog(m_state.transferFlag, TransferSetup{m_state.portName, m_state.language},
+                        window());
     EncodeChannels();
     dialog.m_bRead = true;
     dialog.m_strCaption = toQString(kReadCaption.in(m_state.language));
@@ -39,7 +40,8 @@ void CProgramView::OnRead() {
 }
 
 void CProgramView::OnWrite() {
-    CTransferDlg dialog(m_state.transferFlag, TransferSetup{m_state.portName, m_state.language}, window());
+    CTransferDlg dialog(m_state.transferFlag, TransferSetup{m_state.portName, m_state.language},
+                        window());
     EncodeChannels();
     dialog.m_bRead = false;
     dialog.m_strCaption = toQString(kWriteCaption.in(m_state.language));

@@ -64,7 +64,8 @@ public:
     // How the question is put; the standard message box by default, tests
     // answer it themselves.
     enum class Answer { Yes, No, Cancel };
-    using Question = std::function<Answer(QWidget* parent, const QString& caption, const QString& text)>;
+    using Question =
+        std::function<Answer(QWidget* parent, const QString& caption, const QString& text)>;
     void SetQuestion(Question question) { m_question = std::move(question); }
 
     // The window that owns the document's message boxes and file dialogs.

@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "shell/cmd_target.h"
 #include "link/serial_port_list.h"
+#include "shell/cmd_target.h"
 
 class QAction;
 class QMenu;

@@ -6,11 +6,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "shell/dialog_template.h"
-#include "shell/resources.h"
 #include "link/transfer_bridge.h"
 #include "link/transfer_engine.h"
 #include "link/transfer_guard.h"
+#include "shell/dialog_template.h"
+#include "shell/resources.h"
 
 namespace {
 

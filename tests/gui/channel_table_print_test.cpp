@@ -8,8 +8,8 @@
 
 #include "editor/channel_table_print.h"
 #include "editor/grid_texts.h"
-#include "shell/qt_text.h"
 #include "pdf_words.h"
+#include "shell/qt_text.h"
 
 // The printed channel table on a PDF printer, read back word by word with
 // its position: what a user holds in hand, measured.

@@ -9,10 +9,10 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "shell/command_ids.h"
 #include "app/helpviewer.h"
-#include "shell/mainframe.h"
 #include "gui_test_support.h"
+#include "shell/command_ids.h"
+#include "shell/mainframe.h"
 
 namespace {
 

@@ -12,9 +12,7 @@
 #include <QtTest>
 
 #include "app/aboutdlg.h"
-#include "shell/language_choice.h"
 #include "app/languagedlg.h"
-#include "shell/mainframe.h"
 #include "dialogs/optionfunctiondlg.h"
 #include "dialogs/pcbadlg.h"
 #include "dialogs/sidekeydlg.h"
@@ -24,6 +22,8 @@
 #include "image/new_image.h"
 #include "image/programdoc.h"
 #include "link/transferdlg.h"
+#include "shell/language_choice.h"
+#include "shell/mainframe.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "gui_test_support.h"
+#include "image/programdoc.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
 #include "shell/menu_table.h"
-#include "gui_test_support.h"
-#include "image/programdoc.h"
 
 namespace {
 

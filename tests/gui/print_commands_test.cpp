@@ -7,10 +7,10 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "shell/command_ids.h"
-#include "shell/mainframe.h"
 #include "gui_test_support.h"
 #include "pdf_words.h"
+#include "shell/command_ids.h"
+#include "shell/mainframe.h"
 
 // The print commands as a user gives them: Ctrl+P, Print Preview and its own
 // Print button, Print Setup. The printer is a PDF file here; the print

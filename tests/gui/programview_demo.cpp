@@ -11,11 +11,11 @@
 #include <QCommandLineParser>
 #include <QTimer>
 
-#include "shell/program_state.h"
 #include "app/view_factory.h"
 #include "editor/programview.h"
 #include "grid/msflexgrid.h"
 #include "image/programdoc.h"
+#include "shell/program_state.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

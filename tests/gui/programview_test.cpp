@@ -12,13 +12,13 @@
 
 #include <memory>
 
-#include "shell/command_ids.h"
 #include "app/view_factory.h"
 #include "editor/programview.h"
 #include "image/channel_data_file.h"
 #include "image/image_layout.h"
 #include "image/new_image.h"
 #include "image/programdoc.h"
+#include "shell/command_ids.h"
 #include "shell/program_state.h"
 #include "view_harness.h"
 
@@ -602,9 +602,8 @@ private slots:
         QFile::setPermissions(path("Default.sin"), QFile::ReadOwner | QFile::WriteOwner);
         startChannel(1, QStringLiteral("450"));
         // The edit is given up when Default Factory asks about it.
-        m_doc->SetQuestion([](QWidget*, const QString&, const QString&) {
-            return CProgramDoc::Answer::No;
-        });
+        m_doc->SetQuestion(
+            [](QWidget*, const QString&, const QString&) { return CProgramDoc::Answer::No; });
         m_view->findChild<QPushButton*>(QStringLiteral("1068"))->click();
         QCOMPARE(grid()->GetTextMatrix(1, 1), QStringLiteral("446.00625"));
         clickCell(grid(), 1, 1);

@@ -15,9 +15,9 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "gui_test_support.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
-#include "gui_test_support.h"
 
 namespace {
 

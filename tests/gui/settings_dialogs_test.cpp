@@ -14,9 +14,6 @@
 
 #include <vector>
 
-#include "shell/command_ids.h"
-#include "shell/dialog_template.h"
-#include "shell/mainframe.h"
 #include "dialogs/optionfunctiondlg.h"
 #include "dialogs/pcbadlg.h"
 #include "dialogs/sidekeydlg.h"
@@ -24,6 +21,9 @@
 #include "image/new_image.h"
 #include "image/programdoc.h"
 #include "image/settings_codes.h"
+#include "shell/command_ids.h"
+#include "shell/dialog_template.h"
+#include "shell/mainframe.h"
 
 using zrx::Language;
 using zrx::RadioImage;

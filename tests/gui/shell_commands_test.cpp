@@ -8,13 +8,13 @@
 #include <QtTest>
 
 #include "app/aboutdlg.h"
-#include "shell/command_ids.h"
 #include "app/languagedlg.h"
-#include "shell/mainframe.h"
 #include "editor/programview.h"
 #include "gui_test_support.h"
 #include "image/new_image.h"
 #include "image/programdoc.h"
+#include "shell/command_ids.h"
+#include "shell/mainframe.h"
 #include "view_harness.h"
 
 namespace {
@@ -159,7 +159,8 @@ private slots:
                             "[Setup]\r\nLanguage=Chs\r\nCOM=COM5\r\n\r\n[Later]\r\nCOM=keep\r\n"));
         // A folder that takes files keeps its settings to itself.
         QVERIFY(!QFile::exists(folder.perUserFile()));
-        QCOMPARE(observer.launched, QStringList{app->State().moduleDirectory + QStringLiteral("Program")});
+        QCOMPARE(observer.launched,
+                 QStringList{app->State().moduleDirectory + QStringLiteral("Program")});
         QCOMPARE(observer.quitRequests, 1);
         QVERIFY(!QFileInfo(observer.launched.front()).isRelative());
     }

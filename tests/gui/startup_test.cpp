@@ -3,11 +3,11 @@
 #include <QtTest>
 
 #include "app/command_line.h"
-#include "shell/inifile.h"
-#include "shell/mainframe.h"
 #include "gui_test_support.h"
 #include "image/new_image.h"
 #include "image/programdoc.h"
+#include "shell/inifile.h"
+#include "shell/mainframe.h"
 
 // Start-up from Program.ini: what is read, which library is loaded, and
 // every way it can fail.
@@ -51,7 +51,8 @@ private slots:
         QVERIFY(observer.messages.isEmpty());
         QCOMPARE(app.State().language, zrx::Language::English);
         QVERIFY(app.State().portName.isEmpty());
-        QCOMPARE(app.State().moduleDirectory, QDir::toNativeSeparators(folder.path()) + QDir::separator());
+        QCOMPARE(app.State().moduleDirectory,
+                 QDir::toNativeSeparators(folder.path()) + QDir::separator());
         QVERIFY(app.MainFrame()->isVisible());
         QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("ZRX PC Encoder"));
         QCOMPARE(firstMenuTitle(app), QStringLiteral("&File"));

@@ -10,12 +10,12 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "shell/command_ids.h"
-#include "shell/mainframe.h"
 #include "editor/programview.h"
 #include "gui_test_support.h"
 #include "link/port_selection.h"
 #include "link/transferdlg.h"
+#include "shell/command_ids.h"
+#include "shell/mainframe.h"
 
 namespace {
 

@@ -9,23 +9,23 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "shell/command_ids.h"
-#include "shell/mainframe.h"
 #include "core/file_bytes.h"
 #include "core/radio_simulator.h"
 #include "core/random_image.h"
 #include "core/temp_dir.h"
 #include "editor/programview.h"
-#include "image/programdoc.h"
 #include "grid/msflexgrid.h"
 #include "gui_test_support.h"
 #include "image/channel_codec.h"
 #include "image/channel_data_file.h"
 #include "image/image_layout.h"
 #include "image/new_image.h"
+#include "image/programdoc.h"
 #include "link/port_selection.h"
 #include "link/posix_serial_port.h"
 #include "link/transferdlg.h"
+#include "shell/command_ids.h"
+#include "shell/mainframe.h"
 
 namespace {
 
@@ -128,6 +128,8 @@ private slots:
         QCOMPARE(view()->modelList()->currentIndex(), 0);
         QCOMPARE(view()->rangeList()->currentIndex(), 0);
         QVERIFY(m_app->Document()->Image() == radioWithTwoChannels());
+        // What the radio held is in no file: closing now would ask.
+        QVERIFY(m_app->Document()->IsModified());
     }
 
     // Ctrl+W sends bytes 0x000-0x3DF; what the radio keeps from 0x3E0 on is
@@ -144,7 +146,12 @@ private slots:
         view()->EncodeChannels();
         const zrx::RadioImage sent = m_app->Document()->Image();
 
-        const Seen seen = run(0, 3, Qt::Key_W);
+        // The worker writes a copy of its own: what changes in the
+        // document while it runs does not reach the radio.
+        const Seen seen = run(0, 3, Qt::Key_W, [this] {
+            zrx::RadioImage& image = m_app->Document()->Image();
+            image.setByte(0x3D0, static_cast<std::uint8_t>(image.byte(0x3D0) ^ 0xFFu));
+        });
         QCOMPARE(seen.caption, QStringLiteral("Write Data"));
         QCOMPARE(seen.positions.size(), 124);
         QCOMPARE(seen.lastPercent, QStringLiteral("100%"));
@@ -297,18 +304,22 @@ private:
 
     // Sends `command` (or the key with Ctrl), presses Start `presses` times
     // (the extra ones with Enter in between) and records what the dialog showed.
-    Seen run(int command, int presses, Qt::Key key = Qt::Key_unknown) {
+    Seen run(int command, int presses, Qt::Key key = Qt::Key_unknown,
+             std::function<void()> midway = {}) {
         Seen seen;
         const QPointer<QTimer> waiting =
-            whenShown<CTransferDlg>([&seen, presses](CTransferDlg* dialog) {
+            whenShown<CTransferDlg>([&seen, presses, midway](CTransferDlg* dialog) {
                 seen.caption = dialog->windowTitle();
                 QObject::connect(dialog->Progress(), &QProgressBar::valueChanged, dialog,
-                                 [&seen, dialog](int value) {
+                                 [&seen, dialog, midway](int value) {
                                      seen.positions << value;
                                      if (value == 10) {
                                          QTest::keyClick(dialog, Qt::Key_Escape);
                                          dialog->close();
                                          seen.stayedOpenOnEscape = dialog->isVisible();
+                                         if (midway) {
+                                             midway();
+                                         }
                                      }
                                  });
                 QObject::connect(dialog, &QDialog::finished, dialog,

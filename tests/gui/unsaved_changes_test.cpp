@@ -1,0 +1,177 @@
+// No change a user made is lost without a question: each command that
+// replaces the document or ends the program asks "Save changes?" first, and
+// only when something changed.
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/languagedlg.h"
+#include "editor/programview.h"
+#include "grid/msflexgrid.h"
+#include "gui_test_support.h"
+#include "image/image_layout.h"
+#include "image/new_image.h"
+#include "image/programdoc.h"
+#include "shell/command_ids.h"
+#include "shell/mainframe.h"
+
+namespace {
+
+enum class Command { Exit, CloseWindow, New, Open, DefaultFactory, Language };
+using Answer = CProgramDoc::Answer;
+
+QByteArray newImageBytes() {
+    const auto& bytes = zrx::makeNewImage().bytes();
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<qsizetype>(bytes.size()));
+}
+
+// Answers the next modal window: the file dialog of Open with `path`, the
+// language dialog with Simplified Chinese.
+void answerNextDialog(const QString& path) {
+    whenModalOpens([path](QWidget* modal) {
+        if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+            files->selectFile(path);
+            QMetaObject::invokeMethod(files, "accept", Qt::DirectConnection);
+        } else if (auto* language = qobject_cast<CLanguageDlg*>(modal)) {
+            language->List()->setCurrentIndex(1);
+            language->accept();
+        }
+    });
+}
+
+} // namespace
+
+class UnsavedChangesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void commandsAskBeforeAChangeIsLost_data() {
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<Answer>("answer");
+        const QList<QPair<const char*, Command>> commands = {
+            {"Exit", Command::Exit},
+            {"close box", Command::CloseWindow},
+            {"New", Command::New},
+            {"Open", Command::Open},
+            {"Default Factory", Command::DefaultFactory},
+            {"Language", Command::Language},
+        };
+        for (const auto& [name, command] : commands) {
+            QTest::addRow("%s, Yes", name) << command << true << Answer::Yes;
+            QTest::addRow("%s, No", name) << command << true << Answer::No;
+            QTest::addRow("%s, Cancel", name) << command << true << Answer::Cancel;
+            QTest::addRow("%s, nothing changed", name) << command << false << Answer::Cancel;
+        }
+    }
+
+    void commandsAskBeforeAChangeIsLost() {
+        QFETCH(Command, command);
+        QFETCH(bool, edited);
+        QFETCH(Answer, answer);
+        ProgramFolder folder;
+        folder.addAllLibraries();
+        folder.writeIni("[Setup]\r\nLanguage=Eng\r\nCOM=COM1\r\n");
+        folder.writeFile(QStringLiteral("a.sin"), newImageBytes());
+        folder.writeFile(QStringLiteral("b.sin"), newImageBytes());
+        folder.writeFile(QStringLiteral("Default.sin"), newImageBytes());
+        const QString a = folder.file(QStringLiteral("a.sin"));
+        CProgramApp app;
+        AppObserver observer;
+        observer.attach(app);
+        QVERIFY(app.InitInstance(folder.context({a})));
+        CProgramDoc* doc = app.Document();
+        auto* view = qobject_cast<CProgramView*>(app.View());
+        QStringList asked;
+        doc->SetQuestion([&asked, answer](QWidget*, const QString& caption, const QString& text) {
+            asked << caption + QLatin1Char('|') + text;
+            return answer;
+        });
+        if (edited) {
+            // A committed edit: channel 1 on 450 MHz.
+            view->grid()->SetTextMatrix(1, 1, QStringLiteral("450.00000"));
+            view->grid()->SetTextMatrix(1, 2, QStringLiteral("450.00000"));
+        }
+
+        CMainFrame* frame = app.MainFrame();
+        switch (command) {
+        case Command::Exit:
+            frame->Dispatch(cmd::kAppExit);
+            break;
+        case Command::CloseWindow:
+            frame->close();
+            break;
+        case Command::New:
+            frame->Dispatch(cmd::kFileNew);
+            break;
+        case Command::Open:
+            answerNextDialog(folder.file(QStringLiteral("b.sin")));
+            frame->Dispatch(cmd::kFileOpen);
+            break;
+        case Command::DefaultFactory:
+            view->findChild<QPushButton*>(QStringLiteral("1068"))->click();
+            break;
+        case Command::Language:
+            answerNextDialog({});
+            frame->Dispatch(cmd::kLanguage);
+            break;
+        }
+
+        const QStringList expected =
+            edited ? QStringList{QStringLiteral("ZRX PC Encoder|Save changes?")} : QStringList{};
+        QCOMPARE(asked, expected);
+        // Yes saved the edit under the document's path; nothing else did.
+        const bool saved = folder.readFile(QStringLiteral("a.sin")) != newImageBytes();
+        QCOMPARE(saved, edited && answer == Answer::Yes);
+        // Cancel stopped the command; otherwise it went on.
+        bool wentOn = false;
+        switch (command) {
+        case Command::Exit:
+        case Command::CloseWindow:
+            wentOn = !frame->isVisible();
+            break;
+        case Command::New:
+            wentOn = doc->GetPathName().isEmpty();
+            break;
+        case Command::Open:
+            wentOn = doc->GetPathName().endsWith(QStringLiteral("b.sin"));
+            break;
+        case Command::DefaultFactory:
+            wentOn = doc->GetPathName().endsWith(QStringLiteral("Default.sin"));
+            break;
+        case Command::Language:
+            wentOn = !observer.launched.isEmpty();
+            break;
+        }
+        QCOMPARE(wentOn, !(edited && answer == Answer::Cancel));
+    }
+
+    // A Model or Frequency Range change and a settings byte count as
+    // changes; a document that was only looked at does not.
+    void whatCountsAsAChange() {
+        ProgramFolder folder;
+        folder.addAllLibraries();
+        folder.writeIni("[Setup]\r\nLanguage=Eng\r\n");
+        CProgramApp app;
+        AppObserver observer;
+        observer.attach(app);
+        QVERIFY(app.InitInstance(folder.context()));
+        CProgramDoc* doc = app.Document();
+        auto* view = qobject_cast<CProgramView*>(app.View());
+        QVERIFY(!doc->IsModified());
+        view->rangeList()->setCurrentIndex(-1);
+        QVERIFY(doc->IsModified());
+        view->rangeList()->setCurrentIndex(0);
+        QVERIFY(!doc->IsModified());
+        doc->Image().setByte(zrx::layout::kPcbaCode, 0x41);
+        QVERIFY(doc->IsModified());
+        QVERIFY(doc->OnSaveDocument(folder.file(QStringLiteral("saved.sin"))));
+        QVERIFY(!doc->IsModified());
+    }
+};
+
+QTEST_MAIN(UnsavedChangesTest)
+#include "unsaved_changes_test.moc"
