@@ -23,7 +23,8 @@ enum class Command { Exit, CloseWindow, New, Open, DefaultFactory, Language };
 using Answer = CProgramDoc::Answer;
 
 QByteArray newImageBytes() {
-    const auto& bytes = zrx::makeNewImage().bytes();
+    const zrx::RadioImage image = zrx::makeNewImage();
+    const auto& bytes = image.bytes();
     return QByteArray(reinterpret_cast<const char*>(bytes.data()),
                       static_cast<qsizetype>(bytes.size()));
 }
