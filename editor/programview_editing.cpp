@@ -20,8 +20,17 @@ namespace {
 
 using zrx::editing::Key;
 
-constexpr long kRxColumn = 1;
-constexpr long kTxColumn = 2;
+// The grid column of a channel field: column 0 holds the channel number.
+constexpr long gridColumn(zrx::ChannelColumn column) {
+    return static_cast<long>(column) + 1;
+}
+constexpr long kRxColumn = gridColumn(zrx::ChannelColumn::RxFrequency);
+constexpr long kTxColumn = gridColumn(zrx::ChannelColumn::TxFrequency);
+constexpr long kRxToneColumn = gridColumn(zrx::ChannelColumn::RxTone);
+constexpr long kTxToneColumn = gridColumn(zrx::ChannelColumn::TxTone);
+constexpr long kBusyLockColumn = gridColumn(zrx::ChannelColumn::BusyLock);
+constexpr long kBandwidthColumn = gridColumn(zrx::ChannelColumn::Bandwidth);
+constexpr long kAddScanColumn = gridColumn(zrx::ChannelColumn::AddScan);
 
 Key keyOf(const QKeyEvent* event) {
     switch (event->key()) {
@@ -76,11 +85,11 @@ bool selectByPrefix(QComboBox* list, const QString& text) {
 
 const zrx::editing::ChoicePair* choicesOf(long col) {
     switch (col) {
-    case 5:
+    case kBusyLockColumn:
         return &zrx::editing::kBusyLockChoices;
-    case 6:
+    case kBandwidthColumn:
         return &zrx::editing::kBandwidthChoices;
-    case 7:
+    case kAddScanColumn:
         return &zrx::editing::kAddScanChoices;
     default:
         return nullptr;
@@ -113,7 +122,7 @@ void CProgramView::ShowCellEditor() {
         m_freqEdit->setFocus(Qt::OtherFocusReason);
         m_freqEdit->selectAll();
         placeEditor(m_freqEdit);
-    } else if (col == 3 || col == 4) {
+    } else if (col == kRxToneColumn || col == kTxToneColumn) {
         m_toneListBox->show();
         // A tone not in the list keeps the entry chosen at the last use.
         selectByPrefix(m_toneListBox, text);
