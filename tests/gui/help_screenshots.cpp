@@ -11,36 +11,15 @@
 
 #include "app/helpviewer.h"
 #include "gui_test_support.h"
+#include "screen_capture.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
 
 namespace {
 
-constexpr int kTitleBarAllowance = 28; // the window manager's title bar above the window
-constexpr int kMargin = 6;
-
-void settle(int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-}
-
-bool snap(const QRect& area, const QString& path) {
-    const QRect screen = QApplication::primaryScreen()->geometry();
-    const QRect crop = area.adjusted(-kMargin, -kMargin - kTitleBarAllowance, kMargin, kMargin)
-                           .intersected(screen);
-    const QString geometry = QStringLiteral("%1x%2+%3+%4")
-                                 .arg(crop.width())
-                                 .arg(crop.height())
-                                 .arg(crop.x())
-                                 .arg(crop.y());
-    return QProcess::execute(QStringLiteral("import"),
-                             {QStringLiteral("-window"), QStringLiteral("root"),
-                              QStringLiteral("-crop"), geometry, QStringLiteral("+repage"),
-                              path}) == 0;
-}
+using capture::kTitleBarAllowance;
+using capture::settle;
+using capture::snap;
 
 bool shoot(const QString& code, const QString& outputFolder) {
     ProgramFolder folder;

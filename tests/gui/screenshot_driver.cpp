@@ -16,42 +16,19 @@
 #include <QtTest>
 
 #include "gui_test_support.h"
+#include "screen_capture.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
 
 namespace {
 
-constexpr int kTitleBarAllowance = 28; // the window manager's title bar above the window
-constexpr int kMargin = 6;
+using capture::kTitleBarAllowance;
+using capture::settle;
 
-QString g_outputFolder;
-
-void settle(int ms = 400) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-}
+QString g_outputFolder; // where this run puts its pictures
 
 bool snap(const QRect& area, const QString& name) {
-    const QRect screen = QApplication::primaryScreen()->geometry();
-    // The window system's pixels, which a scaled screen has more of.
-    const qreal scale = QApplication::primaryScreen()->devicePixelRatio();
-    const QRect logical = area.adjusted(-kMargin, -kMargin - kTitleBarAllowance, kMargin, kMargin)
-                              .intersected(screen);
-    const QRect crop(QPoint(qRound(logical.x() * scale), qRound(logical.y() * scale)),
-                     QSize(qRound(logical.width() * scale), qRound(logical.height() * scale)));
-    const QString geometry = QStringLiteral("%1x%2+%3+%4")
-                                 .arg(crop.width())
-                                 .arg(crop.height())
-                                 .arg(crop.x())
-                                 .arg(crop.y());
-    const QString path = QDir(g_outputFolder).filePath(name);
-    return QProcess::execute(QStringLiteral("import"),
-                             {QStringLiteral("-window"), QStringLiteral("root"),
-                              QStringLiteral("-crop"), geometry, QStringLiteral("+repage"),
-                              path}) == 0;
+    return capture::snap(area, QDir(g_outputFolder).filePath(name));
 }
 
 // Opens the list with `id` in `dialog` and pictures the dialog with it.

@@ -14,34 +14,17 @@
 #include "gui_test_support.h"
 #include "link/port_selection.h"
 #include "link/transferdlg.h"
+#include "screen_capture.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
 
 namespace {
 
-constexpr int kTitleBarAllowance = 28;
-constexpr int kMargin = 6;
-
-void settle(int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-}
+using capture::kTitleBarAllowance;
+using capture::settle;
 
 bool snap(const QString& folder, const QRect& area, const QString& name) {
-    const QRect crop = area.adjusted(-kMargin, -kMargin - kTitleBarAllowance, kMargin, kMargin)
-                           .intersected(QApplication::primaryScreen()->geometry());
-    const QString geometry = QStringLiteral("%1x%2+%3+%4")
-                                 .arg(crop.width())
-                                 .arg(crop.height())
-                                 .arg(crop.x())
-                                 .arg(crop.y());
-    return QProcess::execute(QStringLiteral("import"),
-                             {QStringLiteral("-window"), QStringLiteral("root"),
-                              QStringLiteral("-crop"), geometry, QStringLiteral("+repage"),
-                              QDir(folder).filePath(name)}) == 0;
+    return capture::snap(area, QDir(folder).filePath(name));
 }
 
 bool shoot(const QString& folder, const QString& code, const QString& device) {
