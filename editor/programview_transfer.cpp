@@ -10,6 +10,7 @@
 #include "link/transferdlg.h"
 #include "programview.h"
 #include "qt_text.h"
+#include "safety/backup_store.h"
 
 namespace {
 
@@ -34,6 +35,10 @@ void CProgramView::OnRead() {
         // The worker filled a copy of its own; it becomes the program's
         // image only now, on this thread.
         g_radioImage = dialog.m_image;
+        // Every memory read from a radio is also kept in the user's backup
+        // folder. A backup that cannot be kept changes nothing on screen:
+        // the read itself went through.
+        static_cast<void>(zrx::keepReadBackup(g_radioImage, zrx::BackupOrigin::ProgramRead));
         DecodeChannels();
     }
 }
