@@ -12,6 +12,7 @@
 #include "app/command_ids.h"
 #include "app/language_state.h"
 #include "app/mainframe.h"
+#include "core/environment_override.h"
 #include "core/file_bytes.h"
 #include "core/radio_simulator.h"
 #include "core/random_image.h"
@@ -29,6 +30,7 @@
 #include "link/program_port_name.h"
 #include "link/transfer_flag.h"
 #include "link/transferdlg.h"
+#include "safety/backup_store.h"
 
 namespace {
 
@@ -106,6 +108,7 @@ private slots:
         QVERIFY(zrx::saveChannelDataFile(memory, radioWithTwoChannels()));
         RadioSimulator radio({"--memory", memory});
         g_portName = QString::fromStdString(radio.device());
+        const EnvironmentOverride data("XDG_DATA_HOME", (dir / "data").string());
         view()->modelList()->setCurrentIndex(-1);
         view()->rangeList()->setCurrentIndex(-1);
 
@@ -131,6 +134,11 @@ private slots:
         QCOMPARE(view()->modelList()->currentIndex(), 0);
         QCOMPARE(view()->rangeList()->currentIndex(), 0);
         QVERIFY(g_radioImage == radioWithTwoChannels());
+        // The read is also kept, byte for byte, as a backup.
+        const auto backups = zrx::listBackups(dir / "data/zrx-pc-encoder/backups");
+        QCOMPARE(backups.size(), std::size_t{1});
+        QCOMPARE(backups[0].originTag, std::string("program-read"));
+        QCOMPARE(readBytes(backups[0].path), readBytes(memory));
     }
 
     // Ctrl+W sends bytes 0x000-0x3DF; what the radio keeps from 0x3E0 on is
@@ -188,6 +196,8 @@ private slots:
         }
         RadioSimulator radio(arguments);
         g_portName = noPort ? QString() : QString::fromStdString(radio.device());
+        TempDir data;
+        const EnvironmentOverride dataHome("XDG_DATA_HOME", data.path().string());
         view()->grid()->SetTextMatrix(5, 1, QStringLiteral("455.00000"));
         view()->EncodeChannels();
         const zrx::RadioImage image = g_radioImage;
@@ -197,6 +207,7 @@ private slots:
         QCOMPARE(seen.message, message);
         QCOMPARE(seen.buttonsEnabledDuringMessage, buttonsEnabled);
         QVERIFY(g_radioImage == image);
+        QVERIFY(std::filesystem::is_empty(data.path())); // no backup of a read that failed
         QCOMPARE(view()->grid()->GetTextMatrix(5, 1), cell);
     }
 
