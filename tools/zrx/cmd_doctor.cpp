@@ -19,9 +19,11 @@ constexpr LocalText kNoRadio{"no radio answered on %1", "%1 上没有电台应�
 void examinePort(Language language, const std::string& portName) {
     const auto port = makeSystemSerialPort();
     const DoctorReport report = runDoctor(*port, portName, language);
+    // A full-width colon reads naturally after Chinese.
+    const std::string colon = language == Language::English ? ": " : "：";
     for (const DoctorFinding& finding : report.findings) {
         std::string line =
-            std::string(doctorCheckLabel(finding.check, language)) + ": " +
+            std::string(doctorCheckLabel(finding.check, language)) + colon +
             std::string(finding.passed ? kPassed.in(language) : kFailed.in(language));
         if (!finding.detail.empty()) {
             line += " - " + finding.detail;
