@@ -34,6 +34,10 @@ int main(int argc, char* argv[]) {
     const QString out =
         qEnvironmentVariable("ZRX_OUTPUT_DIR", QStringLiteral(ZRX_OUTPUT_DIR_DEFAULT));
     qputenv("ZRX_OUTPUT_DIR", out.toLocal8Bit());
+    // Every read keeps a backup; the bench's go to a folder of its own, not
+    // into the user's data folder.
+    QTemporaryDir backups;
+    qputenv("XDG_DATA_HOME", backups.path().toLocal8Bit());
 
     QProcess simulator;
     simulator.start(out + QStringLiteral("/zrx-sim"),

@@ -14,7 +14,10 @@ function(zrx_add_test name)
         target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
     endif()
     add_test(NAME ${name} COMMAND ${name})
+    # Every read a test makes keeps a backup in the user's data folder: under
+    # tests that is a folder of the build, never the real home. Tests that
+    # look at backups set a temporary one of their own.
     set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZRX_OUTPUT_DIR=${ZRX_OUTPUT_DIR};ZRX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/tests/data-home;ZRX_OUTPUT_DIR=${ZRX_OUTPUT_DIR};ZRX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
         TIMEOUT 300)
 endfunction()

@@ -6,6 +6,7 @@
 #include "link/port_problem.h"
 #include "link/transferdlg.h"
 #include "programview.h"
+#include "safety/backup_store.h"
 #include "shell/program_state.h"
 #include "shell/qt_text.h"
 
@@ -35,6 +36,10 @@ void CProgramView::OnRead() {
         // What the radio held is in no file yet: the document counts it as
         // a change, so closing asks before it is lost.
         m_doc->Image() = dialog.m_image;
+        // Every memory read from a radio is also kept in the user's backup
+        // folder. A backup that cannot be kept changes nothing on screen:
+        // the read itself went through.
+        static_cast<void>(zrx::keepReadBackup(m_doc->Image(), zrx::BackupOrigin::ProgramRead));
         DecodeChannels();
     }
 }

@@ -2,30 +2,10 @@
 
 #include <QSerialPortInfo>
 #include <algorithm>
-#include <array>
+
+#include "link/usb_serial_chips.h"
 
 namespace {
-
-struct KnownChip {
-    std::uint16_t vendorId;
-    std::uint16_t productId;
-    const char* name;
-};
-
-// The adapters inside the programming cables sold for such radios.
-constexpr std::array<KnownChip, 11> kKnownChips{{
-    {0x1a86, 0x7523, "CH340"},
-    {0x1a86, 0x5523, "CH341"},
-    {0x1a86, 0x55d4, "CH9102"},
-    {0x0403, 0x6001, "FT232R"},
-    {0x0403, 0x6015, "FT231X"},
-    {0x0403, 0x6010, "FT2232"},
-    {0x0403, 0x6014, "FT232H"},
-    {0x067b, 0x2303, "PL2303"},
-    {0x067b, 0x23a3, "PL2303GS"},
-    {0x10c4, 0xea60, "CP210x"},
-    {0x10c4, 0xea70, "CP2105"},
-}};
 
 const QString kDash = QStringLiteral(" \u2014 ");
 
@@ -40,12 +20,8 @@ QString text(const zrx::LocalText& local, zrx::Language language) {
 } // namespace
 
 QString UsbSerialChip(std::uint16_t vendorId, std::uint16_t productId) {
-    for (const KnownChip& chip : kKnownChips) {
-        if (chip.vendorId == vendorId && chip.productId == productId) {
-            return QString::fromLatin1(chip.name);
-        }
-    }
-    return {};
+    const std::string_view chip = zrx::usbSerialChip(vendorId, productId);
+    return QString::fromLatin1(chip.data(), static_cast<qsizetype>(chip.size()));
 }
 
 DetectedPort DescribePort(const PortFacts& facts, zrx::Language language) {

@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 scripts/setup.sh
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$(nproc)" --target zrx_fuzz_image zrx_fuzz_channel_table
+cmake --build --preset fuzz -j "$(nproc)" --target zrx_fuzz_image zrx_fuzz_channel_table \
+    zrx_fuzz_channel_data_file
 
 bin=build/fuzz/fuzz
 work=build/fuzz/findings
@@ -24,9 +25,9 @@ build/fuzz/out/zrx export "$seeds_image/new.sin" >"$seeds_table/new.csv"
 printf 'CH;Rx Freq;Tx Freq;Rx Tone\r\n1;462.0125;462.0125;D023N\r\n"2";"446,5";;关\r\n' >"$seeds_table/semicolons.csv"
 
 status=0
-for fuzzer in zrx_fuzz_image zrx_fuzz_channel_table; do
+for fuzzer in zrx_fuzz_image zrx_fuzz_channel_data_file zrx_fuzz_channel_table; do
     case $fuzzer in
-    zrx_fuzz_image) seeds=$seeds_image ;;
+    zrx_fuzz_image | zrx_fuzz_channel_data_file) seeds=$seeds_image ;;
     *) seeds=$seeds_table ;;
     esac
     corpus=$work/corpus-$fuzzer

@@ -26,7 +26,7 @@ RC
 cat >"$work/session" <<SESSION
 LANG=C.UTF-8 LC_ALL=C.UTF-8 twm -f "$work/twmrc" &
 sleep 1
-ZRX_OUTPUT_DIR="$PWD/build/dev/out" build/dev/tests/zrx_transfer_screenshots "$PWD/docs" "$device"
+XDG_DATA_HOME="$work" ZRX_OUTPUT_DIR="$PWD/build/dev/out" build/dev/tests/zrx_transfer_screenshots "$PWD/docs" "$device"
 SESSION
 xvfb-run -a -s '-screen 0 1024x768x24' bash "$work/session"
 ls -l docs/*-transfer.png docs/*-port-menu.png

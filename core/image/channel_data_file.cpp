@@ -1,5 +1,6 @@
 #include "channel_data_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -167,9 +168,15 @@ FileResult loadChannelDataFile(const fs::path& path, RadioImage& image) {
     if (failed) {
         return fromErrno(readError != 0 ? readError : EIO);
     }
-    if (got < buffer.size()) {
+    return imageFromFileBytes(std::span<const std::uint8_t>(buffer).first(got), image);
+}
+
+FileResult imageFromFileBytes(std::span<const std::uint8_t> bytes, RadioImage& image) {
+    if (bytes.size() < RadioImage::kSize) {
         return FileResult{FileError::TooShort, {}};
     }
+    RadioImage::Bytes buffer{};
+    std::copy_n(bytes.begin(), buffer.size(), buffer.begin());
     image = RadioImage(buffer);
     return {};
 }

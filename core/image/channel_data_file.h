@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 
 #include "language.h"
@@ -32,6 +34,10 @@ struct FileResult {
 // One line a user can act on, e.g. "radio.sin: the file is shorter than 1024 bytes".
 [[nodiscard]] std::string describe(const FileResult& result, const std::filesystem::path& path,
                                    Language language = Language::English);
+
+// The image a channel data file's bytes hold: the first 1024 (more are
+// ignored), or TooShort with `image` untouched.
+[[nodiscard]] FileResult imageFromFileBytes(std::span<const std::uint8_t> bytes, RadioImage& image);
 
 // Reads the whole file before touching `image`: on any failure `image` is
 // exactly as it was. Bytes past the first 1024 are ignored.

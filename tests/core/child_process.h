@@ -22,10 +22,15 @@ class ChildProcess {
 public:
     using Clock = std::chrono::steady_clock;
 
-    ChildProcess(const std::string& program, const std::vector<std::string>& arguments) {
+    // With `withInput` the child's standard input is a pipe that
+    // writeInput() feeds; otherwise it shares the test's.
+    ChildProcess(const std::string& program, const std::vector<std::string>& arguments,
+                 bool withInput = false) {
         int out[2];
         int err[2];
-        if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) {
+        int in[2] = {-1, -1};
+        if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0 ||
+            (withInput && ::pipe2(in, O_CLOEXEC) != 0)) {
             throw std::runtime_error("pipe failed");
         }
         const std::string path = outputDir() + "/" + program;
@@ -39,6 +44,9 @@ public:
         m_pid = ::fork();
         if (m_pid == 0) {
             ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+            if (withInput) {
+                ::dup2(in[0], STDIN_FILENO);
+            }
             ::dup2(out[1], STDOUT_FILENO);
             ::dup2(err[1], STDERR_FILENO);
             ::execv(path.c_str(), argv.data());
@@ -46,6 +54,10 @@ public:
         }
         ::close(out[1]);
         ::close(err[1]);
+        if (withInput) {
+            ::close(in[0]);
+            m_in = in[1];
+        }
         m_out = out[0];
         m_err = err[0];
         ::fcntl(m_out, F_SETFL, ::fcntl(m_out, F_GETFL) | O_NONBLOCK);
@@ -56,6 +68,7 @@ public:
             ::kill(m_pid, SIGKILL);
             ::waitpid(m_pid, nullptr, 0);
         }
+        closeInput();
         ::close(m_out);
         ::close(m_err);
     }
@@ -115,6 +128,25 @@ public:
         return *m_status;
     }
 
+    // Sends `text` to the child's standard input (see the constructor).
+    void writeInput(const std::string& text) {
+        std::size_t done = 0;
+        while (m_in >= 0 && done < text.size()) {
+            const ssize_t n = ::write(m_in, text.data() + done, text.size() - done);
+            if (n <= 0 && errno != EINTR) {
+                return;
+            }
+            done += n > 0 ? static_cast<std::size_t>(n) : 0;
+        }
+    }
+    // The end of the child's input.
+    void closeInput() {
+        if (m_in >= 0) {
+            ::close(m_in);
+            m_in = -1;
+        }
+    }
+
     // Asks the child to stop (SIGTERM) and waits for it.
     int stop() {
         if (!m_status) {
@@ -141,6 +173,7 @@ private:
     }
 
     pid_t m_pid = -1;
+    int m_in = -1;
     int m_out = -1;
     int m_err = -1;
     std::optional<int> m_status;

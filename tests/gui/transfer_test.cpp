@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "core/environment_override.h"
 #include "core/file_bytes.h"
 #include "core/radio_simulator.h"
 #include "core/random_image.h"
@@ -24,6 +25,7 @@
 #include "link/port_selection.h"
 #include "link/posix_serial_port.h"
 #include "link/transferdlg.h"
+#include "safety/backup_store.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
 
@@ -103,6 +105,7 @@ private slots:
         QVERIFY(zrx::saveChannelDataFile(memory, radioWithTwoChannels()));
         RadioSimulator radio({"--memory", memory});
         m_app->State().portName = QString::fromStdString(radio.device());
+        const EnvironmentOverride data("XDG_DATA_HOME", (dir / "data").string());
         view()->modelList()->setCurrentIndex(-1);
         view()->rangeList()->setCurrentIndex(-1);
 
@@ -130,6 +133,11 @@ private slots:
         QVERIFY(m_app->Document()->Image() == radioWithTwoChannels());
         // What the radio held is in no file: closing now would ask.
         QVERIFY(m_app->Document()->IsModified());
+        // The read is also kept, byte for byte, as a backup.
+        const auto backups = zrx::listBackups(dir / "data/zrx-pc-encoder/backups");
+        QCOMPARE(backups.size(), std::size_t{1});
+        QCOMPARE(backups[0].originTag, std::string("program-read"));
+        QCOMPARE(readBytes(backups[0].path), readBytes(memory));
     }
 
     // Ctrl+W sends bytes 0x000-0x3DF; what the radio keeps from 0x3E0 on is
@@ -192,6 +200,8 @@ private slots:
         }
         RadioSimulator radio(arguments);
         m_app->State().portName = noPort ? QString() : QString::fromStdString(radio.device());
+        TempDir data;
+        const EnvironmentOverride dataHome("XDG_DATA_HOME", data.path().string());
         view()->grid()->SetTextMatrix(5, 1, QStringLiteral("455.00000"));
         view()->EncodeChannels();
         const zrx::RadioImage image = m_app->Document()->Image();
@@ -201,6 +211,7 @@ private slots:
         QCOMPARE(seen.message, message);
         QCOMPARE(seen.buttonsEnabledDuringMessage, buttonsEnabled);
         QVERIFY(m_app->Document()->Image() == image);
+        QVERIFY(std::filesystem::is_empty(data.path())); // no backup of a read that failed
         QCOMPARE(view()->grid()->GetTextMatrix(5, 1), cell);
     }
 

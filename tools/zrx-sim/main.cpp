@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstdio>
 #include <iostream>
+#include <stdexcept>
 
 #include <sched.h>
 #include <sys/prctl.h>
@@ -33,6 +34,16 @@ void installStopHandlers() {
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
         sigaction(signal, &action, nullptr);
     }
+}
+
+// An address given as 0x3A0 or 928, inside the radio's memory.
+std::size_t parseAddress(const std::string& text) {
+    std::size_t used = 0;
+    const unsigned long value = std::stoul(text, &used, 0);
+    if (used != text.size() || value >= zrx::RadioImage::kSize) {
+        throw std::out_of_range(text);
+    }
+    return value;
 }
 
 // A byte given as 0x16, 22 or 0X06.
@@ -62,6 +73,7 @@ int main(int argc, char** argv) {
     int shortReplyBlock = 0;
     int hangUpBlock = 0;
     std::uint32_t chaosSeed = 0;
+    std::string stuckCell;
 
     app.add_option("--memory", memoryFile,
                    "Start with this .sin file as the radio's memory "
@@ -93,6 +105,13 @@ int main(int argc, char** argv) {
     app.add_option("--hang-up-at", hangUpBlock,
                    "Drop the line and stop when block K's command arrives (1..)")
         ->check(CLI::PositiveNumber);
+    app.add_option("--stuck-cell", stuckCell,
+                   "The memory cell at ADDR (0x000..0x3FF) does not take a write; the radio "
+                   "still acknowledges the block");
+    app.add_flag("--echo", faults.echo,
+                 "No radio: every byte comes straight back, as through a loop-back plug");
+    app.add_flag("--noise", faults.noise,
+                 "No radio: every byte is answered by garbage, as by a wrong device or speed");
     auto* chaos = app.add_option("--chaos", chaosSeed,
                                  "Spoil about one reply in 250 at random, from this seed");
     CLI11_PARSE(app, argc, argv);
@@ -102,6 +121,15 @@ int main(int argc, char** argv) {
     } catch (const std::exception&) {
         std::cerr << "zrx-sim: --handshake-reply: not a byte: " << handshakeReply << '\n';
         return 2;
+    }
+    if (!stuckCell.empty()) {
+        try {
+            faults.stuckCell = parseAddress(stuckCell);
+        } catch (const std::exception&) {
+            std::cerr << "zrx-sim: --stuck-cell: not an address from 0x000 to 0x3FF: " << stuckCell
+                      << '\n';
+            return 2;
+        }
     }
     if (answerAttempt > 0) {
         faults.answerOnlyAttempt = answerAttempt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -16,6 +17,12 @@ struct RadioFaults {
     std::optional<int> badAcknowledgeBlock; // NAK instead of ACK at this read or write block
     std::optional<int> shortReplyBlock;     // only part of the read reply at this block
     std::optional<int> hangUpBlock;         // drop the line when this block's command arrives
+    // A memory cell that does not take a write: the radio acknowledges the
+    // block, and the cell keeps the value it had.
+    std::optional<std::size_t> stuckCell;
+    // No radio at all on the line:
+    bool echo = false;  // every byte comes straight back (a loop-back plug, a wrong cable)
+    bool noise = false; // every byte is answered by garbage (a wrong device or speed)
 };
 
 } // namespace zrx::sim

@@ -41,9 +41,31 @@ void RadioModel::sessionEnded() {
 }
 
 RadioReaction RadioModel::receive(std::uint8_t byte) {
+    if (m_faults.echo) {
+        return RadioReaction{.reply = {byte}};
+    }
+    if (m_faults.noise) {
+        return noiseFor(byte);
+    }
     RadioReaction reaction = react(byte);
     if (m_faults.silent) {
         reaction.reply.clear();
+    }
+    return reaction;
+}
+
+RadioReaction RadioModel::noiseFor(std::uint8_t) {
+    // One or two bytes of garbage for every byte received, as a device at
+    // another speed or with other line settings gives. Never an ACK or the
+    // other handshake answer, so noise is never taken for a radio.
+    RadioReaction reaction;
+    const int count = std::uniform_int_distribution<int>(1, 2)(m_noise);
+    while (static_cast<int>(reaction.reply.size()) < count) {
+        const auto byte =
+            static_cast<std::uint8_t>(std::uniform_int_distribution<int>(0, 255)(m_noise));
+        if (byte != protocol::kAcknowledge && byte != protocol::kHandshakeAcceptAlternative) {
+            reaction.reply.push_back(byte);
+        }
     }
     return reaction;
 }
@@ -155,7 +177,12 @@ RadioReaction RadioModel::onWriteCommand() {
     RadioReaction reaction;
     const std::size_t address = blockAddress(m_frame);
     const auto data = std::span<const std::uint8_t>(m_frame).subspan(protocol::kCommandSize);
-    std::copy(data.begin(), data.end(), m_memory.range(address, protocol::kBlockSize).begin());
+    const auto target = m_memory.range(address, protocol::kBlockSize);
+    for (std::size_t i = 0; i < protocol::kBlockSize; ++i) {
+        if (!m_faults.stuckCell || *m_faults.stuckCell != address + i) {
+            target[i] = data[i];
+        }
+    }
     reaction.reply = {faultAt(m_faults.badAcknowledgeBlock) ? kNegativeAcknowledge
                                                             : protocol::kAcknowledge};
     reaction.stored = true;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <random>
 #include <vector>
 
 #include "image/radio_image.h"
@@ -38,6 +39,7 @@ private:
     enum class Stage { Handshake, IdentificationRequest, IdentificationConfirm, Commands, ReadAck };
 
     RadioReaction react(std::uint8_t byte);
+    RadioReaction noiseFor(std::uint8_t byte);
     RadioReaction onHandshakeByte(std::uint8_t byte);
     RadioReaction onCommandByte(std::uint8_t byte);
     RadioReaction onReadCommand();
@@ -54,6 +56,8 @@ private:
     int m_unansweredAttempts = 0;
     int m_blockNumber = 0;
     std::vector<std::uint8_t> m_frame;
+    // Noise is the same from run to run, so tests see the same line.
+    std::minstd_rand m_noise{20240501};
 };
 
 } // namespace zrx::sim

@@ -9,6 +9,7 @@
 #include "language_option.h"
 #include "link/serial_port.h"
 #include "link/transfer_engine.h"
+#include "read_backup.h"
 #include "transfer_progress.h"
 
 namespace zrx::cli {
@@ -28,11 +29,15 @@ void readFromRadio(Language language, const ReadOptions& options) {
     if (runTransfer(*port, request, image, progress) != TransferOutcome::Success) {
         throw CommandFailed(progress.failure());
     }
+    // The backup first: should the file below not be written, the radio's
+    // memory is still kept.
+    const std::string backup = keepBackupOrWarn(image, BackupOrigin::ZrxRead, language);
     // Only a complete image reaches the disk, and through a rename, so a
     // read that failed or a save that failed leaves no half-written file.
     const std::filesystem::path path = std::filesystem::u8path(options.out);
     if (const FileResult saved = saveChannelDataFile(path, image); !saved) {
-        throw CommandFailed(describe(saved, path, language));
+        throw CommandFailed(describe(saved, path, language) +
+                            (backup.empty() ? std::string() : " (" + backup + ")"));
     }
 }
 

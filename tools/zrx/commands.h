@@ -17,5 +17,9 @@ void addExportCommand(CLI::App& app);
 void addImportCommand(CLI::App& app);
 void addReadCommand(CLI::App& app);
 void addWriteCommand(CLI::App& app);
+void addBackupsCommand(CLI::App& app);
+void addDoctorCommand(CLI::App& app);
+void addPortsCommand(CLI::App& app);
+void addFleetCommand(CLI::App& app);
 
 } // namespace zrx::cli

@@ -16,6 +16,10 @@ int main(int argc, char** argv) {
     zrx::cli::addImportCommand(app);
     zrx::cli::addReadCommand(app);
     zrx::cli::addWriteCommand(app);
+    zrx::cli::addBackupsCommand(app);
+    zrx::cli::addDoctorCommand(app);
+    zrx::cli::addPortsCommand(app);
+    zrx::cli::addFleetCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zrx {
+
+// The value of an environment variable, or nothing when it is not set.
+using EnvironmentLookup = std::function<std::optional<std::string>(std::string_view name)>;
+
+// The process's own environment.
+[[nodiscard]] std::optional<std::string> processEnvironment(std::string_view name);
+
+// The folder that keeps a copy of every radio memory the tool has read. On
+// Linux and other free systems it is the user's data folder as the XDG rules
+// name it ($XDG_DATA_HOME, which must be an absolute path, else
+// ~/.local/share), followed by zrx-pc-encoder/backups; on Windows the local
+// application data folder (%LOCALAPPDATA%). Nothing when the environment
+// names no home at all.
+[[nodiscard]] std::optional<std::filesystem::path>
+backupFolder(const EnvironmentLookup& environment = processEnvironment);
+
+} // namespace zrx

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "link/serial_port.h"
+
+namespace zrx {
+
+// What is at the other end of the line, judged by the answers to the
+// handshake.
+enum class LineVerdict {
+    NoReply,       // nothing at all: cable, power, or the radio not in programming mode
+    Echo,          // the bytes come straight back: a loop-back or a wrong cable
+    Noise,         // bytes that mean nothing: a wrong device or wrong line settings
+    Radio,         // a radio accepted the handshake and confirmed the identification
+    HandshakeOnly, // the handshake was accepted, the identification was not confirmed
+};
+
+struct LineProbe {
+    LineVerdict verdict = LineVerdict::NoReply;
+    // What came back to the handshake attempts that were not accepted.
+    std::vector<std::vector<std::uint8_t>> unanswered;
+    std::uint8_t handshakeReply = 0;          // 0x06 or 0x16, once accepted
+    std::vector<std::uint8_t> identification; // the radio's 8 bytes (or fewer)
+    std::vector<std::uint8_t> confirmReply;   // its answer to the confirmation
+};
+
+// True when `reply` starts with the last bytes of the handshake, as a line
+// that returns what it is sent gives them back (the bytes before are
+// purged, the way the handshake is paced).
+[[nodiscard]] bool looksLikeEcho(std::span<const std::uint8_t> reply);
+
+// The verdict for handshake attempts none of which was accepted.
+[[nodiscard]] LineVerdict judgeUnanswered(const std::vector<std::vector<std::uint8_t>>& replies);
+
+// On an open port: configures the line as a transfer does, sends the
+// handshake (up to four attempts, paced as a transfer paces them) and, when
+// a radio accepts it, the identification request and confirmation. Never a
+// block command: the radio's memory is neither read nor written. Unlike a
+// transfer it listens a little longer after an unexpected byte, to tell an
+// echo from noise.
+[[nodiscard]] LineProbe probeLine(SerialPort& port);
+
+} // namespace zrx

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "image/language.h"
+
+namespace zrx {
+
+// A serial port this computer has, as the kernel describes it.
+struct SystemSerialPort {
+    std::string name;   // "ttyUSB0"
+    std::string device; // "/dev/ttyUSB0"
+    std::string driver; // "ch341-uart", "ftdi_sio", "serial8250"...
+    std::optional<std::uint16_t> vendorId;
+    std::optional<std::uint16_t> productId;
+    std::string manufacturer; // the USB device's own words, may be empty
+    std::string product;
+    [[nodiscard]] bool usb() const { return vendorId.has_value(); }
+};
+
+// The serial ports under `classFolder` (the kernel's /sys/class/tty): every
+// terminal backed by a device, USB adapters with their ids and strings from
+// the USB device above them. Built-in UARTs that the kernel lists without
+// hardware behind them (type 0) are left out, and so are virtual consoles
+// and pseudo-terminals. USB adapters first, then by name. Empty on systems
+// without such a folder.
+[[nodiscard]] std::vector<SystemSerialPort>
+listSerialPorts(const std::filesystem::path& classFolder = "/sys/class/tty",
+                const std::filesystem::path& deviceFolder = "/dev");
+
+// What a port is, in words: "USB serial (CH340) 1a86:7523 QinHeng USB Serial".
+[[nodiscard]] std::string describeSerialPort(const SystemSerialPort& port, Language language);
+
+} // namespace zrx

@@ -1,0 +1,192 @@
+// The pure parts of the safety net: comparing a write with what came back,
+// judging what answered the handshake, the way out of a permission refusal,
+// the ports the kernel lists, and the fleet log.
+
+#include <gtest/gtest.h>
+
+#include "file_bytes.h"
+#include "image/image_layout.h"
+#include "random_image.h"
+#include "safety/device_access.h"
+#include "safety/fleet_log.h"
+#include "safety/line_probe.h"
+#include "safety/serial_port_inventory.h"
+#include "safety/write_verification.h"
+#include "temp_dir.h"
+
+using namespace zrx;
+namespace fs = std::filesystem;
+
+namespace {
+
+TEST(WriteVerification, NamesTheFirstDifferenceAndCountsThemWithinTheWrittenRange) {
+    const RadioImage written = randomImage(3);
+    RadioImage readBack = written;
+    EXPECT_FALSE(compareWritten(written, readBack));
+    // The list selections from 0x3E0 are never written, so never compared.
+    for (std::size_t a = layout::kRadioWriteLength; a < RadioImage::kSize; ++a) {
+        readBack.setByte(a, static_cast<std::uint8_t>(~written.byte(a)));
+    }
+    EXPECT_FALSE(compareWritten(written, readBack));
+    readBack.setByte(0x3DF, static_cast<std::uint8_t>(written.byte(0x3DF) ^ 1));
+    readBack.setByte(0x0A5, 0x00);
+    readBack.setByte(0x200, static_cast<std::uint8_t>(written.byte(0x200) + 1));
+    const auto difference = compareWritten(written, readBack);
+    ASSERT_TRUE(difference);
+    EXPECT_EQ(difference->firstAddress, 0x0A5u);
+    EXPECT_EQ(difference->written, written.byte(0x0A5));
+    EXPECT_EQ(difference->read, 0x00);
+    EXPECT_EQ(difference->count, written.byte(0x0A5) == 0 ? 2u : 3u);
+
+    EXPECT_EQ(describeDifference(WriteDifference{0x0A5, 0x4C, 0x00, 3}, Language::English),
+              "verification failed at 0x0A5: wrote 0x4C, read 0x00 (3 bytes differ)");
+    EXPECT_EQ(describeDifference(WriteDifference{0x3DF, 0xFF, 0x7F, 1}, Language::English),
+              "verification failed at 0x3DF: wrote 0xFF, read 0x7F (1 byte differ)");
+    EXPECT_EQ(
+        describeDifference(WriteDifference{0x3DF, 0xFF, 0x7F, 1}, Language::SimplifiedChinese),
+        "校验失败，地址 0x3DF：写入 0xFF，读回 0x7F（共 1 个字节不同）");
+}
+
+TEST(LineProbe, TellsAnEchoFromNoise) {
+    using Replies = std::vector<std::vector<std::uint8_t>>;
+    struct Case {
+        Replies replies;
+        LineVerdict verdict;
+    };
+    const std::vector<Case> cases = {
+        {{{}, {}, {}, {}}, LineVerdict::NoReply},
+        // The last handshake byte comes back; on a slower line more of them.
+        {{{'M'}, {'M'}, {'M'}, {'M'}}, LineVerdict::Echo},
+        {{{'A', 'M'}, {'R', 'A', 'M'}, {}, {'M'}}, LineVerdict::Echo},
+        // An echoing cable with a radio behind it still echoes.
+        {{{'M', 0x06}}, LineVerdict::Echo},
+        {{{0x02, 'P', 'R', 'O', 'G', 'R', 'A', 'M'}}, LineVerdict::Echo},
+        {{{'M'}, {0x33, 0xE5}, {'M'}, {'M'}}, LineVerdict::Noise},
+        {{{0x00}, {}, {}, {}}, LineVerdict::Noise},
+        {{{'P'}}, LineVerdict::Noise},
+        {{{'A'}}, LineVerdict::Noise},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(judgeUnanswered(c.replies), c.verdict)
+            << "first reply of " << c.replies.front().size() << " bytes";
+    }
+}
+
+TEST(DeviceAccess, NamesTheGroupAndTheWayOut) {
+    struct Case {
+        DeviceAccess access;
+        std::string advice;
+    };
+    const std::vector<Case> cases = {
+        {{"dialout", true, false, false},
+         "permission denied: the device belongs to group dialout and you are not in it; run "
+         "\"sudo usermod -aG dialout $USER\", then log out and in again"},
+        {{"uucp", true, false, true},
+         "permission denied: you were added to group uucp after this login began; log out and "
+         "in again"},
+        // Joining the group would not help: it may not use the device either.
+        {{"dialout", false, false, false}, "permission denied"},
+        {{"dialout", true, true, true}, "permission denied"},
+        {{"", true, false, false}, "permission denied"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(permissionAdvice(c.access, Language::English), c.advice) << c.access.group;
+    }
+    EXPECT_EQ(permissionAdvice(cases[0].access, Language::TraditionalChinese),
+              "權限不足：裝置屬於 dialout 群組，而您不在其中；請執行 \"sudo usermod -aG dialout "
+              "$USER\"，然後重新登入");
+}
+
+// A kernel's /sys/class/tty as it looks with a CH340 cable, an unknown USB
+// adapter, one real and one absent built-in UART and a console.
+TEST(SerialPortInventory, ListsRealPortsWithTheirUsbFacts) {
+    TempDir sys;
+    const auto makeDevice = [&](const std::string& path, const std::string& driver) {
+        fs::create_directories(sys / path);
+        fs::create_directories(sys / ("drivers/" + driver));
+        fs::create_directory_symlink(sys / ("drivers/" + driver), sys / path / "driver");
+    };
+    const auto makeTty = [&](const std::string& name, const std::string& devicePath) {
+        fs::create_directories(sys / "class/tty" / name);
+        if (!devicePath.empty()) {
+            fs::create_directory_symlink(sys / devicePath, sys / "class/tty" / name / "device");
+        }
+    };
+    const std::string usb = "devices/pci0000:00/usb1/1-2";
+    fs::create_directories(sys / usb);
+    writeBytes(sys / usb / "idVendor", "1a86\n");
+    writeBytes(sys / usb / "idProduct", "7523\n");
+    writeBytes(sys / usb / "product", "USB Serial\n");
+    makeDevice(usb + "/1-2:1.0/ttyUSB1", "ch341-uart");
+    makeTty("ttyUSB1", usb + "/1-2:1.0/ttyUSB1");
+    const std::string other = "devices/pci0000:00/usb1/1-3";
+    fs::create_directories(sys / other);
+    writeBytes(sys / other / "idVendor", "abcd\n");
+    writeBytes(sys / other / "idProduct", "0001\n");
+    writeBytes(sys / other / "manufacturer", "Acme\n");
+    makeDevice(other + "/1-3:1.0", "cdc_acm");
+    makeTty("ttyACM0", other + "/1-3:1.0");
+    makeDevice("devices/pnp0/00:05", "serial");
+    makeTty("ttyS0", "devices/pnp0/00:05");
+    writeBytes(sys / "class/tty/ttyS0/type", "4\n");
+    makeDevice("devices/platform/serial8250", "serial8250");
+    makeTty("ttyS3", "devices/platform/serial8250");
+    writeBytes(sys / "class/tty/ttyS3/type", "0\n");
+    makeTty("tty1", "");
+    makeTty("console", "");
+
+    const std::vector<SystemSerialPort> ports = listSerialPorts(sys / "class/tty", "/dev");
+    ASSERT_EQ(ports.size(), 3u);
+    EXPECT_EQ(ports[0].device, "/dev/ttyACM0");
+    EXPECT_EQ(describeSerialPort(ports[0], Language::English),
+              "USB serial (cdc_acm) abcd:0001 Acme");
+    EXPECT_EQ(ports[1].device, "/dev/ttyUSB1");
+    EXPECT_EQ(ports[1].driver, "ch341-uart");
+    EXPECT_EQ(describeSerialPort(ports[1], Language::English),
+              "USB serial (CH340) 1a86:7523 USB Serial");
+    EXPECT_EQ(ports[2].device, "/dev/ttyS0");
+    EXPECT_FALSE(ports[2].usb());
+    EXPECT_EQ(describeSerialPort(ports[2], Language::SimplifiedChinese), "串口");
+
+    EXPECT_TRUE(listSerialPorts(sys / "missing").empty());
+}
+
+TEST(FleetLog, WritesTheHeadingOnceAndOneRowPerRadio) {
+    TempDir dir;
+    const fs::path path = dir / "fleet.csv";
+    FleetRadio ok{1, std::chrono::system_clock::now(), 4.25, true, "", "AB12"};
+    FleetRadio failed{2,
+                      ok.started,
+                      3.0,
+                      false,
+                      "verification failed at 0x0A5: wrote 0x4C, "
+                      "read 0x00 (1 byte differ)",
+                      ""};
+    std::string error;
+    {
+        FleetLog log;
+        ASSERT_TRUE(log.open(path, error)) << error;
+        ASSERT_TRUE(log.append(ok, error));
+    }
+    {
+        FleetLog log;
+        ASSERT_TRUE(log.open(path, error)) << error;
+        ASSERT_TRUE(log.append(failed, error));
+    }
+    const std::string text = readBytes(path);
+    const std::string start = fleetLogRow(ok)[1];
+    EXPECT_EQ(text, "unit,start,seconds,result,reason,pcba\r\n"
+                    "1," +
+                        start +
+                        ",4.2,ok,,AB12\r\n"
+                        "2," +
+                        start +
+                        ",3.0,failed,\"verification failed at 0x0A5: wrote 0x4C, "
+                        "read 0x00 (1 byte differ)\",\r\n");
+    EXPECT_EQ(start.size(), std::string("2024-05-01T14:03:22+0200").size());
+
+    FleetLog folder;
+    EXPECT_FALSE(folder.open(dir.path(), error));
+}
+
+} // namespace
