@@ -1,6 +1,6 @@
 #include "aboutdlg.h"
 
-#include "dialog_template.h"
+#include "shell/dialog_template.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 
 #include "chm_contents.h"
 #include "help_unpacker.h"
-#include "language_choice.h"
+#include "shell/language_choice.h"
 
 namespace {
 

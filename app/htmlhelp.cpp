@@ -8,7 +8,6 @@
 #include <QProcess>
 
 #include "helpviewer.h"
-#include "module_directory.h"
 
 namespace {
 
@@ -47,8 +46,8 @@ void CHtmlHelp::SetViewer(Viewer viewer) {
     m_viewer = std::move(viewer);
 }
 
-QString CHtmlHelp::FindHelpFile(const QString& fileName) {
-    for (const QString& folder : {g_moduleDirectory, QDir::currentPath()}) {
+QString CHtmlHelp::FindHelpFile(const QString& fileName) const {
+    for (const QString& folder : {m_moduleDirectory, QDir::currentPath()}) {
         const QFileInfo candidate(QDir(folder).filePath(fileName));
         if (!folder.isEmpty() && candidate.isFile()) {
             return candidate.absoluteFilePath();

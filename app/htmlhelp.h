@@ -36,7 +36,10 @@ public:
 
     // The path of `fileName` where help files are looked for; empty when
     // it is in neither place.
-    [[nodiscard]] static QString FindHelpFile(const QString& fileName);
+    [[nodiscard]] QString FindHelpFile(const QString& fileName) const;
+
+    // The program's folder, where help files are looked for first.
+    void SetModuleDirectory(QString folder) { m_moduleDirectory = std::move(folder); }
 
     // True once the desktop's viewer failed; it is not asked again.
     [[nodiscard]] bool BindingFailed() const { return m_bindingFailed; }
@@ -49,6 +52,7 @@ private:
     bool ShowInOwnWindow(QWidget* owner, const QString& path, zrx::Language language);
 
     Viewer m_viewer;
+    QString m_moduleDirectory;
     QString m_unpacker;
     bool m_bindingFailed = false;
     QPointer<CHelpViewer> m_window;

@@ -3,8 +3,8 @@
 #include <QComboBox>
 #include <QLabel>
 
-#include "dialog_template.h"
-#include "language_choice.h"
+#include "shell/dialog_template.h"
+#include "shell/language_choice.h"
 
 namespace {
 

@@ -11,18 +11,16 @@
 #include <cstdio>
 
 #include "aboutdlg.h"
-#include "command_ids.h"
-#include "font_fallbacks.h"
+#include "shell/command_ids.h"
+#include "shell/font_fallbacks.h"
 #include "image/programdoc.h"
-#include "inifile.h"
-#include "language_choice.h"
-#include "language_state.h"
+#include "shell/inifile.h"
+#include "shell/language_choice.h"
 #include "languagedlg.h"
-#include "link/program_port_name.h"
-#include "mainframe.h"
-#include "module_directory.h"
-#include "print_request.h"
-#include "resources.h"
+#include "shell/mainframe.h"
+#include "editor/print_request.h"
+#include "editor/programview.h"
+#include "shell/resources.h"
 
 namespace {
 
@@ -75,20 +73,21 @@ bool CProgramApp::InitInstance(const StartupContext& context) {
     // The module directory: the executable's folder, with its separator, so
     // file names are appended to it directly.
     const QFileInfo executable(context.executablePath);
-    g_moduleDirectory = QDir::toNativeSeparators(executable.absolutePath());
-    if (!g_moduleDirectory.endsWith(QDir::separator())) {
-        g_moduleDirectory += QDir::separator();
+    m_state.moduleDirectory = QDir::toNativeSeparators(executable.absolutePath());
+    if (!m_state.moduleDirectory.endsWith(QDir::separator())) {
+        m_state.moduleDirectory += QDir::separator();
     }
 
-    g_iniFile.SetFileName(QStringLiteral("Program.ini"));
-    g_iniFile.SetPerUserFileName(m_perUserSettingsFile);
-    const QString code = g_iniFile.ReadString(kSetup, kLanguageKey);
+    m_help.SetModuleDirectory(m_state.moduleDirectory);
+    m_state.iniFile.SetFileName(m_state.moduleDirectory, QStringLiteral("Program.ini"));
+    m_state.iniFile.SetPerUserFileName(m_perUserSettingsFile);
+    const QString code = m_state.iniFile.ReadString(kSetup, kLanguageKey);
     // The port name is taken as stored, also when it is empty.
-    g_portName = g_iniFile.ReadString(kSetup, kComKey);
-    g_language = LanguageFromCode(code);
+    m_state.portName = m_state.iniFile.ReadString(kSetup, kComKey);
+    m_state.language = LanguageFromCode(code);
 
     if (!LoadLanguageLibrary(code, context.workingDirectory)) {
-        ShowStartupMessage(InLanguage(kLoadLanguageFailed, g_language));
+        ShowStartupMessage(InLanguage(kLoadLanguageFailed, m_state.language));
         return false;
     }
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon128.png")));
@@ -97,7 +96,7 @@ bool CProgramApp::InitInstance(const StartupContext& context) {
     // comes from an outline CJK font in the running language's forms.
     QFont font = QApplication::font();
     font.setStyleStrategy(QFont::PreferOutline);
-    font.setFamilies(QStringList{font.family()} + ChineseFallbackFamilies(g_language));
+    font.setFamilies(QStringList{font.family()} + ChineseFallbackFamilies(m_state.language));
     QApplication::setFont(font);
 
     if (!CreateDocumentTemplate()) {
@@ -118,7 +117,7 @@ bool CProgramApp::LoadLanguageLibrary(const QString& code, const QString& workin
     // in the working directory. The name comes from the code as written, so
     // an unknown code asks for a library of that name.
     m_library = std::make_unique<LanguageLibrary>();
-    const QStringList folders = {g_moduleDirectory, workingDirectory};
+    const QStringList folders = {m_state.moduleDirectory, workingDirectory};
     if (!m_library->Load(LanguageLibraryName(code), folders)) {
         return false;
     }
@@ -130,7 +129,7 @@ bool CProgramApp::LoadLanguageLibrary(const QString& code, const QString& workin
 }
 
 void CProgramApp::LoadQtTranslations() {
-    const QString catalogue = QtTranslationName(g_language);
+    const QString catalogue = QtTranslationName(m_state.language);
     if (catalogue.isEmpty()) {
         return;
     }
@@ -138,7 +137,7 @@ void CProgramApp::LoadQtTranslations() {
     // where Qt keeps its translations. Without them, Qt's texts stay English.
     auto translator = std::make_unique<QTranslator>();
     for (const QString& folder :
-         {g_moduleDirectory, QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+         {m_state.moduleDirectory, QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
         if (translator->load(catalogue, folder)) {
             QCoreApplication::installTranslator(translator.get());
             m_qtTranslator = std::move(translator);
@@ -148,14 +147,17 @@ void CProgramApp::LoadQtTranslations() {
 }
 
 bool CProgramApp::CreateDocumentTemplate() {
-    m_document = std::make_unique<CProgramDoc>();
+    m_document = std::make_unique<CProgramDoc>(m_state);
     m_frame = std::make_unique<CMainFrame>();
     if (!m_frame->Create()) {
         m_frame.reset();
         return false;
     }
     m_document->SetDialogParent(m_frame.get());
-    m_view = CreateProgramView(m_document.get(), m_frame.get(), &m_printers);
+    m_view = CreateProgramView(m_document.get(), m_state, m_frame.get(), &m_printers);
+    // Closing the window (and Exit, which closes it) first asks about
+    // unsaved changes.
+    m_frame->SetCloseGuard([this] { return m_document->SaveModified(); });
     // Like a form view, the form keeps its own size and scrolls when the
     // frame is smaller than the form, instead of stretching the frame.
     auto* scroller = new QScrollArea(m_frame.get());
@@ -196,10 +198,8 @@ bool CProgramApp::PrintFromCommandLine(const CCommandLineInfo& info) {
     if (!opened) {
         return false;
     }
-    g_commandLinePrint = PrintRequest{info.printerName, info.driverName, info.portName, false, {}};
-    m_frame->Dispatch(cmd::kFilePrintDirect);
-    const PrintRequest outcome = *g_commandLinePrint;
-    g_commandLinePrint.reset();
+    PrintRequest outcome{info.printerName, info.driverName, info.portName, false, {}};
+    m_view.view->PrintForCommandLine(outcome);
     if (outcome.printed) {
         m_exitCode = 0;
     } else {
@@ -252,12 +252,14 @@ bool CProgramApp::OnCmdMsg(int id) {
 }
 
 void CProgramApp::OnFileNew() {
-    m_document->OnNewDocument();
+    if (m_document->SaveModified()) {
+        m_document->OnNewDocument();
+    }
 }
 
 void CProgramApp::OnFileOpen() {
     const QString path = m_document->PromptOpenFileName();
-    if (!path.isEmpty()) {
+    if (!path.isEmpty() && m_document->SaveModified()) {
         m_document->OnOpenDocument(path);
     }
 }
@@ -268,21 +270,24 @@ void CProgramApp::OnAppAbout() {
 }
 
 void CProgramApp::OnLanguage() {
-    CLanguageDlg dialog(g_language, m_frame.get());
-    if (dialog.exec() != QDialog::Accepted || dialog.Chosen() == g_language) {
+    CLanguageDlg dialog(m_state.language, m_frame.get());
+    if (dialog.exec() != QDialog::Accepted || dialog.Chosen() == m_state.language) {
+        return;
+    }
+    // The restart ends this program: unsaved changes are asked about first.
+    if (!m_document->SaveModified()) {
         return;
     }
     // The port goes first, so the restarted program keeps the chosen port;
     // an empty value is not written. A failed write is not reported: the
     // restarted program then comes up in the language still stored.
-    g_iniFile.WriteString(kSetup, kComKey, g_portName);
-    g_iniFile.WriteString(kSetup, kLanguageKey, LanguageCode(dialog.Chosen()));
-    m_launcher(g_moduleDirectory + programFileName());
-    // The running program ends without asking: nothing is ever marked
-    // modified, and unsaved edits are lost.
+    m_state.iniFile.WriteString(kSetup, kComKey, m_state.portName);
+    m_state.iniFile.WriteString(kSetup, kLanguageKey, LanguageCode(dialog.Chosen()));
+    m_launcher(m_state.moduleDirectory + programFileName());
+    // The running program ends; its changes were saved or given up above.
     m_quitter();
 }
 
 void CProgramApp::OnHelp() {
-    m_help.DisplayTopic(m_frame.get(), HelpFileName(g_language), g_language);
+    m_help.DisplayTopic(m_frame.get(), HelpFileName(m_state.language), m_state.language);
 }

@@ -6,11 +6,12 @@
 #include <functional>
 #include <memory>
 
-#include "cmd_target.h"
+#include "shell/cmd_target.h"
 #include "command_line.h"
 #include "htmlhelp.h"
 #include "language_library.h"
-#include "printer_settings.h"
+#include "shell/printer_settings.h"
+#include "shell/program_state.h"
 #include "view_factory.h"
 
 class CMainFrame;
@@ -61,6 +62,8 @@ public:
     [[nodiscard]] CMainFrame* MainFrame() const { return m_frame.get(); }
     [[nodiscard]] CProgramDoc* Document() const { return m_document.get(); }
     [[nodiscard]] QWidget* View() const { return m_view.widget; }
+    // What the program's parts share; tests change the port name here.
+    [[nodiscard]] ProgramState& State() { return m_state; }
     [[nodiscard]] CHtmlHelp& Help() { return m_help; }
     [[nodiscard]] const LanguageLibrary* Library() const { return m_library.get(); }
     [[nodiscard]] PrinterSettings& Printers() { return m_printers; }
@@ -88,7 +91,8 @@ private:
     std::unique_ptr<QTranslator> m_qtTranslator;
     std::unique_ptr<CProgramDoc> m_document;
     std::unique_ptr<CMainFrame> m_frame;
-    ViewParts m_view{nullptr, nullptr};
+    ProgramState m_state;
+    ViewParts m_view{nullptr, nullptr, nullptr};
     CHtmlHelp m_help;
     PrinterSettings m_printers;
     bool m_hasDisplay = true;

@@ -14,10 +14,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/command_ids.h"
-#include "app/mainframe.h"
+#include "shell/command_ids.h"
+#include "shell/mainframe.h"
 #include "gui/gui_test_support.h"
-#include "link/program_port_name.h"
 #include "link/transferdlg.h"
 
 namespace {
@@ -54,7 +53,7 @@ int main(int argc, char* argv[]) {
     if (!app.InitInstance(folder.context())) {
         return 1;
     }
-    g_portName = device;
+    app.State().portName = device;
     // Presses Start as soon as the dialog shows, as a user's first click.
     QTimer starter;
     QObject::connect(&starter, &QTimer::timeout, [] {

@@ -20,7 +20,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/mainframe.h"
+#include "shell/mainframe.h"
 #include "app/programapp.h"
 
 namespace {

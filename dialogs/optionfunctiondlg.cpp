@@ -3,9 +3,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "app/dialog_template.h"
+#include "shell/dialog_template.h"
 #include "dtmf_key_filter.h"
-#include "editor/qt_text.h"
+#include "shell/qt_text.h"
 #include "image/settings_codes.h"
 #include "settings_list.h"
 #include "upper_case_validator.h"

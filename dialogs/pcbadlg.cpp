@@ -2,8 +2,8 @@
 
 #include <QLineEdit>
 
-#include "app/dialog_template.h"
-#include "editor/qt_text.h"
+#include "shell/dialog_template.h"
+#include "shell/qt_text.h"
 #include "image/settings_codes.h"
 #include "pcba_key_filter.h"
 #include "upper_case_validator.h"

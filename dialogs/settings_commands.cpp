@@ -1,26 +1,24 @@
 #include "settings_commands.h"
 
-#include "app/command_ids.h"
-#include "app/language_state.h"
-#include "image/radio_image_global.h"
+#include "shell/command_ids.h"
 #include "optionfunctiondlg.h"
 #include "pcbadlg.h"
 #include "sidekeydlg.h"
 
-bool RunSettingsCommand(int id, QWidget* parent) {
+bool RunSettingsCommand(int id, zrx::RadioImage& image, zrx::Language language, QWidget* parent) {
     switch (id) {
     case cmd::kOption: {
-        COptionFunctionDlg dialog(g_radioImage, g_language, parent);
+        COptionFunctionDlg dialog(image, language, parent);
         dialog.exec();
         return true;
     }
     case cmd::kSideKey: {
-        CSideKeyDlg dialog(g_radioImage, g_language, parent);
+        CSideKeyDlg dialog(image, language, parent);
         dialog.exec();
         return true;
     }
     case cmd::kEmbed: {
-        CPcbaDlg dialog(g_radioImage, parent);
+        CPcbaDlg dialog(image, parent);
         dialog.exec();
         return true;
     }

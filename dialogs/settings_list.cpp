@@ -6,7 +6,7 @@
 #include <QScrollBar>
 #include <QStyle>
 
-#include "editor/qt_text.h"
+#include "shell/qt_text.h"
 #include "image/settings_lists.h"
 
 void FillSettingsList(QComboBox* list, zrx::SettingsField field, zrx::Language language) {

@@ -2,7 +2,7 @@
 
 #include <QComboBox>
 
-#include "app/dialog_template.h"
+#include "shell/dialog_template.h"
 #include "settings_list.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QStringList>
 
-#include "app/font_fallbacks.h"
+#include "shell/font_fallbacks.h"
 
 namespace form101 {
 

@@ -6,7 +6,7 @@
 #include <QRect>
 #include <QSize>
 
-#include "app/dialog_units.h"
+#include "shell/dialog_units.h"
 
 // The form of the main window as its dialog template lays it out, in dialog
 // units, with the control ids tests and translations refer to.

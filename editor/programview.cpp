@@ -10,12 +10,9 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
-#include "app/command_ids.h"
-#include "app/language_state.h"
-#include "app/module_directory.h"
-#include "app/printer_settings.h"
-#include "app/resources.h"
-#include "band_limits.h"
+#include "shell/command_ids.h"
+#include "shell/printer_settings.h"
+#include "shell/resources.h"
 #include "cell_edit_rules.h"
 #include "dialogs/settings_commands.h"
 #include "form_layout.h"
@@ -25,11 +22,10 @@
 #include "image/form_lists.h"
 #include "image/image_layout.h"
 #include "image/programdoc.h"
-#include "image/radio_image_global.h"
 #include "image/tone_list.h"
 #include "link/port_selection.h"
-#include "link/program_port_name.h"
-#include "qt_text.h"
+#include "shell/qt_text.h"
+#include "shell/program_state.h"
 
 namespace {
 
@@ -58,13 +54,17 @@ void selectFromByte(QComboBox* list, std::uint8_t stored) {
 
 } // namespace
 
-CProgramView::CProgramView(CProgramDoc* doc, PrinterSettings* printers, QWidget* parent)
-    : QWidget(parent), m_doc(doc),
+CProgramView::CProgramView(CProgramDoc* doc, ProgramState& state, PrinterSettings* printers,
+                           QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_state(state),
       m_ownPrinters(printers == nullptr ? std::make_unique<PrinterSettings>() : nullptr),
       m_printers(printers == nullptr ? m_ownPrinters.get() : printers),
       m_ports(new PortSelection(
-          g_portName, [] { return DetectSerialPorts(g_language); }, this)) {
+          m_state.portName, [this] { return DetectSerialPorts(m_state.language); }, this)) {
     createControls();
+    // What the user sees is the grid and the two lists, as the image they
+    // would encode to.
+    m_doc->SetViewHooks({[this] { return EncodedImage(); }, [this] { EncodeChannels(); }});
 }
 
 CProgramView::~CProgramView() {
@@ -188,6 +188,7 @@ void CProgramView::OnInitialUpdate() {
         m_toneListBox->setCurrentIndex(-1);
     }
     DecodeChannels();
+    m_doc->SetUnchanged();
 }
 
 void CProgramView::InitGrid() {
@@ -198,7 +199,7 @@ void CProgramView::InitGrid() {
     for (int c = 0; c < kGridCols; ++c) {
         m_grid->SetTextMatrix(
             0, c,
-            toQString(zrx::editing::kGridHeadings.at(static_cast<std::size_t>(c)).in(g_language)));
+            toQString(zrx::editing::kGridHeadings.at(static_cast<std::size_t>(c)).in(m_state.language)));
         m_grid->SetColAlignment(c, CMSFlexGrid::kAlignCenterCenter);
     }
     for (int r = 1; r < kGridRows; ++r) {
@@ -241,7 +242,7 @@ void CProgramView::fitGridToItsCells() {
 
 void CProgramView::FillToneList() {
     m_toneList.clear();
-    for (const std::string& tone : zrx::buildToneList(g_language)) {
+    for (const std::string& tone : zrx::buildToneList(m_state.language)) {
         m_toneList.append(toQString(tone));
     }
 }
@@ -250,10 +251,10 @@ void CProgramView::DecodeChannels() {
     // An editor still open belongs to the channels being replaced: its text
     // must not land in the new ones.
     discardOpenEditor();
-    selectFromByte(m_modelList, g_radioImage.byte(zrx::layout::kModelIndex));
-    selectFromByte(m_rangeList, g_radioImage.byte(zrx::layout::kRangeIndex));
+    selectFromByte(m_modelList, m_doc->Image().byte(zrx::layout::kModelIndex));
+    selectFromByte(m_rangeList, m_doc->Image().byte(zrx::layout::kRangeIndex));
     for (int n = 1; n <= zrx::layout::kChannelCount; ++n) {
-        const zrx::ChannelTexts texts = zrx::decodeChannel(g_radioImage, n, g_language);
+        const zrx::ChannelTexts texts = zrx::decodeChannel(m_doc->Image(), n, m_state.language);
         for (int c = 0; c < zrx::kChannelColumnCount; ++c) {
             m_grid->SetTextMatrix(n, c + 1, toQString(texts.at(static_cast<std::size_t>(c))));
         }
@@ -264,15 +265,25 @@ void CProgramView::EncodeChannels() {
     // An editor still open holds text the user sees as entered: commit it
     // before the grid is read.
     commitOpenEditor();
-    g_radioImage.setByte(zrx::layout::kModelIndex, selectionByte(m_modelList));
-    g_radioImage.setByte(zrx::layout::kRangeIndex, selectionByte(m_rangeList));
+    EncodeChannelsInto(m_doc->Image());
+}
+
+void CProgramView::EncodeChannelsInto(zrx::RadioImage& image) const {
+    image.setByte(zrx::layout::kModelIndex, selectionByte(m_modelList));
+    image.setByte(zrx::layout::kRangeIndex, selectionByte(m_rangeList));
     for (int n = 1; n <= zrx::layout::kChannelCount; ++n) {
         zrx::ChannelTexts texts;
         for (int c = 0; c < zrx::kChannelColumnCount; ++c) {
             texts.at(static_cast<std::size_t>(c)) = m_grid->GetTextMatrix(n, c + 1).toStdString();
         }
-        zrx::encodeChannel(g_radioImage, n, texts);
+        zrx::encodeChannel(image, n, texts);
     }
+}
+
+zrx::RadioImage CProgramView::EncodedImage() const {
+    zrx::RadioImage image = m_doc->Image();
+    EncodeChannelsInto(image);
+    return image;
 }
 
 void CProgramView::OnSelChangeRange() {
@@ -282,23 +293,25 @@ void CProgramView::OnSelChangeRange() {
     }
     const auto band = zrx::editing::bandFromRangeText(m_rangeList->itemText(index).toStdString());
     if (band) {
-        g_bandLower = band->lower;
-        g_bandUpper = band->upper;
+        m_state.bandLower = band->lower;
+        m_state.bandUpper = band->upper;
     }
 }
 
 void CProgramView::OnDefaultFactory() {
-    const QString path = g_moduleDirectory + QStringLiteral("Default.sin");
+    const QString path = m_state.moduleDirectory + QStringLiteral("Default.sin");
     const QFileInfo file(path);
     if (!file.exists() || file.isDir()) {
-        QMessageBox box(QMessageBox::NoIcon, toQString(kPromptCaption.in(g_language)),
-                        toQString(kDefaultMissing.in(g_language)), QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::NoIcon, toQString(kPromptCaption.in(m_state.language)),
+                        toQString(kDefaultMissing.in(m_state.language)), QMessageBox::Ok, this);
         box.exec();
         return;
     }
-    // Exactly as File Open with that path: the document loads it, takes its
-    // path and resets the view.
-    m_doc->OnOpenDocument(path);
+    // Exactly as File Open with that path: unsaved changes are asked about,
+    // then the document loads it, takes its path and resets the view.
+    if (m_doc->SaveModified()) {
+        m_doc->OnOpenDocument(path);
+    }
 }
 
 void CProgramView::OnFileSave() {
@@ -313,7 +326,7 @@ void CProgramView::OnFileSaveAs() {
 
 bool CProgramView::OnCmdMsg(int id) {
     // Option, Side Key and Embed open the radio settings dialogs.
-    if (RunSettingsCommand(id, window())) {
+    if (RunSettingsCommand(id, m_doc->Image(), m_state.language, window())) {
         return true;
     }
     switch (id) {

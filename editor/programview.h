@@ -4,7 +4,8 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/cmd_target.h"
+#include "image/radio_image.h"
+#include "shell/cmd_target.h"
 #include "channel_table_print.h"
 
 class CMSFlexGrid;
@@ -17,6 +18,8 @@ class QPainter;
 class QPrinter;
 class QPushButton;
 class CTransferDlg;
+struct PrintRequest;
+struct ProgramState;
 class PortSelection;
 
 // The program's only view: the form with the Model and Frequency Range
@@ -31,7 +34,7 @@ class CProgramView : public QWidget, public CCmdTarget {
 public:
     // `printers` are the run's printer settings that Print Setup changes;
     // without them the view keeps settings of its own.
-    explicit CProgramView(CProgramDoc* doc, PrinterSettings* printers = nullptr,
+    CProgramView(CProgramDoc* doc, ProgramState& state, PrinterSettings* printers = nullptr,
                           QWidget* parent = nullptr);
     ~CProgramView() override;
 
@@ -44,6 +47,11 @@ public:
     void DecodeChannels();
     // Grid and list selections -> radio image (rows 1-16, 0x3E0, 0x3E1).
     void EncodeChannels();
+    // The grid and list selections written into `image`, which otherwise
+    // stays as it is; no editor is committed.
+    void EncodeChannelsInto(zrx::RadioImage& image) const;
+    // The document's image as the grid and lists would encode it now.
+    [[nodiscard]] zrx::RadioImage EncodedImage() const;
 
     // In-place editing.
     void ShowCellEditor();
@@ -65,6 +73,9 @@ public:
     // Printing: one page with the grid's texts (programview_printing.cpp).
     void OnFilePrint();
     void OnFilePrintDirect();
+    // The print switches of the command line: print on the printer they
+    // name without asking, and say in `request` how it went.
+    void PrintForCommandLine(PrintRequest& request);
     void OnFilePrintPreview();
     // Draws the page with `painter`, active on a printer or a preview page.
     void OnPrint(QPainter& painter);
@@ -116,6 +127,7 @@ private:
     void ReportPrintFailure(const QPrinter& printer);
 
     CProgramDoc* m_doc;
+    ProgramState& m_state;
     std::unique_ptr<PrinterSettings> m_ownPrinters;
     PrinterSettings* m_printers;
     QComboBox* m_modelList = nullptr;

@@ -1,6 +1,7 @@
 // In-place editing of the channel grid: which editor opens over which cell,
 // what a commit writes back, and what each key does.
 #include "programview.h"
+#include "shell/program_state.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -10,12 +11,10 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
-#include "app/language_state.h"
-#include "band_limits.h"
 #include "cell_edit_rules.h"
 #include "grid/msflexgrid.h"
 #include "grid_texts.h"
-#include "qt_text.h"
+#include "shell/qt_text.h"
 
 namespace {
 
@@ -123,8 +122,8 @@ void CProgramView::ShowCellEditor() {
         placeEditor(m_toneListBox);
     } else if (const zrx::editing::ChoicePair* choices = choicesOf(col)) {
         m_choiceList->clear();
-        m_choiceList->addItem(toQString(choices->first.in(g_language)));
-        m_choiceList->addItem(toQString(choices->second.in(g_language)));
+        m_choiceList->addItem(toQString(choices->first.in(m_state.language)));
+        m_choiceList->addItem(toQString(choices->second.in(m_state.language)));
         m_choiceList->setCurrentIndex(-1);
         selectByPrefix(m_choiceList, text);
         m_choiceList->show();
@@ -182,8 +181,8 @@ void CProgramView::OnKillFocusFreqEdit() {
         row.at(static_cast<std::size_t>(c)) = m_grid->GetTextMatrix(m_editRow, c + 1).toStdString();
     }
     const zrx::ChannelTexts committed = zrx::editing::commitFrequency(
-        row, static_cast<int>(m_editCol), m_freqEdit->text().toStdString(), g_language, g_bandLower,
-        g_bandUpper);
+        row, static_cast<int>(m_editCol), m_freqEdit->text().toStdString(), m_state.language, m_state.bandLower,
+        m_state.bandUpper);
     for (int c = 0; c < zrx::kChannelColumnCount; ++c) {
         const std::size_t i = static_cast<std::size_t>(c);
         if (committed.at(i) != row.at(i)) {

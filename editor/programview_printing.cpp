@@ -1,6 +1,7 @@
 // The view's side of printing: the Print, Print without dialog and Print
 // Preview commands, and the one page they all draw from the grid's texts.
 #include "programview.h"
+#include "shell/program_state.h"
 
 #include <QFileInfo>
 #include <QMessageBox>
@@ -10,15 +11,14 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "app/language_state.h"
-#include "app/print_request.h"
-#include "app/printer_settings.h"
-#include "app/resources.h"
+#include "print_request.h"
+#include "shell/printer_settings.h"
+#include "shell/resources.h"
 #include "channel_table_print.h"
 #include "grid/msflexgrid.h"
 #include "image/language.h"
 #include "image/programdoc.h"
-#include "qt_text.h"
+#include "shell/qt_text.h"
 
 namespace {
 
@@ -28,8 +28,8 @@ constexpr zrx::LocalText kPrinterNotFound{"Printer not found: ", "找不到打�
                                           "找不到打印機："};
 constexpr zrx::LocalText kPrintFailed{"Could not print on: ", "无法打印到：", "無法打印到："};
 
-QString local(const zrx::LocalText& text) {
-    return toQString(text.in(g_language));
+QString local(const zrx::LocalText& text, zrx::Language language) {
+    return toQString(text.in(language));
 }
 
 QString applicationTitle() {
@@ -74,7 +74,7 @@ bool CProgramView::PrintOn(QPrinter& printer) {
 void CProgramView::ReportPrintFailure(const QPrinter& printer) {
     const QString where = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
                                                                         : printer.printerName();
-    QMessageBox::warning(this, applicationTitle(), local(kPrintFailed) + where);
+    QMessageBox::warning(this, applicationTitle(), local(kPrintFailed, m_state.language) + where);
 }
 
 void CProgramView::OnFilePrint() {
@@ -94,26 +94,26 @@ void CProgramView::OnFilePrint() {
 
 void CProgramView::OnFilePrintDirect() {
     commitOpenEditor();
-    if (!g_commandLinePrint) {
-        // Without a command line: on the printer as it is set up.
-        QPrinter& printer = m_printers->Printer();
-        if (!PrintOn(printer)) {
-            ReportPrintFailure(printer);
-        }
-        return;
+    // On the printer as it is set up.
+    QPrinter& printer = m_printers->Printer();
+    if (!PrintOn(printer)) {
+        ReportPrintFailure(printer);
     }
-    // From the command line: on the printer it named, or the default one.
-    // The program reports the outcome and ends; nothing is shown here.
-    PrintRequest& request = *g_commandLinePrint;
+}
+
+void CProgramView::PrintForCommandLine(PrintRequest& request) {
+    commitOpenEditor();
+    // On the printer the command line named, or the default one. The
+    // program reports the outcome and ends; nothing is shown here.
     const QString name =
         request.printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : request.printerName;
     if (name.isEmpty()) {
-        request.failure = local(kNoDefaultPrinter);
+        request.failure = local(kNoDefaultPrinter, m_state.language);
         return;
     }
     const QPrinterInfo info = QPrinterInfo::printerInfo(name);
     if (info.isNull()) {
-        request.failure = local(kPrinterNotFound) + name;
+        request.failure = local(kPrinterNotFound, m_state.language) + name;
         return;
     }
     // The driver and port of the switch have no meaning to this print system:
@@ -121,7 +121,7 @@ void CProgramView::OnFilePrintDirect() {
     QPrinter printer(info, QPrinter::HighResolution);
     request.printed = PrintOn(printer);
     if (!request.printed) {
-        request.failure = local(kPrintFailed) + name;
+        request.failure = local(kPrintFailed, m_state.language) + name;
     }
 }
 

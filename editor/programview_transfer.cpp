@@ -2,14 +2,12 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
-#include "app/language_state.h"
-#include "image/radio_image_global.h"
 #include "link/port_problem.h"
-#include "link/program_port_name.h"
-#include "link/transfer_flag.h"
 #include "link/transferdlg.h"
+#include "image/programdoc.h"
 #include "programview.h"
-#include "qt_text.h"
+#include "shell/qt_text.h"
+#include "shell/program_state.h"
 
 namespace {
 
@@ -19,30 +17,32 @@ constexpr zrx::LocalText kWriteCaption{"Write Data", "写数据", "寫數據"};
 } // namespace
 
 bool CProgramView::RunTransfer(CTransferDlg& dialog) {
-    dialog.m_image = g_radioImage;
+    dialog.m_image = m_doc->Image();
     dialog.exec();
     ReportOpenProblem(dialog);
     return dialog.m_bSuccess;
 }
 
 void CProgramView::OnRead() {
-    CTransferDlg dialog(g_transferFlag, TransferSetup{g_portName, g_language}, window());
+    CTransferDlg dialog(m_state.transferFlag, TransferSetup{m_state.portName, m_state.language}, window());
     EncodeChannels();
     dialog.m_bRead = true;
-    dialog.m_strCaption = toQString(kReadCaption.in(g_language));
+    dialog.m_strCaption = toQString(kReadCaption.in(m_state.language));
     if (RunTransfer(dialog)) {
         // The worker filled a copy of its own; it becomes the program's
         // image only now, on this thread.
-        g_radioImage = dialog.m_image;
+        // What the radio held is in no file yet: the document counts it as
+        // a change, so closing asks before it is lost.
+        m_doc->Image() = dialog.m_image;
         DecodeChannels();
     }
 }
 
 void CProgramView::OnWrite() {
-    CTransferDlg dialog(g_transferFlag, TransferSetup{g_portName, g_language}, window());
+    CTransferDlg dialog(m_state.transferFlag, TransferSetup{m_state.portName, m_state.language}, window());
     EncodeChannels();
     dialog.m_bRead = false;
-    dialog.m_strCaption = toQString(kWriteCaption.in(g_language));
+    dialog.m_strCaption = toQString(kWriteCaption.in(m_state.language));
     RunTransfer(dialog);
 }
 
@@ -51,5 +51,5 @@ void CProgramView::ReportOpenProblem(const CTransferDlg& dialog) {
     if (frame == nullptr || dialog.OpenError() != zrx::PortOpenError::PermissionDenied) {
         return;
     }
-    frame->statusBar()->showMessage(PermissionProblemText(g_portName, g_language));
+    frame->statusBar()->showMessage(PermissionProblemText(m_state.portName, m_state.language));
 }

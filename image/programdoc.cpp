@@ -3,11 +3,10 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "app/language_state.h"
-#include "app/resources.h"
 #include "image/channel_data_file.h"
 #include "image/new_image.h"
-#include "radio_image_global.h"
+#include "shell/program_state.h"
+#include "shell/resources.h"
 
 namespace {
 
@@ -21,12 +20,67 @@ QString channelDataFilter() {
 }
 const QString kDefaultSuffix = QStringLiteral("sin");
 
+constexpr zrx::LocalText kSaveChanges{"Save changes?", "是否保存更改？", "是否儲存變更？"};
+
+QString inLanguage(const zrx::LocalText& text, zrx::Language language) {
+    const std::string_view chosen = text.in(language);
+    return QString::fromUtf8(chosen.data(), static_cast<qsizetype>(chosen.size()));
+}
+
+CProgramDoc::Answer askWithMessageBox(QWidget* parent, const QString& caption,
+                                      const QString& text) {
+    switch (QMessageBox::question(parent, caption, text,
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                  QMessageBox::Yes)) {
+    case QMessageBox::Yes:
+        return CProgramDoc::Answer::Yes;
+    case QMessageBox::No:
+        return CProgramDoc::Answer::No;
+    default:
+        return CProgramDoc::Answer::Cancel;
+    }
+}
+
 } // namespace
 
-CProgramDoc::CProgramDoc(QObject* parent) : QObject(parent) {}
+CProgramDoc::CProgramDoc(const ProgramState& state, QObject* parent)
+    : QObject(parent), m_state(state), m_image(zrx::makeNewImage()), m_unchanged(m_image),
+      m_question(askWithMessageBox) {}
+
+zrx::RadioImage CProgramDoc::ShownImage() const {
+    return m_viewHooks.shownImage ? m_viewHooks.shownImage() : m_image;
+}
+
+void CProgramDoc::SetUnchanged() {
+    m_unchanged = ShownImage();
+}
+
+bool CProgramDoc::IsModified() const {
+    return ShownImage() != m_unchanged;
+}
+
+bool CProgramDoc::SaveModified() {
+    // An edit still open is part of what the user sees.
+    if (m_viewHooks.commitShown) {
+        m_viewHooks.commitShown();
+    }
+    if (!IsModified()) {
+        return true;
+    }
+    const Answer answer = m_question(m_dialogParent, res("String", "ZRX PC Encoder"),
+                                     inLanguage(kSaveChanges, m_state.language));
+    if (answer == Answer::Cancel) {
+        return false;
+    }
+    if (answer == Answer::No) {
+        return true;
+    }
+    // A save the user cancelled or that failed stops the command too.
+    return DoFileSave();
+}
 
 bool CProgramDoc::OnNewDocument() {
-    g_radioImage = zrx::makeNewImage();
+    m_image = zrx::makeNewImage();
     m_pathName.clear();
     emit documentReset();
     return true;
@@ -35,9 +89,10 @@ bool CProgramDoc::OnNewDocument() {
 bool CProgramDoc::OnOpenDocument(const QString& path) {
     // The whole file is read before the image changes, so a failed open
     // (such as a file shorter than 1024 bytes) leaves the image as it was.
-    const zrx::FileResult result = zrx::loadChannelDataFile(toPath(path), g_radioImage);
+    const zrx::FileResult result = zrx::loadChannelDataFile(toPath(path), m_image);
     if (!result) {
-        ReportFileError(QString::fromStdString(zrx::describe(result, toPath(path), g_language)));
+        ReportFileError(
+            QString::fromStdString(zrx::describe(result, toPath(path), m_state.language)));
         return false;
     }
     m_pathName = path;
@@ -46,11 +101,13 @@ bool CProgramDoc::OnOpenDocument(const QString& path) {
 }
 
 bool CProgramDoc::OnSaveDocument(const QString& path) {
-    const zrx::FileResult result = zrx::saveChannelDataFile(toPath(path), g_radioImage);
+    const zrx::FileResult result = zrx::saveChannelDataFile(toPath(path), m_image);
     if (!result) {
-        ReportFileError(QString::fromStdString(zrx::describe(result, toPath(path), g_language)));
+        ReportFileError(
+            QString::fromStdString(zrx::describe(result, toPath(path), m_state.language)));
         return false;
     }
+    SetUnchanged();
     return true;
 }
 

@@ -4,17 +4,24 @@
 #include <QString>
 #include <functional>
 
-#include "app/cmd_target.h"
+#include "image/radio_image.h"
+#include "shell/cmd_target.h"
 
 class QWidget;
+struct ProgramState;
 
-// The document: gives the process-wide radio image its life as a channel
-// data file. It holds no data of its own besides the file's path, and it is
-// never "modified", so nothing ever asks to save.
+// The document: owns the radio image and gives it its life as a channel
+// data file. It knows what the user saw when the image was last loaded,
+// read or saved, so that no change is lost without a question.
 class CProgramDoc : public QObject, public CCmdTarget {
     Q_OBJECT
 public:
-    explicit CProgramDoc(QObject* parent = nullptr);
+    explicit CProgramDoc(const ProgramState& state, QObject* parent = nullptr);
+
+    // The radio image: what the serial link reads and writes, what a file
+    // holds and what every editor decodes from and encodes into.
+    [[nodiscard]] zrx::RadioImage& Image() { return m_image; }
+    [[nodiscard]] const zrx::RadioImage& Image() const { return m_image; }
 
     // Fills the radio image with the new-document image and forgets the path.
     bool OnNewDocument();
@@ -35,8 +42,30 @@ public:
     [[nodiscard]] QString PromptSaveFileName();
 
     [[nodiscard]] QString GetPathName() const { return m_pathName; }
-    // Never true: no edit marks the document modified.
-    [[nodiscard]] bool IsModified() const { return false; }
+
+    // The view's side of "modified": what the user sees, as the image it
+    // would encode to now, and a commit of an edit still open.
+    struct ViewHooks {
+        std::function<zrx::RadioImage()> shownImage;
+        std::function<void()> commitShown;
+    };
+    void SetViewHooks(ViewHooks hooks) { m_viewHooks = std::move(hooks); }
+    // What the user sees now becomes the unchanged state: after a New, an
+    // Open, a read from the radio and a save.
+    void SetUnchanged();
+    // True when what the user sees differs from what was last loaded, read
+    // or saved: an edited cell, another Model or Frequency Range, a settings
+    // dialog that changed a byte.
+    [[nodiscard]] bool IsModified() const;
+    // Before something replaces the document or the program ends: asks
+    // "Save changes?" when it is modified. Yes saves (asking for a path
+    // when there is none), No goes on, Cancel stops. True to go on.
+    bool SaveModified();
+    // How the question is put; the standard message box by default, tests
+    // answer it themselves.
+    enum class Answer { Yes, No, Cancel };
+    using Question = std::function<Answer(QWidget* parent, const QString& caption, const QString& text)>;
+    void SetQuestion(Question question) { m_question = std::move(question); }
 
     // The window that owns the document's message boxes and file dialogs.
     void SetDialogParent(QWidget* parent) { m_dialogParent = parent; }
@@ -54,7 +83,13 @@ signals:
 
 private:
     void ReportFileError(const QString& message);
+    [[nodiscard]] zrx::RadioImage ShownImage() const;
 
+    const ProgramState& m_state;
+    zrx::RadioImage m_image;
+    zrx::RadioImage m_unchanged;
+    ViewHooks m_viewHooks;
+    Question m_question;
     QString m_pathName;
     QWidget* m_dialogParent = nullptr;
     ErrorReporter m_errorReporter;

@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <iterator>
 
-#include "app/command_ids.h"
+#include "shell/command_ids.h"
 
 namespace {
 

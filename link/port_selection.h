@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/cmd_target.h"
+#include "shell/cmd_target.h"
 #include "link/serial_port_list.h"
 
 class QAction;

@@ -6,8 +6,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "app/dialog_template.h"
-#include "app/resources.h"
+#include "shell/dialog_template.h"
+#include "shell/resources.h"
 #include "link/transfer_bridge.h"
 #include "link/transfer_engine.h"
 #include "link/transfer_guard.h"

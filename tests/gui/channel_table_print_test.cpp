@@ -6,10 +6,9 @@
 #include <cmath>
 #include <set>
 
-#include "app/language_state.h"
 #include "editor/channel_table_print.h"
 #include "editor/grid_texts.h"
-#include "editor/qt_text.h"
+#include "shell/qt_text.h"
 #include "pdf_words.h"
 
 // The printed channel table on a PDF printer, read back word by word with

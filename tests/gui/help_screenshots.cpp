@@ -9,9 +9,9 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "app/command_ids.h"
+#include "shell/command_ids.h"
 #include "app/helpviewer.h"
-#include "app/mainframe.h"
+#include "shell/mainframe.h"
 #include "gui_test_support.h"
 
 namespace {

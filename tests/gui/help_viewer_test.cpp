@@ -11,7 +11,6 @@
 #include "app/help_unpacker.h"
 #include "app/helpviewer.h"
 #include "app/htmlhelp.h"
-#include "app/module_directory.h"
 
 namespace {
 
@@ -40,21 +39,15 @@ void writeAll(const QString& path, const QByteArray& bytes) {
 // when it ends.
 class HelpFolders {
 public:
-    HelpFolders() : m_savedModule(g_moduleDirectory), m_savedCurrent(QDir::currentPath()) {
-        g_moduleDirectory = m_program.path() + QLatin1Char('/');
-        QDir::setCurrent(m_working.path());
-    }
-    ~HelpFolders() {
-        g_moduleDirectory = m_savedModule;
-        QDir::setCurrent(m_savedCurrent);
-    }
+    HelpFolders() : m_savedCurrent(QDir::currentPath()) { QDir::setCurrent(m_working.path()); }
+    ~HelpFolders() { QDir::setCurrent(m_savedCurrent); }
+    [[nodiscard]] QString moduleDirectory() const { return m_program.path() + QLatin1Char('/'); }
     [[nodiscard]] QString program(const QString& name) const { return m_program.filePath(name); }
     [[nodiscard]] QString working(const QString& name) const { return m_working.filePath(name); }
 
 private:
     QTemporaryDir m_program;
     QTemporaryDir m_working;
-    QString m_savedModule;
     QString m_savedCurrent;
 };
 
@@ -142,6 +135,7 @@ private slots:
             writeAll(folders.working(QStringLiteral("chs.chm")), "help");
         }
         CHtmlHelp help;
+        help.SetModuleDirectory(folders.moduleDirectory());
         QList<QUrl> asked;
         help.SetViewer([&asked](const QUrl& url) {
             asked << url;
@@ -165,6 +159,7 @@ private slots:
         HelpFolders folders;
         QVERIFY(QFile::copy(kFixture, folders.program(QStringLiteral("eng.chm"))));
         CHtmlHelp help;
+        help.SetModuleDirectory(folders.moduleDirectory());
         help.SetUnpacker(unpacker());
         int desktopAsked = 0;
         help.SetViewer([&desktopAsked](const QUrl&) {
@@ -270,6 +265,7 @@ private slots:
         HelpFolders folders;
         QVERIFY(QFile::copy(crasher, folders.program(QStringLiteral("cht.chm"))));
         CHtmlHelp help;
+        help.SetModuleDirectory(folders.moduleDirectory());
         help.SetUnpacker(unpacker());
         help.SetViewer([](const QUrl&) { return false; });
         QVERIFY(!help.DisplayTopic(nullptr, QStringLiteral("cht.chm")));

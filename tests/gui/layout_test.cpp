@@ -12,9 +12,9 @@
 #include <QtTest>
 
 #include "app/aboutdlg.h"
-#include "app/language_choice.h"
+#include "shell/language_choice.h"
 #include "app/languagedlg.h"
-#include "app/mainframe.h"
+#include "shell/mainframe.h"
 #include "dialogs/optionfunctiondlg.h"
 #include "dialogs/pcbadlg.h"
 #include "dialogs/sidekeydlg.h"

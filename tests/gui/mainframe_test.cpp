@@ -5,9 +5,9 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "app/command_ids.h"
-#include "app/mainframe.h"
-#include "app/menu_table.h"
+#include "shell/command_ids.h"
+#include "shell/mainframe.h"
+#include "shell/menu_table.h"
 #include "gui_test_support.h"
 #include "image/programdoc.h"
 

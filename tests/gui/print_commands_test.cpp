@@ -7,9 +7,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "app/command_ids.h"
-#include "app/language_state.h"
-#include "app/mainframe.h"
+#include "shell/command_ids.h"
+#include "shell/mainframe.h"
 #include "gui_test_support.h"
 #include "pdf_words.h"
 

@@ -11,8 +11,7 @@
 #include <QCommandLineParser>
 #include <QTimer>
 
-#include "app/language_state.h"
-#include "app/module_directory.h"
+#include "shell/program_state.h"
 #include "app/view_factory.h"
 #include "editor/programview.h"
 #include "grid/msflexgrid.h"
@@ -30,12 +29,13 @@ int main(int argc, char** argv) {
     parser.process(app);
 
     const int language = std::clamp(parser.value(languageOption).toInt(), 0, 2);
-    g_language = static_cast<zrx::Language>(language);
-    g_moduleDirectory = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    ProgramState state;
+    state.language = static_cast<zrx::Language>(language);
+    state.moduleDirectory = QCoreApplication::applicationDirPath() + QLatin1Char('/');
 
-    CProgramDoc doc;
+    CProgramDoc doc(state);
     doc.OnNewDocument();
-    const ViewParts parts = CreateProgramView(&doc, nullptr);
+    const ViewParts parts = CreateProgramView(&doc, state, nullptr);
     auto* view = static_cast<CProgramView*>(parts.widget);
     doc.SetDialogParent(view);
     view->setWindowTitle(QStringLiteral("ZRX PC Encoder"));

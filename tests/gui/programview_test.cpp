@@ -12,17 +12,14 @@
 
 #include <memory>
 
-#include "app/command_ids.h"
-#include "app/language_state.h"
-#include "app/module_directory.h"
+#include "shell/command_ids.h"
 #include "app/view_factory.h"
-#include "editor/band_limits.h"
 #include "editor/programview.h"
 #include "image/channel_data_file.h"
 #include "image/image_layout.h"
 #include "image/new_image.h"
 #include "image/programdoc.h"
-#include "image/radio_image_global.h"
+#include "shell/program_state.h"
 #include "view_harness.h"
 
 using harness::clickCell;
@@ -54,8 +51,8 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-QByteArray imageBytes() {
-    const auto& bytes = g_radioImage.bytes();
+QByteArray imageBytes(const CProgramDoc& doc) {
+    const auto& bytes = doc.Image().bytes();
     return QByteArray(reinterpret_cast<const char*>(bytes.data()),
                       static_cast<qsizetype>(bytes.size()));
 }
@@ -78,14 +75,15 @@ class ProgramViewTest : public QObject {
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<ProgramState> m_state;
     CProgramDoc* m_doc = nullptr;
     CProgramView* m_view = nullptr;
 
     void open(zrx::Language language = zrx::Language::English) {
-        g_language = language;
-        m_doc = new CProgramDoc;
+        m_state->language = language;
+        m_doc = new CProgramDoc(*m_state);
         m_doc->OnNewDocument();
-        const ViewParts parts = CreateProgramView(m_doc, nullptr);
+        const ViewParts parts = CreateProgramView(m_doc, *m_state, nullptr);
         m_view = static_cast<CProgramView*>(parts.widget);
         QCOMPARE(static_cast<CCmdTarget*>(m_view), parts.target);
         m_doc->SetDialogParent(m_view);
@@ -108,22 +106,20 @@ private slots:
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
-        g_moduleDirectory = m_dir->path() + QLatin1Char('/');
-        g_bandLower = 40000000;
-        g_bandUpper = 47000000;
-        g_radioImage = zrx::makeNewImage();
+        // Every test has a program of its own.
+        m_state = std::make_unique<ProgramState>();
+        m_state->moduleDirectory = m_dir->path() + QLatin1Char('/');
     }
     void cleanup() {
         delete m_view;
         delete m_doc;
         m_view = nullptr;
         m_doc = nullptr;
-        g_language = zrx::Language::English;
     }
 
     void listsHaveNoSelectionUntilTheFirstDecode() {
-        CProgramDoc doc;
-        CProgramView view(&doc);
+        CProgramDoc doc(*m_state);
+        CProgramView view(&doc, *m_state);
         QCOMPARE(view.modelList()->count(), 1);
         QCOMPARE(view.modelList()->itemText(0), QStringLiteral("ZRX412"));
         QCOMPARE(view.rangeList()->itemText(0), QStringLiteral("400-470MHz"));
@@ -213,7 +209,7 @@ private slots:
                  (QStringList{"446.10000", "446.10000", "关", "关", "否", "宽", "添加"}));
         // Encoded, the defaults give the flag byte of a fresh channel.
         m_view->EncodeChannels();
-        QCOMPARE(g_radioImage.byte(zrx::layout::channelOffset(2) + 12), std::uint8_t{0xFB});
+        QCOMPARE(m_doc->Image().byte(zrx::layout::channelOffset(2) + 12), std::uint8_t{0xFB});
     }
 
     void pressOnAnyCellOfAnEmptyChannelOpensItsRxCell() {
@@ -251,7 +247,7 @@ private slots:
         QCOMPARE(grid()->GetTextMatrix(5, 1), QStringLiteral("450.00000"));
         QCOMPARE(grid()->GetTextMatrix(5, 2), QString());
         m_view->EncodeChannels();
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(&g_radioImage.bytes()[0x54]), 4),
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(&m_doc->Image().bytes()[0x54]), 4),
                  QByteArray(4, '\0'));
 
         clickCell(grid(), 5, 1);
@@ -477,15 +473,15 @@ private slots:
 
     void decodingSelectsTheFirstEntryForOutOfRangeIndicesAndKeepsTheBand() {
         open();
-        g_bandLower = 41000000;
-        g_bandUpper = 42000000;
-        g_radioImage.setByte(zrx::layout::kModelIndex, 7);
-        g_radioImage.setByte(zrx::layout::kRangeIndex, 5);
+        m_state->bandLower = 41000000;
+        m_state->bandUpper = 42000000;
+        m_doc->Image().setByte(zrx::layout::kModelIndex, 7);
+        m_doc->Image().setByte(zrx::layout::kRangeIndex, 5);
         m_view->DecodeChannels();
         QCOMPARE(m_view->modelList()->currentIndex(), 0);
         QCOMPARE(m_view->rangeList()->currentIndex(), 0);
-        QCOMPARE(g_bandLower, 41000000u);
-        QCOMPARE(g_bandUpper, 42000000u);
+        QCOMPARE(m_state->bandLower, 41000000u);
+        QCOMPARE(m_state->bandUpper, 42000000u);
         // Picking the range sets the band from its text.
         QComboBox* range = m_view->rangeList();
         range->showPopup();
@@ -493,11 +489,11 @@ private slots:
         QTest::keyClick(range->view(), Qt::Key_Return);
         settle();
         QVERIFY(!range->view()->isVisible());
-        QCOMPARE(g_bandLower, 40000000u);
-        QCOMPARE(g_bandUpper, 47000000u);
+        QCOMPARE(m_state->bandLower, 40000000u);
+        QCOMPARE(m_state->bandUpper, 47000000u);
         m_view->EncodeChannels();
-        QCOMPARE(g_radioImage.byte(zrx::layout::kModelIndex), std::uint8_t{0});
-        QCOMPARE(g_radioImage.byte(zrx::layout::kRangeIndex), std::uint8_t{0});
+        QCOMPARE(m_doc->Image().byte(zrx::layout::kModelIndex), std::uint8_t{0});
+        QCOMPARE(m_doc->Image().byte(zrx::layout::kRangeIndex), std::uint8_t{0});
     }
 
     void saveThenReopenGivesTheSameBytes() {
@@ -543,7 +539,7 @@ private slots:
 
         m_doc->OnNewDocument();
         QVERIFY(m_doc->OnOpenDocument(path("noisy.sin")));
-        QCOMPARE(imageBytes(), expected);
+        QCOMPARE(imageBytes(*m_doc), expected);
         QCOMPARE(grid()->GetTextMatrix(2, 1), QStringLiteral("446.50000"));
         QCOMPARE(grid()->GetTextMatrix(2, 2), QStringLiteral("446.01875"));
     }
@@ -605,6 +601,10 @@ private slots:
         QVERIFY(QFile::copy(factoryFile(), path("Default.sin")));
         QFile::setPermissions(path("Default.sin"), QFile::ReadOwner | QFile::WriteOwner);
         startChannel(1, QStringLiteral("450"));
+        // The edit is given up when Default Factory asks about it.
+        m_doc->SetQuestion([](QWidget*, const QString&, const QString&) {
+            return CProgramDoc::Answer::No;
+        });
         m_view->findChild<QPushButton*>(QStringLiteral("1068"))->click();
         QCOMPARE(grid()->GetTextMatrix(1, 1), QStringLiteral("446.00625"));
         clickCell(grid(), 1, 1);

@@ -15,8 +15,8 @@
 #include <QProcess>
 #include <QtTest>
 
-#include "app/command_ids.h"
-#include "app/mainframe.h"
+#include "shell/command_ids.h"
+#include "shell/mainframe.h"
 #include "gui_test_support.h"
 
 namespace {

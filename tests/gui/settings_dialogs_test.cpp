@@ -14,15 +14,15 @@
 
 #include <vector>
 
-#include "app/command_ids.h"
-#include "app/dialog_template.h"
-#include "app/mainframe.h"
+#include "shell/command_ids.h"
+#include "shell/dialog_template.h"
+#include "shell/mainframe.h"
 #include "dialogs/optionfunctiondlg.h"
 #include "dialogs/pcbadlg.h"
 #include "dialogs/sidekeydlg.h"
 #include "gui_test_support.h"
 #include "image/new_image.h"
-#include "image/radio_image_global.h"
+#include "image/programdoc.h"
 #include "image/settings_codes.h"
 
 using zrx::Language;
@@ -427,9 +427,9 @@ private slots:
             {cmd::kSideKey, "侧键", 0x3C8, 0xFF, 0x00},    // codes 15 -> None
             {cmd::kEmbed, "PCBA 码", 0x3B1, 0x00, 0xFF},   // "A" and a NUL -> "A"
         };
-        g_radioImage.setByte(0x3B0, 0x41);
+        app.Document()->Image().setByte(0x3B0, 0x41);
         for (const auto& c : kCommands) {
-            g_radioImage.setByte(c.offset, c.before);
+            app.Document()->Image().setByte(c.offset, c.before);
             QString caption;
             whenModalOpens([&caption](QWidget* modal) {
                 caption = modal->windowTitle();
@@ -438,7 +438,7 @@ private slots:
             });
             app.MainFrame()->Dispatch(c.command);
             QCOMPARE(caption, QString::fromUtf8(c.caption));
-            QCOMPARE(g_radioImage.byte(c.offset), c.after);
+            QCOMPARE(app.Document()->Image().byte(c.offset), c.after);
         }
     }
 };

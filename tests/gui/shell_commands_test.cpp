@@ -8,17 +8,13 @@
 #include <QtTest>
 
 #include "app/aboutdlg.h"
-#include "app/command_ids.h"
-#include "app/language_state.h"
+#include "shell/command_ids.h"
 #include "app/languagedlg.h"
-#include "app/mainframe.h"
-#include "app/module_directory.h"
+#include "shell/mainframe.h"
 #include "editor/programview.h"
 #include "gui_test_support.h"
 #include "image/new_image.h"
 #include "image/programdoc.h"
-#include "image/radio_image_global.h"
-#include "link/program_port_name.h"
 #include "view_harness.h"
 
 namespace {
@@ -84,7 +80,7 @@ private slots:
         auto app = startIn(folder, observer);
         QVERIFY(app);
         QStringList seen;
-        answerLanguageDialog(static_cast<int>(g_language), true, &seen);
+        answerLanguageDialog(static_cast<int>(app->State().language), true, &seen);
         app->MainFrame()->Dispatch(cmd::kLanguage);
         QCOMPARE(seen, entries);
         // The language in force, confirmed with OK: nothing written, no restart.
@@ -136,7 +132,7 @@ private slots:
         AppObserver observer;
         auto app = startIn(folder, observer);
         QVERIFY(app);
-        g_portName = QStringLiteral("COM4");
+        app->State().portName = QStringLiteral("COM4");
         answerLanguageDialog(2, false);
         app->MainFrame()->Dispatch(cmd::kLanguage);
         QCOMPARE(folder.readFile(QStringLiteral("Program.ini")),
@@ -154,8 +150,8 @@ private slots:
         AppObserver observer;
         auto app = startIn(folder, observer);
         QVERIFY(app);
-        QVERIFY(g_portName.isEmpty());
-        g_portName = QStringLiteral("COM5"); // as the Port menu would set it
+        QVERIFY(app->State().portName.isEmpty());
+        app->State().portName = QStringLiteral("COM5"); // as the Port menu would set it
         answerLanguageDialog(1, true);
         app->MainFrame()->Dispatch(cmd::kLanguage);
         QCOMPARE(folder.readFile(QStringLiteral("Program.ini")),
@@ -163,7 +159,7 @@ private slots:
                             "[Setup]\r\nLanguage=Chs\r\nCOM=COM5\r\n\r\n[Later]\r\nCOM=keep\r\n"));
         // A folder that takes files keeps its settings to itself.
         QVERIFY(!QFile::exists(folder.perUserFile()));
-        QCOMPARE(observer.launched, QStringList{g_moduleDirectory + QStringLiteral("Program")});
+        QCOMPARE(observer.launched, QStringList{app->State().moduleDirectory + QStringLiteral("Program")});
         QCOMPARE(observer.quitRequests, 1);
         QVERIFY(!QFileInfo(observer.launched.front()).isRelative());
     }
@@ -281,7 +277,7 @@ private slots:
         QSignalSpy resets(app->Document(), &CProgramDoc::documentReset);
         QVERIFY(app->Document()->OnOpenDocument(folder.file(QStringLiteral("a.sin"))));
         app->MainFrame()->Dispatch(cmd::kFileNew);
-        QVERIFY(g_radioImage == zrx::makeNewImage());
+        QVERIFY(app->Document()->Image() == zrx::makeNewImage());
         QVERIFY(app->Document()->GetPathName().isEmpty());
         QCOMPARE(resets.count(), 2);
         QVERIFY(!app->Document()->IsModified());
@@ -308,8 +304,8 @@ private slots:
         app->MainFrame()->Dispatch(cmd::kFileOpen);
         QCOMPARE(filters, QStringList{QStringLiteral("Channel Data (*.sin)")});
         QCOMPARE(QFileInfo(app->Document()->GetPathName()).fileName(), QStringLiteral("radio.sin"));
-        QCOMPARE(g_radioImage.byte(0x3E0), std::uint8_t{0});
-        QCOMPARE(g_radioImage.byte(0x3E1), std::uint8_t{0x21});
+        QCOMPARE(app->Document()->Image().byte(0x3E0), std::uint8_t{0});
+        QCOMPARE(app->Document()->Image().byte(0x3E1), std::uint8_t{0x21});
         QCOMPARE(app->MainFrame()->windowTitle(), QStringLiteral("ZRX PC Encoder"));
         QVERIFY(!app->Document()->IsModified());
     }
@@ -322,8 +318,8 @@ private slots:
         AppObserver observer;
         auto app = startIn(folder, observer);
         QVERIFY(app);
-        g_radioImage.setByte(0x010, 0x46);
-        const zrx::RadioImage before = g_radioImage;
+        app->Document()->Image().setByte(0x010, 0x46);
+        const zrx::RadioImage before = app->Document()->Image();
         QString message;
         whenModalOpens([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
@@ -334,7 +330,7 @@ private slots:
         QVERIFY(!app->Document()->OnOpenDocument(folder.file(QStringLiteral("short.sin"))));
         QVERIFY(message.startsWith(QStringLiteral("ZRX PC Encoder|")));
         QVERIFY(message.contains(QStringLiteral("1024")));
-        QVERIFY(g_radioImage == before);
+        QVERIFY(app->Document()->Image() == before);
         QVERIFY(app->Document()->GetPathName().isEmpty());
     }
 
@@ -382,10 +378,10 @@ private slots:
         AppObserver observer;
         auto app = startIn(folder, observer);
         QVERIFY(app);
-        const zrx::RadioImage before = g_radioImage;
+        const zrx::RadioImage before = app->Document()->Image();
         whenModalOpens([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
         app->MainFrame()->Dispatch(cmd::kFileOpen);
-        QVERIFY(g_radioImage == before);
+        QVERIFY(app->Document()->Image() == before);
         QVERIFY(app->Document()->GetPathName().isEmpty());
     }
 };

@@ -3,15 +3,11 @@
 #include <QtTest>
 
 #include "app/command_line.h"
-#include "app/inifile.h"
-#include "app/language_state.h"
-#include "app/mainframe.h"
-#include "app/module_directory.h"
+#include "shell/inifile.h"
+#include "shell/mainframe.h"
 #include "gui_test_support.h"
 #include "image/new_image.h"
 #include "image/programdoc.h"
-#include "image/radio_image_global.h"
-#include "link/program_port_name.h"
 
 // Start-up from Program.ini: what is read, which library is loaded, and
 // every way it can fail.
@@ -24,11 +20,6 @@ private:
     }
 
 private slots:
-    void init() {
-        g_portName = QStringLiteral("COM1");
-        g_language = zrx::Language::English;
-    }
-
     void noSettingsFileShowsMessageAndCreatesNothing() {
         ProgramFolder folder;
         folder.addAllLibraries();
@@ -45,7 +36,7 @@ private slots:
                              QApplication::topLevelWidgets().cend(),
                              [](QWidget* w) { return w->isVisible(); }));
         QVERIFY(!QFile::exists(folder.file(QStringLiteral("Program.ini"))));
-        QVERIFY(g_portName.isEmpty()); // the initial COM1 does not survive start-up
+        QVERIFY(app.State().portName.isEmpty()); // the initial COM1 does not survive start-up
     }
 
     void englishWithoutComStartsWithEmptyPort() {
@@ -58,14 +49,14 @@ private slots:
         observer.attach(app);
         QVERIFY(app.InitInstance(folder.context()));
         QVERIFY(observer.messages.isEmpty());
-        QCOMPARE(g_language, zrx::Language::English);
-        QVERIFY(g_portName.isEmpty());
-        QCOMPARE(g_moduleDirectory, QDir::toNativeSeparators(folder.path()) + QDir::separator());
+        QCOMPARE(app.State().language, zrx::Language::English);
+        QVERIFY(app.State().portName.isEmpty());
+        QCOMPARE(app.State().moduleDirectory, QDir::toNativeSeparators(folder.path()) + QDir::separator());
         QVERIFY(app.MainFrame()->isVisible());
         QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("ZRX PC Encoder"));
         QCOMPARE(firstMenuTitle(app), QStringLiteral("&File"));
         // A new document, and nothing written to the settings file.
-        QVERIFY(g_radioImage == zrx::makeNewImage());
+        QVERIFY(app.Document()->Image() == zrx::makeNewImage());
         QVERIFY(app.Document()->GetPathName().isEmpty());
         QCOMPARE(folder.readFile(QStringLiteral("Program.ini")), before);
     }
@@ -78,8 +69,8 @@ private slots:
         AppObserver observer;
         observer.attach(app);
         QVERIFY(app.InitInstance(folder.context()));
-        QCOMPARE(g_language, zrx::Language::SimplifiedChinese);
-        QCOMPARE(g_portName, QStringLiteral("com3")); // taken as stored
+        QCOMPARE(app.State().language, zrx::Language::SimplifiedChinese);
+        QCOMPARE(app.State().portName, QStringLiteral("com3")); // taken as stored
         QCOMPARE(firstMenuTitle(app), QStringLiteral("文件(&F)"));
         QCOMPARE(QFileInfo(app.Library()->Path()).fileName(), QStringLiteral("Chs.dll"));
     }
@@ -93,7 +84,7 @@ private slots:
         AppObserver observer;
         observer.attach(app);
         QVERIFY(app.InitInstance(folder.context()));
-        QCOMPARE(g_language, zrx::Language::English);
+        QCOMPARE(app.State().language, zrx::Language::English);
         QCOMPARE(firstMenuTitle(app), QStringLiteral("文件(&F)")); // resources from Fra.dll
         QCOMPARE(QFileInfo(app.Library()->Path()).fileName(), QStringLiteral("Fra.dll"));
     }
@@ -149,7 +140,7 @@ private slots:
         AppObserver observer;
         observer.attach(app);
         QVERIFY(app.InitInstance(folder.context()));
-        QCOMPARE(g_language, zrx::Language::TraditionalChinese);
+        QCOMPARE(app.State().language, zrx::Language::TraditionalChinese);
     }
 
     void longValuesAreCutAt255Characters() {
@@ -161,7 +152,7 @@ private slots:
         AppObserver observer;
         observer.attach(app);
         QVERIFY(app.InitInstance(folder.context()));
-        QCOMPARE(g_portName, QString(255, QLatin1Char('P')));
+        QCOMPARE(app.State().portName, QString(255, QLatin1Char('P')));
     }
 
     void commandLineFileIsOpened() {
@@ -175,7 +166,7 @@ private slots:
         observer.attach(app);
         QVERIFY(app.InitInstance(folder.context({folder.file(QStringLiteral("radio.sin"))})));
         QCOMPARE(app.Document()->GetPathName(), folder.file(QStringLiteral("radio.sin")));
-        QCOMPARE(g_radioImage.byte(0x3FF), std::uint8_t{0x42});
+        QCOMPARE(app.Document()->Image().byte(0x3FF), std::uint8_t{0x42});
         QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("ZRX PC Encoder"));
     }
 
@@ -213,7 +204,7 @@ private slots:
         observer.attach(app);
         QVERIFY(!app.InitInstance(
             folder.context({QStringLiteral("/p"), folder.file(QStringLiteral("radio.sin"))})));
-        QCOMPARE(g_radioImage.byte(0), std::uint8_t{0x11});
+        QCOMPARE(app.Document()->Image().byte(0), std::uint8_t{0x11});
         QCOMPARE(app.StartupExitCode(), 1);
         QVERIFY(!app.MainFrame()->isVisible());
         QCOMPARE(observer.messages,

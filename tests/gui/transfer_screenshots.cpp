@@ -10,13 +10,11 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/command_ids.h"
-#include "app/language_state.h"
-#include "app/mainframe.h"
+#include "shell/command_ids.h"
+#include "shell/mainframe.h"
 #include "editor/programview.h"
 #include "gui_test_support.h"
 #include "link/port_selection.h"
-#include "link/program_port_name.h"
 #include "link/transferdlg.h"
 
 namespace {
@@ -65,7 +63,7 @@ bool shoot(const QString& folder, const QString& code, const QString& device) {
     bool ok = true;
 
     // A read from the simulated radio, pictured half way.
-    g_portName = device;
+    app.State().portName = device;
     bool shot = false;
     auto* poll = new QTimer(&app);
     QObject::connect(poll, &QTimer::timeout, [&] {
@@ -88,7 +86,7 @@ bool shoot(const QString& folder, const QString& code, const QString& device) {
 
     // The Port menu with a USB cable that the computer reports.
     auto* view = qobject_cast<CProgramView*>(app.View());
-    view->Ports()->SetLister([] {
+    view->Ports()->SetLister([&app] {
         // A CH340 cable as the system reports it, beside this machine's own ports.
         const PortFacts cable{QStringLiteral("ttyUSB0"),
                               QStringLiteral("/dev/ttyUSB0"),
@@ -96,11 +94,11 @@ bool shoot(const QString& folder, const QString& code, const QString& device) {
                               QString(),
                               0x1a86,
                               0x7523};
-        std::vector<DetectedPort> ports = DetectSerialPorts(g_language);
-        ports.insert(ports.begin(), DescribePort(cable, g_language));
+        std::vector<DetectedPort> ports = DetectSerialPorts(app.State().language);
+        ports.insert(ports.begin(), DescribePort(cable, app.State().language));
         return ports;
     });
-    g_portName = QStringLiteral("/dev/ttyUSB0");
+    app.State().portName = QStringLiteral("/dev/ttyUSB0");
     QMenu* portMenu = frame->MenuContaining(cmd::kCom1);
     frame->menuBar()->setActiveAction(portMenu->menuAction());
     settle(500);

@@ -9,25 +9,22 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/command_ids.h"
-#include "app/language_state.h"
-#include "app/mainframe.h"
+#include "shell/command_ids.h"
+#include "shell/mainframe.h"
 #include "core/file_bytes.h"
 #include "core/radio_simulator.h"
 #include "core/random_image.h"
 #include "core/temp_dir.h"
 #include "editor/programview.h"
+#include "image/programdoc.h"
 #include "grid/msflexgrid.h"
 #include "gui_test_support.h"
 #include "image/channel_codec.h"
 #include "image/channel_data_file.h"
 #include "image/image_layout.h"
 #include "image/new_image.h"
-#include "image/radio_image_global.h"
 #include "link/port_selection.h"
 #include "link/posix_serial_port.h"
-#include "link/program_port_name.h"
-#include "link/transfer_flag.h"
 #include "link/transferdlg.h"
 
 namespace {
@@ -94,8 +91,8 @@ private slots:
         QVERIFY(m_app->InitInstance(m_folder.context()));
     }
     void cleanupTestCase() { m_app.reset(); }
-    void init() { QCOMPARE(g_transferFlag.load(), 0); }
-    void cleanup() { QCOMPARE(g_transferFlag.load(), 0); }
+    void init() { QCOMPARE(m_app->State().transferFlag.load(), 0); }
+    void cleanup() { QCOMPARE(m_app->State().transferFlag.load(), 0); }
 
     // The toolbar's Read: Start, the bar steps block by block, Escape and
     // the close box are refused while the radio talks, the dialog closes by
@@ -105,7 +102,7 @@ private slots:
         const std::string memory = (dir / "radio.sin").string();
         QVERIFY(zrx::saveChannelDataFile(memory, radioWithTwoChannels()));
         RadioSimulator radio({"--memory", memory});
-        g_portName = QString::fromStdString(radio.device());
+        m_app->State().portName = QString::fromStdString(radio.device());
         view()->modelList()->setCurrentIndex(-1);
         view()->rangeList()->setCurrentIndex(-1);
 
@@ -130,7 +127,7 @@ private slots:
         }
         QCOMPARE(view()->modelList()->currentIndex(), 0);
         QCOMPARE(view()->rangeList()->currentIndex(), 0);
-        QVERIFY(g_radioImage == radioWithTwoChannels());
+        QVERIFY(m_app->Document()->Image() == radioWithTwoChannels());
     }
 
     // Ctrl+W sends bytes 0x000-0x3DF; what the radio keeps from 0x3E0 on is
@@ -143,9 +140,9 @@ private slots:
         const std::string log = (dir / "line.log").string();
         QVERIFY(zrx::saveChannelDataFile(memory, before));
         RadioSimulator radio({"--memory", memory, "--save", saved}, log);
-        g_portName = QString::fromStdString(radio.device());
+        m_app->State().portName = QString::fromStdString(radio.device());
         view()->EncodeChannels();
-        const zrx::RadioImage sent = g_radioImage;
+        const zrx::RadioImage sent = m_app->Document()->Image();
 
         const Seen seen = run(0, 3, Qt::Key_W);
         QCOMPARE(seen.caption, QStringLiteral("Write Data"));
@@ -187,16 +184,16 @@ private slots:
             arguments.push_back(argument.toStdString());
         }
         RadioSimulator radio(arguments);
-        g_portName = noPort ? QString() : QString::fromStdString(radio.device());
+        m_app->State().portName = noPort ? QString() : QString::fromStdString(radio.device());
         view()->grid()->SetTextMatrix(5, 1, QStringLiteral("455.00000"));
         view()->EncodeChannels();
-        const zrx::RadioImage image = g_radioImage;
+        const zrx::RadioImage image = m_app->Document()->Image();
         const QString cell = view()->grid()->GetTextMatrix(5, 1);
 
         const Seen seen = run(cmd::kRead, 1);
         QCOMPARE(seen.message, message);
         QCOMPARE(seen.buttonsEnabledDuringMessage, buttonsEnabled);
-        QVERIFY(g_radioImage == image);
+        QVERIFY(m_app->Document()->Image() == image);
         QCOMPARE(view()->grid()->GetTextMatrix(5, 1), cell);
     }
 
@@ -205,7 +202,7 @@ private slots:
         TempDir dir;
         const std::string log = (dir / "line.log").string();
         RadioSimulator radio({}, log);
-        g_portName = QString::fromStdString(radio.device());
+        m_app->State().portName = QString::fromStdString(radio.device());
         whenShown<CTransferDlg>([](CTransferDlg* dialog) { button(dialog, 2)->click(); });
         m_app->MainFrame()->Action(cmd::kWrite)->trigger();
         QTest::qWait(200);
@@ -251,7 +248,7 @@ private slots:
     void portMenuChecksExactlyTheCurrentName() {
         QFETCH(QString, portName);
         QFETCH(int, checked);
-        g_portName = portName;
+        m_app->State().portName = portName;
         CMainFrame* frame = m_app->MainFrame();
         frame->UpdateCommandUI();
         for (int i = 0; i < 8; ++i) {
@@ -259,7 +256,7 @@ private slots:
         }
         // Choosing an item sets its own text, in capitals.
         frame->Action(cmd::kCom2)->trigger();
-        QCOMPARE(g_portName, QStringLiteral("COM2"));
+        QCOMPARE(m_app->State().portName, QStringLiteral("COM2"));
         for (int i = 0; i < 8; ++i) {
             QCOMPARE(frame->Action(cmd::kComPorts[i])->isChecked(), i == 1);
         }

@@ -5,7 +5,7 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
-#include "app/menu_table.h"
+#include "shell/menu_table.h"
 
 namespace {
 

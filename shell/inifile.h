@@ -7,8 +7,8 @@
 // the files.
 class CIniFile {
 public:
-    // The path becomes the module directory followed by `name`.
-    void SetFileName(const QString& name);
+    // The path becomes `moduleDirectory` (with its separator) followed by `name`.
+    void SetFileName(const QString& moduleDirectory, const QString& name);
     [[nodiscard]] QString FileName() const { return m_fileName; }
 
     // Where changes go when the module directory takes no files (the
@@ -26,6 +26,3 @@ private:
     QString m_fileName;
     QString m_perUserFileName;
 };
-
-// The program's one settings file object.
-inline CIniFile g_iniFile;

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <array>
+#include <functional>
 
 #include "cmd_target.h"
 
@@ -40,6 +41,9 @@ public:
     // client area of 610 x 540 (larger fonts, a scaled screen), the frame
     // grows, as far as the screen allows, when it is shown.
     void SetForm(QWidget* form) { m_form = form; }
+    // Asked before the window closes (Exit, the close box); false keeps it
+    // open. The application asks about unsaved changes here.
+    void SetCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
 
     [[nodiscard]] QAction* Action(int id) const { return m_actions.value(id); }
     [[nodiscard]] QToolBar* ToolBar() const { return m_toolBar; }
@@ -51,6 +55,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
@@ -68,6 +73,7 @@ private:
     std::array<QLabel*, 3> m_indicators{};
     QTimer* m_indicatorTimer = nullptr;
     QWidget* m_form = nullptr;
+    std::function<bool()> m_closeGuard;
     CCmdTarget* m_view = nullptr;
     CCmdTarget* m_document = nullptr;
     CCmdTarget* m_application = nullptr;

@@ -1,14 +1,14 @@
-#include "app/view_factory.h"
+#include "view_factory.h"
 
-#include "app/command_ids.h"
-#include "app/mainframe.h"
-#include "link/port_selection.h"
-
+#include "editor/programview.h"
 #include "image/programdoc.h"
-#include "programview.h"
+#include "link/port_selection.h"
+#include "shell/command_ids.h"
+#include "shell/mainframe.h"
 
-ViewParts CreateProgramView(CProgramDoc* doc, QWidget* parent, PrinterSettings* printers) {
-    auto* view = new CProgramView(doc, printers, parent);
+ViewParts CreateProgramView(CProgramDoc* doc, ProgramState& state, QWidget* parent,
+                            PrinterSettings* printers) {
+    auto* view = new CProgramView(doc, state, printers, parent);
     // Every New, Open and Default Factory ends in the view's initial update.
     QObject::connect(doc, &CProgramDoc::documentReset, view, &CProgramView::OnInitialUpdate);
     // The Port menu also lists the serial ports the computer has.
@@ -17,5 +17,5 @@ ViewParts CreateProgramView(CProgramDoc* doc, QWidget* parent, PrinterSettings* 
     }
     // The document may already hold its first image: show it now.
     view->OnInitialUpdate();
-    return ViewParts{view, view};
+    return ViewParts{view, view, view};
 }

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "module_directory.h"
 #include "settings/per_user_settings.h"
 
 namespace {
@@ -25,8 +24,8 @@ zrx::PerUserSettings places(const QString& fileName, const QString& perUserFileN
 
 } // namespace
 
-void CIniFile::SetFileName(const QString& name) {
-    m_fileName = g_moduleDirectory + name;
+void CIniFile::SetFileName(const QString& moduleDirectory, const QString& name) {
+    m_fileName = moduleDirectory + name;
 }
 
 QString CIniFile::ReadString(const QString& section, const QString& key) const {

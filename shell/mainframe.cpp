@@ -1,6 +1,7 @@
 #include "mainframe.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -103,7 +104,7 @@ bool CMainFrame::OnCmdMsg(int id) {
         statusBar()->setVisible(!statusBar()->isVisible());
         return true;
     case cmd::kAppExit:
-        // Nothing is ever marked modified, so Exit asks nothing.
+        // Closing asks about unsaved changes (closeEvent).
         close();
         return true;
     case cmd::kNextPane:
@@ -243,6 +244,14 @@ void CMainFrame::UpdateIndicators() {
         // cannot tell) is greyed.
         m_indicators[i]->setEnabled(LockKeyState(keys[i]).value_or(false));
     }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_closeGuard && !m_closeGuard()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::showEvent(QShowEvent* event) {
