@@ -14,12 +14,13 @@ constexpr int kIdLanguageList = 1094;
 // Chinese one; each language library carries it in its own language, and
 // these texts show only when a library leaves them out.
 constexpr DialogControl kLanguageControls[] = {
-    {-1, ControlKind::RightLabel, "语言设置", 6, 14, 66, 12},
+    {-1, ControlKind::RightLabel, QT_TRANSLATE_NOOP("Dialog162", "语言设置"), 6, 14, 66, 12},
     {kIdLanguageList, ControlKind::ComboBox, nullptr, 78, 13, 72, 14},
-    {1, ControlKind::DefaultButton, "确定", 30, 42, 45, 14},
-    {2, ControlKind::Button, "取消", 85, 42, 45, 14},
+    {1, ControlKind::DefaultButton, QT_TRANSLATE_NOOP("Dialog162", "确定"), 30, 42, 45, 14},
+    {2, ControlKind::Button, QT_TRANSLATE_NOOP("Dialog162", "取消"), 85, 42, 45, 14},
 };
-constexpr DialogTemplate kLanguageTemplate{162, "语言", 160, 66, kLanguageControls};
+constexpr DialogTemplate kLanguageTemplate{162, QT_TRANSLATE_NOOP("Dialog162", "语言"), 160, 66,
+                                           kLanguageControls};
 
 } // namespace
 

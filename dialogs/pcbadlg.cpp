@@ -14,13 +14,18 @@ constexpr int kCodeLength = 16;
 
 // OK comes first, so the focus starts on it.
 constexpr DialogControl kControls[] = {
-    {1, ControlKind::DefaultButton, "OK", 110, 29, 39, 14},
-    {2, ControlKind::Button, "Cancel", 157, 29, 39, 14},
-    {-1, ControlKind::RightLabel, "PCBA", 11, 10, 59, 12},
+    {1, ControlKind::DefaultButton, QT_TRANSLATE_NOOP("Dialog166", "OK"), 110, 29, 39, 14},
+    {2, ControlKind::Button, QT_TRANSLATE_NOOP("Dialog166", "Cancel"), 157, 29, 39, 14},
+    {-1, ControlKind::RightLabel, QT_TRANSLATE_NOOP("Dialog166", "PCBA"), 11, 10, 59, 12},
     {CPcbaDlg::kIdCode, ControlKind::Edit, nullptr, 73, 10, 123, 12},
 };
-constexpr DialogTemplate kTemplate{CPcbaDlg::kTemplateId, "PCBA", 203, 53, kControls,
-                                   "Times New Roman",     9};
+constexpr DialogTemplate kTemplate{CPcbaDlg::kTemplateId,
+                                   QT_TRANSLATE_NOOP("Dialog166", "PCBA"),
+                                   203,
+                                   53,
+                                   kControls,
+                                   "Times New Roman",
+                                   9};
 
 } // namespace
 

@@ -24,19 +24,24 @@ constexpr ListBinding kLists[] = {
 };
 
 constexpr DialogControl kControls[] = {
-    {-1, ControlKind::GroupBox, "Side Key 1", 17, 12, 135, 47},
-    {-1, ControlKind::RightLabel, "Short", 28, 23, 23, 12},
+    {-1, ControlKind::GroupBox, QT_TRANSLATE_NOOP("Dialog161", "Side Key 1"), 17, 12, 135, 47},
+    {-1, ControlKind::RightLabel, QT_TRANSLATE_NOOP("Dialog161", "Short"), 28, 23, 23, 12},
     {1093, ControlKind::DropDownList, nullptr, 57, 23, 85, 65},
-    {-1, ControlKind::RightLabel, "Long", 28, 39, 23, 12},
+    {-1, ControlKind::RightLabel, QT_TRANSLATE_NOOP("Dialog161", "Long"), 28, 39, 23, 12},
     {1094, ControlKind::DropDownList, nullptr, 57, 39, 85, 65},
-    {-1, ControlKind::GroupBox, "Side Key 2", 17, 63, 135, 47},
-    {-1, ControlKind::RightLabel, "Short", 28, 75, 23, 12},
+    {-1, ControlKind::GroupBox, QT_TRANSLATE_NOOP("Dialog161", "Side Key 2"), 17, 63, 135, 47},
+    {-1, ControlKind::RightLabel, QT_TRANSLATE_NOOP("Dialog161", "Short"), 28, 75, 23, 12},
     {1095, ControlKind::DropDownList, nullptr, 57, 75, 85, 71},
-    {-1, ControlKind::RightLabel, "Long", 28, 91, 23, 12},
+    {-1, ControlKind::RightLabel, QT_TRANSLATE_NOOP("Dialog161", "Long"), 28, 91, 23, 12},
     {1096, ControlKind::DropDownList, nullptr, 57, 91, 85, 72},
 };
-constexpr DialogTemplate kTemplate{
-    CSideKeyDlg::kTemplateId, "Side Key", 170, 123, kControls, "Arial", 8};
+constexpr DialogTemplate kTemplate{CSideKeyDlg::kTemplateId,
+                                   QT_TRANSLATE_NOOP("Dialog161", "Side Key"),
+                                   170,
+                                   123,
+                                   kControls,
+                                   "Arial",
+                                   8};
 
 } // namespace
 

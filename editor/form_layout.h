@@ -40,15 +40,16 @@ inline constexpr int kFontPoints = 8;
 
 inline constexpr std::array<Control, 10> kControls{{
     {0, ControlKind::GroupBox, nullptr, 14, 12, 365, 36},
-    {0, ControlKind::Label, "Model", 25, 25, 22, 12},
+    {0, ControlKind::Label, QT_TRANSLATE_NOOP("Dialog101", "Model"), 25, 25, 22, 12},
     {kModelList, ControlKind::DropDownList, nullptr, 52, 25, 61, 52},
-    {0, ControlKind::Label, "Frequency Range", 123, 25, 62, 12},
+    {0, ControlKind::Label, QT_TRANSLATE_NOOP("Dialog101", "Frequency Range"), 123, 25, 62, 12},
     {kRangeList, ControlKind::DropDownList, nullptr, 190, 25, 60, 59},
     {kFrequencyEdit, ControlKind::Edit, nullptr, 130, 5, 39, 12},
     {kToneList, ControlKind::DropDownList, nullptr, 173, 5, 41, 102},
     {kChoiceList, ControlKind::DropDownList, nullptr, 218, 5, 41, 88},
     {kGrid, ControlKind::Grid, nullptr, 14, 53, 365, 179},
-    {kDefaultFactoryButton, ControlKind::Button, "Default Factory", 279, 24, 67, 14},
+    {kDefaultFactoryButton, ControlKind::Button, QT_TRANSLATE_NOOP("Dialog101", "Default Factory"),
+     279, 24, 67, 14},
 }};
 
 // The form's font: Arial 8 points.

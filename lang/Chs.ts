@@ -2,6 +2,207 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>Dialog100</name>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Vesion 1.0.1</source>
+        <translation>版本 1.0.1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The ZRX PC Encoder authors</source>
+        <translation>版权所有 (C) 2026 ZRX PC Encoder 作者</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog101</name>
+    <message>
+        <source>Model</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Frequency Range</source>
+        <translation>频率范围</translation>
+    </message>
+    <message>
+        <source>Default Factory</source>
+        <translation>出厂设置</translation>
+    </message>
+    <message>
+        <source>ZRX412</source>
+        <translation>ZRX412</translation>
+    </message>
+    <message>
+        <source>400-470MHz</source>
+        <translation>400-470MHz</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog133</name>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>0%</source>
+        <translation>0%</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog156</name>
+    <message>
+        <source>Option Function</source>
+        <translation>功能选项</translation>
+    </message>
+    <message>
+        <source>TOT (s)</source>
+        <translation>发射限时 (秒)</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>按键提示音</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>扫描</translation>
+    </message>
+    <message>
+        <source>Kill Tone</source>
+        <translation>尾音消除</translation>
+    </message>
+    <message>
+        <source>Priority CH</source>
+        <translation>优先信道</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>静噪等级</translation>
+    </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>省电模式</translation>
+    </message>
+    <message>
+        <source>PTT ID</source>
+        <translation>PTT ID</translation>
+    </message>
+    <message>
+        <source>PTT ID Code</source>
+        <translation>PTT ID 码</translation>
+    </message>
+    <message>
+        <source>Vox</source>
+        <translation>声控</translation>
+    </message>
+    <message>
+        <source>Vox Gain Level</source>
+        <translation>声控灵敏度</translation>
+    </message>
+    <message>
+        <source>Vox Delay Time (s)</source>
+        <translation>声控延时 (秒)</translation>
+    </message>
+    <message>
+        <source>Voice Annunication</source>
+        <translation>语音提示</translation>
+    </message>
+    <message>
+        <source>Refuse Emergency Alert</source>
+        <translation>拒绝紧急报警</translation>
+    </message>
+    <message>
+        <source>Emergency Call Switch</source>
+        <translation>紧急呼叫开关</translation>
+    </message>
+    <message>
+        <source>First Digit Delay Time (ms)</source>
+        <translation>首码延时 (毫秒)</translation>
+    </message>
+    <message>
+        <source>Digit Interval Time (ms)</source>
+        <translation>码间隔时间 (毫秒)</translation>
+    </message>
+    <message>
+        <source>Digit Delay Time (ms)</source>
+        <translation>码延时 (毫秒)</translation>
+    </message>
+    <message>
+        <source>Side Tone</source>
+        <translation>侧音</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog161</name>
+    <message>
+        <source>Side Key</source>
+        <translation>侧键</translation>
+    </message>
+    <message>
+        <source>Side Key 1</source>
+        <translation>侧键 1</translation>
+    </message>
+    <message>
+        <source>Side Key 2</source>
+        <translation>侧键 2</translation>
+    </message>
+    <message>
+        <source>Short</source>
+        <translation>短按</translation>
+    </message>
+    <message>
+        <source>Long</source>
+        <translation>长按</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog162</name>
+    <message>
+        <source>语言</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>语言设置</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog166</name>
+    <message>
+        <source>PCBA</source>
+        <translation>PCBA 码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>Menu128</name>
     <message>
         <source>&amp;File</source>
@@ -347,207 +548,6 @@ Toggle StatusBar</source>
 Cancel Preview</source>
         <translation>关闭打印预览模式
 取消预览</translation>
-    </message>
-</context>
-<context>
-    <name>Dialog100</name>
-    <message>
-        <source>About</source>
-        <translation>关于</translation>
-    </message>
-    <message>
-        <source>Vesion 1.0.1</source>
-        <translation>版本 1.0.1</translation>
-    </message>
-    <message>
-        <source>Copyright (C) 2026 The ZRX PC Encoder authors</source>
-        <translation>版权所有 (C) 2026 ZRX PC Encoder 作者</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-</context>
-<context>
-    <name>Dialog101</name>
-    <message>
-        <source>Model</source>
-        <translation>型号</translation>
-    </message>
-    <message>
-        <source>Frequency Range</source>
-        <translation>频率范围</translation>
-    </message>
-    <message>
-        <source>Default Factory</source>
-        <translation>出厂设置</translation>
-    </message>
-    <message>
-        <source>ZRX412</source>
-        <translation>ZRX412</translation>
-    </message>
-    <message>
-        <source>400-470MHz</source>
-        <translation>400-470MHz</translation>
-    </message>
-</context>
-<context>
-    <name>Dialog133</name>
-    <message>
-        <source>Start</source>
-        <translation>开始</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>0%</source>
-        <translation>0%</translation>
-    </message>
-</context>
-<context>
-    <name>Dialog156</name>
-    <message>
-        <source>Option Function</source>
-        <translation>功能选项</translation>
-    </message>
-    <message>
-        <source>TOT (s)</source>
-        <translation>发射限时 (秒)</translation>
-    </message>
-    <message>
-        <source>Power</source>
-        <translation>功率</translation>
-    </message>
-    <message>
-        <source>Beep</source>
-        <translation>按键提示音</translation>
-    </message>
-    <message>
-        <source>Scan</source>
-        <translation>扫描</translation>
-    </message>
-    <message>
-        <source>Kill Tone</source>
-        <translation>尾音消除</translation>
-    </message>
-    <message>
-        <source>Priority CH</source>
-        <translation>优先信道</translation>
-    </message>
-    <message>
-        <source>Squelch Level</source>
-        <translation>静噪等级</translation>
-    </message>
-    <message>
-        <source>Battery Saver</source>
-        <translation>省电模式</translation>
-    </message>
-    <message>
-        <source>PTT ID</source>
-        <translation>PTT ID</translation>
-    </message>
-    <message>
-        <source>PTT ID Code</source>
-        <translation>PTT ID 码</translation>
-    </message>
-    <message>
-        <source>Vox</source>
-        <translation>声控</translation>
-    </message>
-    <message>
-        <source>Vox Gain Level</source>
-        <translation>声控灵敏度</translation>
-    </message>
-    <message>
-        <source>Vox Delay Time (s)</source>
-        <translation>声控延时 (秒)</translation>
-    </message>
-    <message>
-        <source>Voice Annunication</source>
-        <translation>语音提示</translation>
-    </message>
-    <message>
-        <source>Refuse Emergency Alert</source>
-        <translation>拒绝紧急报警</translation>
-    </message>
-    <message>
-        <source>Emergency Call Switch</source>
-        <translation>紧急呼叫开关</translation>
-    </message>
-    <message>
-        <source>First Digit Delay Time (ms)</source>
-        <translation>首码延时 (毫秒)</translation>
-    </message>
-    <message>
-        <source>Digit Interval Time (ms)</source>
-        <translation>码间隔时间 (毫秒)</translation>
-    </message>
-    <message>
-        <source>Digit Delay Time (ms)</source>
-        <translation>码延时 (毫秒)</translation>
-    </message>
-    <message>
-        <source>Side Tone</source>
-        <translation>侧音</translation>
-    </message>
-</context>
-<context>
-    <name>Dialog161</name>
-    <message>
-        <source>Side Key</source>
-        <translation>侧键</translation>
-    </message>
-    <message>
-        <source>Side Key 1</source>
-        <translation>侧键 1</translation>
-    </message>
-    <message>
-        <source>Side Key 2</source>
-        <translation>侧键 2</translation>
-    </message>
-    <message>
-        <source>Short</source>
-        <translation>短按</translation>
-    </message>
-    <message>
-        <source>Long</source>
-        <translation>长按</translation>
-    </message>
-</context>
-<context>
-    <name>Dialog162</name>
-    <message>
-        <source>语言</source>
-        <translation>语言</translation>
-    </message>
-    <message>
-        <source>语言设置</source>
-        <translation>语言设置</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>取消</translation>
-    </message>
-</context>
-<context>
-    <name>Dialog166</name>
-    <message>
-        <source>PCBA</source>
-        <translation>PCBA 码</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
     </message>
 </context>
 </TS>

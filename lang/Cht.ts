@@ -2,6 +2,207 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
+    <name>Dialog100</name>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>Vesion 1.0.1</source>
+        <translation>版本 1.0.1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The ZRX PC Encoder authors</source>
+        <translation>版權所有 (C) 2026 ZRX PC Encoder 作者</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog101</name>
+    <message>
+        <source>Model</source>
+        <translation>型號</translation>
+    </message>
+    <message>
+        <source>Frequency Range</source>
+        <translation>頻率範圍</translation>
+    </message>
+    <message>
+        <source>Default Factory</source>
+        <translation>出廠設置</translation>
+    </message>
+    <message>
+        <source>ZRX412</source>
+        <translation>ZRX412</translation>
+    </message>
+    <message>
+        <source>400-470MHz</source>
+        <translation>400-470MHz</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog133</name>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>0%</source>
+        <translation>0%</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog156</name>
+    <message>
+        <source>Option Function</source>
+        <translation>功能選項</translation>
+    </message>
+    <message>
+        <source>TOT (s)</source>
+        <translation>發射限時 (秒)</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>按鍵提示音</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>掃描</translation>
+    </message>
+    <message>
+        <source>Kill Tone</source>
+        <translation>尾音消除</translation>
+    </message>
+    <message>
+        <source>Priority CH</source>
+        <translation>優先信道</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>靜噪等級</translation>
+    </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>省電模式</translation>
+    </message>
+    <message>
+        <source>PTT ID</source>
+        <translation>PTT ID</translation>
+    </message>
+    <message>
+        <source>PTT ID Code</source>
+        <translation>PTT ID 碼</translation>
+    </message>
+    <message>
+        <source>Vox</source>
+        <translation>聲控</translation>
+    </message>
+    <message>
+        <source>Vox Gain Level</source>
+        <translation>聲控靈敏度</translation>
+    </message>
+    <message>
+        <source>Vox Delay Time (s)</source>
+        <translation>聲控延時 (秒)</translation>
+    </message>
+    <message>
+        <source>Voice Annunication</source>
+        <translation>語音提示</translation>
+    </message>
+    <message>
+        <source>Refuse Emergency Alert</source>
+        <translation>拒絕緊急報警</translation>
+    </message>
+    <message>
+        <source>Emergency Call Switch</source>
+        <translation>緊急呼叫開關</translation>
+    </message>
+    <message>
+        <source>First Digit Delay Time (ms)</source>
+        <translation>首碼延時 (毫秒)</translation>
+    </message>
+    <message>
+        <source>Digit Interval Time (ms)</source>
+        <translation>碼間隔時間 (毫秒)</translation>
+    </message>
+    <message>
+        <source>Digit Delay Time (ms)</source>
+        <translation>碼延時 (毫秒)</translation>
+    </message>
+    <message>
+        <source>Side Tone</source>
+        <translation>側音</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog161</name>
+    <message>
+        <source>Side Key</source>
+        <translation>側鍵</translation>
+    </message>
+    <message>
+        <source>Side Key 1</source>
+        <translation>側鍵 1</translation>
+    </message>
+    <message>
+        <source>Side Key 2</source>
+        <translation>側鍵 2</translation>
+    </message>
+    <message>
+        <source>Short</source>
+        <translation>短按</translation>
+    </message>
+    <message>
+        <source>Long</source>
+        <translation>長按</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog162</name>
+    <message>
+        <source>语言</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>語言設置</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog166</name>
+    <message>
+        <source>PCBA</source>
+        <translation>PCBA 碼</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>Menu128</name>
     <message>
         <source>&amp;File</source>
@@ -347,207 +548,6 @@ Toggle StatusBar</source>
 Cancel Preview</source>
         <translation>關閉打印預覽模式
 取消預覽</translation>
-    </message>
-</context>
-<context>
-    <name>Dialog100</name>
-    <message>
-        <source>About</source>
-        <translation>關於</translation>
-    </message>
-    <message>
-        <source>Vesion 1.0.1</source>
-        <translation>版本 1.0.1</translation>
-    </message>
-    <message>
-        <source>Copyright (C) 2026 The ZRX PC Encoder authors</source>
-        <translation>版權所有 (C) 2026 ZRX PC Encoder 作者</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>確定</translation>
-    </message>
-</context>
-<context>
-    <name>Dialog101</name>
-    <message>
-        <source>Model</source>
-        <translation>型號</translation>
-    </message>
-    <message>
-        <source>Frequency Range</source>
-        <translation>頻率範圍</translation>
-    </message>
-    <message>
-        <source>Default Factory</source>
-        <translation>出廠設置</translation>
-    </message>
-    <message>
-        <source>ZRX412</source>
-        <translation>ZRX412</translation>
-    </message>
-    <message>
-        <source>400-470MHz</source>
-        <translation>400-470MHz</translation>
-    </message>
-</context>
-<context>
-    <name>Dialog133</name>
-    <message>
-        <source>Start</source>
-        <translation>開始</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>0%</source>
-        <translation>0%</translation>
-    </message>
-</context>
-<context>
-    <name>Dialog156</name>
-    <message>
-        <source>Option Function</source>
-        <translation>功能選項</translation>
-    </message>
-    <message>
-        <source>TOT (s)</source>
-        <translation>發射限時 (秒)</translation>
-    </message>
-    <message>
-        <source>Power</source>
-        <translation>功率</translation>
-    </message>
-    <message>
-        <source>Beep</source>
-        <translation>按鍵提示音</translation>
-    </message>
-    <message>
-        <source>Scan</source>
-        <translation>掃描</translation>
-    </message>
-    <message>
-        <source>Kill Tone</source>
-        <translation>尾音消除</translation>
-    </message>
-    <message>
-        <source>Priority CH</source>
-        <translation>優先信道</translation>
-    </message>
-    <message>
-        <source>Squelch Level</source>
-        <translation>靜噪等級</translation>
-    </message>
-    <message>
-        <source>Battery Saver</source>
-        <translation>省電模式</translation>
-    </message>
-    <message>
-        <source>PTT ID</source>
-        <translation>PTT ID</translation>
-    </message>
-    <message>
-        <source>PTT ID Code</source>
-        <translation>PTT ID 碼</translation>
-    </message>
-    <message>
-        <source>Vox</source>
-        <translation>聲控</translation>
-    </message>
-    <message>
-        <source>Vox Gain Level</source>
-        <translation>聲控靈敏度</translation>
-    </message>
-    <message>
-        <source>Vox Delay Time (s)</source>
-        <translation>聲控延時 (秒)</translation>
-    </message>
-    <message>
-        <source>Voice Annunication</source>
-        <translation>語音提示</translation>
-    </message>
-    <message>
-        <source>Refuse Emergency Alert</source>
-        <translation>拒絕緊急報警</translation>
-    </message>
-    <message>
-        <source>Emergency Call Switch</source>
-        <translation>緊急呼叫開關</translation>
-    </message>
-    <message>
-        <source>First Digit Delay Time (ms)</source>
-        <translation>首碼延時 (毫秒)</translation>
-    </message>
-    <message>
-        <source>Digit Interval Time (ms)</source>
-        <translation>碼間隔時間 (毫秒)</translation>
-    </message>
-    <message>
-        <source>Digit Delay Time (ms)</source>
-        <translation>碼延時 (毫秒)</translation>
-    </message>
-    <message>
-        <source>Side Tone</source>
-        <translation>側音</translation>
-    </message>
-</context>
-<context>
-    <name>Dialog161</name>
-    <message>
-        <source>Side Key</source>
-        <translation>側鍵</translation>
-    </message>
-    <message>
-        <source>Side Key 1</source>
-        <translation>側鍵 1</translation>
-    </message>
-    <message>
-        <source>Side Key 2</source>
-        <translation>側鍵 2</translation>
-    </message>
-    <message>
-        <source>Short</source>
-        <translation>短按</translation>
-    </message>
-    <message>
-        <source>Long</source>
-        <translation>長按</translation>
-    </message>
-</context>
-<context>
-    <name>Dialog162</name>
-    <message>
-        <source>语言</source>
-        <translation>語言</translation>
-    </message>
-    <message>
-        <source>语言设置</source>
-        <translation>語言設置</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>確定</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>取消</translation>
-    </message>
-</context>
-<context>
-    <name>Dialog166</name>
-    <message>
-        <source>PCBA</source>
-        <translation>PCBA 碼</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>確定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
     </message>
 </context>
 </TS>

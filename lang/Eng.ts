@@ -2,6 +2,207 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>Dialog100</name>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Vesion 1.0.1</source>
+        <translation>Vesion 1.0.1</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The ZRX PC Encoder authors</source>
+        <translation>Copyright (C) 2026 The ZRX PC Encoder authors</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog101</name>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Frequency Range</source>
+        <translation>Frequency Range</translation>
+    </message>
+    <message>
+        <source>Default Factory</source>
+        <translation>Default Factory</translation>
+    </message>
+    <message>
+        <source>ZRX412</source>
+        <translation>ZRX412</translation>
+    </message>
+    <message>
+        <source>400-470MHz</source>
+        <translation>400-470MHz</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog133</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>0%</source>
+        <translation>0%</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog156</name>
+    <message>
+        <source>Option Function</source>
+        <translation>Option Function</translation>
+    </message>
+    <message>
+        <source>TOT (s)</source>
+        <translation>TOT (s)</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>Beep</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>Kill Tone</source>
+        <translation>Kill Tone</translation>
+    </message>
+    <message>
+        <source>Priority CH</source>
+        <translation>Priority CH</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>Squelch Level</translation>
+    </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>Battery Saver</translation>
+    </message>
+    <message>
+        <source>PTT ID</source>
+        <translation>PTT ID</translation>
+    </message>
+    <message>
+        <source>PTT ID Code</source>
+        <translation>PTT ID Code</translation>
+    </message>
+    <message>
+        <source>Vox</source>
+        <translation>Vox</translation>
+    </message>
+    <message>
+        <source>Vox Gain Level</source>
+        <translation>Vox Gain Level</translation>
+    </message>
+    <message>
+        <source>Vox Delay Time (s)</source>
+        <translation>Vox Delay Time (s)</translation>
+    </message>
+    <message>
+        <source>Voice Annunication</source>
+        <translation>Voice Annunication</translation>
+    </message>
+    <message>
+        <source>Refuse Emergency Alert</source>
+        <translation>Refuse Emergency Alert</translation>
+    </message>
+    <message>
+        <source>Emergency Call Switch</source>
+        <translation>Emergency Call Switch</translation>
+    </message>
+    <message>
+        <source>First Digit Delay Time (ms)</source>
+        <translation>First Digit Delay Time (ms)</translation>
+    </message>
+    <message>
+        <source>Digit Interval Time (ms)</source>
+        <translation>Digit Interval Time (ms)</translation>
+    </message>
+    <message>
+        <source>Digit Delay Time (ms)</source>
+        <translation>Digit Delay Time (ms)</translation>
+    </message>
+    <message>
+        <source>Side Tone</source>
+        <translation>Side Tone</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog161</name>
+    <message>
+        <source>Side Key</source>
+        <translation>Side Key</translation>
+    </message>
+    <message>
+        <source>Side Key 1</source>
+        <translation>Side Key 1</translation>
+    </message>
+    <message>
+        <source>Side Key 2</source>
+        <translation>Side Key 2</translation>
+    </message>
+    <message>
+        <source>Short</source>
+        <translation>Short</translation>
+    </message>
+    <message>
+        <source>Long</source>
+        <translation>Long</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog162</name>
+    <message>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>Language Setting</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog166</name>
+    <message>
+        <source>PCBA</source>
+        <translation>PCBA</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>Menu128</name>
     <message>
         <source>&amp;File</source>
@@ -347,207 +548,6 @@ Toggle StatusBar</translation>
 Cancel Preview</source>
         <translation>Close print preview mode
 Cancel Preview</translation>
-    </message>
-</context>
-<context>
-    <name>Dialog100</name>
-    <message>
-        <source>About</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>Vesion 1.0.1</source>
-        <translation>Vesion 1.0.1</translation>
-    </message>
-    <message>
-        <source>Copyright (C) 2026 The ZRX PC Encoder authors</source>
-        <translation>Copyright (C) 2026 The ZRX PC Encoder authors</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>Dialog101</name>
-    <message>
-        <source>Model</source>
-        <translation>Model</translation>
-    </message>
-    <message>
-        <source>Frequency Range</source>
-        <translation>Frequency Range</translation>
-    </message>
-    <message>
-        <source>Default Factory</source>
-        <translation>Default Factory</translation>
-    </message>
-    <message>
-        <source>ZRX412</source>
-        <translation>ZRX412</translation>
-    </message>
-    <message>
-        <source>400-470MHz</source>
-        <translation>400-470MHz</translation>
-    </message>
-</context>
-<context>
-    <name>Dialog133</name>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>0%</source>
-        <translation>0%</translation>
-    </message>
-</context>
-<context>
-    <name>Dialog156</name>
-    <message>
-        <source>Option Function</source>
-        <translation>Option Function</translation>
-    </message>
-    <message>
-        <source>TOT (s)</source>
-        <translation>TOT (s)</translation>
-    </message>
-    <message>
-        <source>Power</source>
-        <translation>Power</translation>
-    </message>
-    <message>
-        <source>Beep</source>
-        <translation>Beep</translation>
-    </message>
-    <message>
-        <source>Scan</source>
-        <translation>Scan</translation>
-    </message>
-    <message>
-        <source>Kill Tone</source>
-        <translation>Kill Tone</translation>
-    </message>
-    <message>
-        <source>Priority CH</source>
-        <translation>Priority CH</translation>
-    </message>
-    <message>
-        <source>Squelch Level</source>
-        <translation>Squelch Level</translation>
-    </message>
-    <message>
-        <source>Battery Saver</source>
-        <translation>Battery Saver</translation>
-    </message>
-    <message>
-        <source>PTT ID</source>
-        <translation>PTT ID</translation>
-    </message>
-    <message>
-        <source>PTT ID Code</source>
-        <translation>PTT ID Code</translation>
-    </message>
-    <message>
-        <source>Vox</source>
-        <translation>Vox</translation>
-    </message>
-    <message>
-        <source>Vox Gain Level</source>
-        <translation>Vox Gain Level</translation>
-    </message>
-    <message>
-        <source>Vox Delay Time (s)</source>
-        <translation>Vox Delay Time (s)</translation>
-    </message>
-    <message>
-        <source>Voice Annunication</source>
-        <translation>Voice Annunication</translation>
-    </message>
-    <message>
-        <source>Refuse Emergency Alert</source>
-        <translation>Refuse Emergency Alert</translation>
-    </message>
-    <message>
-        <source>Emergency Call Switch</source>
-        <translation>Emergency Call Switch</translation>
-    </message>
-    <message>
-        <source>First Digit Delay Time (ms)</source>
-        <translation>First Digit Delay Time (ms)</translation>
-    </message>
-    <message>
-        <source>Digit Interval Time (ms)</source>
-        <translation>Digit Interval Time (ms)</translation>
-    </message>
-    <message>
-        <source>Digit Delay Time (ms)</source>
-        <translation>Digit Delay Time (ms)</translation>
-    </message>
-    <message>
-        <source>Side Tone</source>
-        <translation>Side Tone</translation>
-    </message>
-</context>
-<context>
-    <name>Dialog161</name>
-    <message>
-        <source>Side Key</source>
-        <translation>Side Key</translation>
-    </message>
-    <message>
-        <source>Side Key 1</source>
-        <translation>Side Key 1</translation>
-    </message>
-    <message>
-        <source>Side Key 2</source>
-        <translation>Side Key 2</translation>
-    </message>
-    <message>
-        <source>Short</source>
-        <translation>Short</translation>
-    </message>
-    <message>
-        <source>Long</source>
-        <translation>Long</translation>
-    </message>
-</context>
-<context>
-    <name>Dialog162</name>
-    <message>
-        <source>语言</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <source>语言设置</source>
-        <translation>Language Setting</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>Dialog166</name>
-    <message>
-        <source>PCBA</source>
-        <translation>PCBA</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

@@ -16,10 +16,13 @@ namespace {
 
 // Template 133: its caption is set by the view.
 constexpr DialogControl kTransferControls[] = {
-    {CTransferDlg::kIdStart, ControlKind::DefaultButton, "Start", 13, 30, 39, 12},
-    {CTransferDlg::kIdCancel, ControlKind::Button, "Cancel", 147, 30, 39, 12},
+    {CTransferDlg::kIdStart, ControlKind::DefaultButton, QT_TRANSLATE_NOOP("Dialog133", "Start"),
+     13, 30, 39, 12},
+    {CTransferDlg::kIdCancel, ControlKind::Button, QT_TRANSLATE_NOOP("Dialog133", "Cancel"), 147,
+     30, 39, 12},
     {CTransferDlg::kIdProgress, ControlKind::ProgressBar, nullptr, 13, 11, 173, 10},
-    {CTransferDlg::kIdPercent, ControlKind::CenteredLabel, "0%", 76, 30, 48, 12},
+    {CTransferDlg::kIdPercent, ControlKind::CenteredLabel, QT_TRANSLATE_NOOP("Dialog133", "0%"), 76,
+     30, 48, 12},
 };
 constexpr DialogTemplate kTransferTemplate{
     133, "", 200, 55, kTransferControls, "Times New Roman", 8,

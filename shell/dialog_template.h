@@ -9,7 +9,8 @@ class QWidget;
 // A dialog's layout as data: its controls with their ids, kinds, texts and
 // rectangles in dialog units, as a dialog template gives them. Texts are
 // English resource texts, looked up in the language library under the
-// context "Dialog<id>".
+// context "Dialog<id>"; each table marks them QT_TRANSLATE_NOOP("Dialog<id>",
+// ...) with its own id written out, which is how lupdate finds them.
 
 // A DropDownList's height is, as in a dialog template, the height of the box
 // with its list dropped down; closed, it is one text line tall.

@@ -218,7 +218,9 @@ bool CMainFrame::CreateToolBar() {
 void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QString::number(kStatusBarId));
-    const std::array<const char*, 3> names = {"CAP", "NUM", "SCRL"};
+    const std::array<const char*, 3> names = {QT_TRANSLATE_NOOP("String", "CAP"),
+                                              QT_TRANSLATE_NOOP("String", "NUM"),
+                                              QT_TRANSLATE_NOOP("String", "SCRL")};
     for (std::size_t i = 0; i < names.size(); ++i) {
         auto* pane = new QLabel(res("String", names[i]), bar);
         pane->setObjectName(QString::fromLatin1(names[i]));

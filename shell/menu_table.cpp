@@ -7,46 +7,55 @@
 namespace {
 
 constexpr MenuItem kFileMenu[] = {
-    {"&New\tCtrl+N", cmd::kFileNew},
-    {"&Open...\tCtrl+O", cmd::kFileOpen},
-    {"&Save\tCtrl+S", cmd::kFileSave},
-    {"Save &As...", cmd::kFileSaveAs},
+    {QT_TRANSLATE_NOOP("Menu128", "&New\tCtrl+N"), cmd::kFileNew},
+    {QT_TRANSLATE_NOOP("Menu128", "&Open...\tCtrl+O"), cmd::kFileOpen},
+    {QT_TRANSLATE_NOOP("Menu128", "&Save\tCtrl+S"), cmd::kFileSave},
+    {QT_TRANSLATE_NOOP("Menu128", "Save &As..."), cmd::kFileSaveAs},
     {nullptr, 0},
-    {"&Print...\tCtrl+P", cmd::kFilePrint},
-    {"Print Pre&view", cmd::kFilePrintPreview},
-    {"P&rint Setup...", cmd::kFilePrintSetup},
+    {QT_TRANSLATE_NOOP("Menu128", "&Print...\tCtrl+P"), cmd::kFilePrint},
+    {QT_TRANSLATE_NOOP("Menu128", "Print Pre&view"), cmd::kFilePrintPreview},
+    {QT_TRANSLATE_NOOP("Menu128", "P&rint Setup..."), cmd::kFilePrintSetup},
     {nullptr, 0},
-    {"E&xit", cmd::kAppExit},
+    {QT_TRANSLATE_NOOP("Menu128", "E&xit"), cmd::kAppExit},
 };
 constexpr MenuItem kProgramMenu[] = {
-    {"&Read\tCtrl+R", cmd::kRead}, {"&Write\tCtrl+W", cmd::kWrite}, {nullptr, 0},
-    {"Option", cmd::kOption},      {"Side Key", cmd::kSideKey},
+    {QT_TRANSLATE_NOOP("Menu128", "&Read\tCtrl+R"), cmd::kRead},
+    {QT_TRANSLATE_NOOP("Menu128", "&Write\tCtrl+W"), cmd::kWrite},
+    {nullptr, 0},
+    {QT_TRANSLATE_NOOP("Menu128", "Option"), cmd::kOption},
+    {QT_TRANSLATE_NOOP("Menu128", "Side Key"), cmd::kSideKey},
 };
 constexpr MenuItem kSettingMenu[] = {
-    {"Embed", cmd::kEmbed},
-    {"Language", cmd::kLanguage},
+    {QT_TRANSLATE_NOOP("Menu128", "Embed"), cmd::kEmbed},
+    {QT_TRANSLATE_NOOP("Menu128", "Language"), cmd::kLanguage},
 };
 // COM1 to COM4 and COM5 to COM8 are two runs of ids: Side Key sits between them.
 constexpr MenuItem kPortMenu[] = {
-    {"COM1", cmd::kCom1}, {"COM2", cmd::kCom2}, {"COM3", cmd::kCom3}, {"COM4", cmd::kCom4},
-    {"COM5", cmd::kCom5}, {"COM6", cmd::kCom6}, {"COM7", cmd::kCom7}, {"COM8", cmd::kCom8},
+    {QT_TRANSLATE_NOOP("Menu128", "COM1"), cmd::kCom1},
+    {QT_TRANSLATE_NOOP("Menu128", "COM2"), cmd::kCom2},
+    {QT_TRANSLATE_NOOP("Menu128", "COM3"), cmd::kCom3},
+    {QT_TRANSLATE_NOOP("Menu128", "COM4"), cmd::kCom4},
+    {QT_TRANSLATE_NOOP("Menu128", "COM5"), cmd::kCom5},
+    {QT_TRANSLATE_NOOP("Menu128", "COM6"), cmd::kCom6},
+    {QT_TRANSLATE_NOOP("Menu128", "COM7"), cmd::kCom7},
+    {QT_TRANSLATE_NOOP("Menu128", "COM8"), cmd::kCom8},
 };
 constexpr MenuItem kViewMenu[] = {
-    {"&Toolbar", cmd::kViewToolbar},
-    {"&Status Bar", cmd::kViewStatusBar},
+    {QT_TRANSLATE_NOOP("Menu128", "&Toolbar"), cmd::kViewToolbar},
+    {QT_TRANSLATE_NOOP("Menu128", "&Status Bar"), cmd::kViewStatusBar},
 };
 constexpr MenuItem kHelpMenu[] = {
-    {"About", cmd::kAppAbout},
-    {"Help", cmd::kHelp},
+    {QT_TRANSLATE_NOOP("Menu128", "About"), cmd::kAppAbout},
+    {QT_TRANSLATE_NOOP("Menu128", "Help"), cmd::kHelp},
 };
 
 constexpr std::array<MenuPopup, 6> kMainMenu = {{
-    {"&File", kFileMenu},
-    {"&Program", kProgramMenu},
-    {"Setting", kSettingMenu},
-    {"Port", kPortMenu},
-    {"&View", kViewMenu},
-    {"Help", kHelpMenu},
+    {QT_TRANSLATE_NOOP("Menu128", "&File"), kFileMenu},
+    {QT_TRANSLATE_NOOP("Menu128", "&Program"), kProgramMenu},
+    {QT_TRANSLATE_NOOP("Menu128", "Setting"), kSettingMenu},
+    {QT_TRANSLATE_NOOP("Menu128", "Port"), kPortMenu},
+    {QT_TRANSLATE_NOOP("Menu128", "&View"), kViewMenu},
+    {QT_TRANSLATE_NOOP("Menu128", "Help"), kHelpMenu},
 }};
 
 // F6 and Shift+F6 move between panes in a split window; this frame has none.
@@ -79,27 +88,34 @@ struct Prompt {
 };
 
 constexpr Prompt kPrompts[] = {
-    {cmd::kRead, "Read Data From Radio\nRead"},
-    {cmd::kWrite, "Write Data to Radio \nWrite"},
-    {cmd::kCom1, "Choose Communication Port 1\nCom1"},
-    {cmd::kCom2, "Choose Communication Port 2\nCom2"},
-    {cmd::kCom3, "Choose Communication Port 3\nCom3"},
-    {cmd::kCom4, "Choose Communication Port 4\nCom4"},
-    {cmd::kFileNew, "Create a new document\nNew"},
-    {cmd::kFileOpen, "Open an existing document\nOpen"},
-    {cmd::kFileClose, "Close the active document\nClose"},
-    {cmd::kFileSave, "Save the active document\nSave"},
-    {cmd::kFileSaveAs, "Save the active document with a new name\nSave As"},
-    {cmd::kFilePageSetup, "Change the printing options\nPage Setup"},
-    {cmd::kFilePrintSetup, "Change the printer and printing options\nPrint Setup"},
-    {cmd::kFilePrint, "Print the active document\nPrint"},
-    {cmd::kFilePrintPreview, "Display full pages\nPrint Preview"},
-    {cmd::kAppAbout, "Display program information, version number and copyright\nAbout"},
-    {cmd::kAppExit, "Quit the application; prompts to save documents\nExit"},
-    {cmd::kNextPane, "Switch to the next window pane\nNext Pane"},
-    {cmd::kPrevPane, "Switch back to the previous window pane\nPrevious Pane"},
-    {cmd::kViewToolbar, "Show or hide the toolbar\nToggle ToolBar"},
-    {cmd::kViewStatusBar, "Show or hide the status bar\nToggle StatusBar"},
+    {cmd::kRead, QT_TRANSLATE_NOOP("String", "Read Data From Radio\nRead")},
+    {cmd::kWrite, QT_TRANSLATE_NOOP("String", "Write Data to Radio \nWrite")},
+    {cmd::kCom1, QT_TRANSLATE_NOOP("String", "Choose Communication Port 1\nCom1")},
+    {cmd::kCom2, QT_TRANSLATE_NOOP("String", "Choose Communication Port 2\nCom2")},
+    {cmd::kCom3, QT_TRANSLATE_NOOP("String", "Choose Communication Port 3\nCom3")},
+    {cmd::kCom4, QT_TRANSLATE_NOOP("String", "Choose Communication Port 4\nCom4")},
+    {cmd::kFileNew, QT_TRANSLATE_NOOP("String", "Create a new document\nNew")},
+    {cmd::kFileOpen, QT_TRANSLATE_NOOP("String", "Open an existing document\nOpen")},
+    {cmd::kFileClose, QT_TRANSLATE_NOOP("String", "Close the active document\nClose")},
+    {cmd::kFileSave, QT_TRANSLATE_NOOP("String", "Save the active document\nSave")},
+    {cmd::kFileSaveAs,
+     QT_TRANSLATE_NOOP("String", "Save the active document with a new name\nSave As")},
+    {cmd::kFilePageSetup, QT_TRANSLATE_NOOP("String", "Change the printing options\nPage Setup")},
+    {cmd::kFilePrintSetup,
+     QT_TRANSLATE_NOOP("String", "Change the printer and printing options\nPrint Setup")},
+    {cmd::kFilePrint, QT_TRANSLATE_NOOP("String", "Print the active document\nPrint")},
+    {cmd::kFilePrintPreview, QT_TRANSLATE_NOOP("String", "Display full pages\nPrint Preview")},
+    {cmd::kAppAbout,
+     QT_TRANSLATE_NOOP("String",
+                       "Display program information, version number and copyright\nAbout")},
+    {cmd::kAppExit,
+     QT_TRANSLATE_NOOP("String", "Quit the application; prompts to save documents\nExit")},
+    {cmd::kNextPane, QT_TRANSLATE_NOOP("String", "Switch to the next window pane\nNext Pane")},
+    {cmd::kPrevPane,
+     QT_TRANSLATE_NOOP("String", "Switch back to the previous window pane\nPrevious Pane")},
+    {cmd::kViewToolbar, QT_TRANSLATE_NOOP("String", "Show or hide the toolbar\nToggle ToolBar")},
+    {cmd::kViewStatusBar,
+     QT_TRANSLATE_NOOP("String", "Show or hide the status bar\nToggle StatusBar")},
 };
 
 constexpr int kAllCommands[] = {

@@ -6,7 +6,8 @@
 // The main window's vocabulary as data: the menu, the accelerators, the
 // toolbar and the command prompts. The texts are the English resource texts;
 // the language library gives each its translation (context "Menu128" for the
-// menu, "String" for the prompts).
+// menu, "String" for the prompts), and QT_TRANSLATE_NOOP marks each with its
+// context for lupdate.
 
 struct MenuItem {
     const char* text; // nullptr for a separator
