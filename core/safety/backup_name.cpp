@@ -69,11 +69,15 @@ std::string backupFileName(BackupTime taken, BackupOrigin origin, int copy) {
                   unsigned(date.month()), unsigned(date.day()), int(time.hours().count()),
                   int(time.minutes().count()), int(time.seconds().count()),
                   int(time.subseconds().count()));
-    std::string name = std::string(stamp) + "_" + std::string(backupOriginTag(origin));
+    std::string name(stamp);
+    name += '_';
+    name += backupOriginTag(origin);
     if (copy > 1) {
-        name += "_" + std::to_string(copy);
+        name += '_';
+        name += std::to_string(copy);
     }
-    return name + std::string(kExtension);
+    name += kExtension;
+    return name;
 }
 
 std::optional<ParsedBackupName> parseBackupFileName(std::string_view name) {
