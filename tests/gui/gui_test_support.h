@@ -76,6 +76,21 @@ struct AppObserver {
     }
 };
 
+// A program started in a module directory of its own, in the language of
+// `code` ("Eng", "Chs", "Cht"), with its messages and restarts observed.
+struct StartedProgram {
+    ProgramFolder folder;
+    CProgramApp app;
+    AppObserver observer;
+
+    [[nodiscard]] bool start(const QByteArray& code) {
+        folder.addAllLibraries();
+        folder.writeIni("[Setup]\r\nLanguage=" + code + "\r\n");
+        observer.attach(app);
+        return app.InitInstance(folder.context());
+    }
+};
+
 // Runs `handler` on the next modal window as soon as it opens; for the
 // dialogs that a command shows with exec().
 inline void whenModalOpens(std::function<void(QWidget*)> handler) {

@@ -65,13 +65,9 @@ private slots:
 
     void mainWindowShowsTheWholeTable() {
         QFETCH(QByteArray, code);
-        ProgramFolder folder;
-        folder.addAllLibraries();
-        folder.writeIni("[Setup]\r\nLanguage=" + code + "\r\n");
-        CProgramApp app;
-        AppObserver observer;
-        observer.attach(app);
-        QVERIFY(app.InitInstance(folder.context()));
+        StartedProgram program;
+        QVERIFY(program.start(code));
+        CProgramApp& app = program.app;
         CMainFrame* frame = app.MainFrame();
         QVERIFY(QTest::qWaitForWindowExposed(frame));
 
@@ -122,13 +118,9 @@ private slots:
         QFETCH(QByteArray, code);
         QFETCH(QString, ok);
         QFETCH(QString, missing);
-        ProgramFolder folder;
-        folder.addAllLibraries();
-        folder.writeIni("[Setup]\r\nLanguage=" + code + "\r\n");
-        CProgramApp app;
-        AppObserver observer;
-        observer.attach(app);
-        QVERIFY(app.InitInstance(folder.context()));
+        StartedProgram program;
+        QVERIFY(program.start(code));
+        CProgramApp& app = program.app;
         QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok);
         QCOMPARE(box.button(QMessageBox::Ok)->text().remove(QLatin1Char('&')), ok);
         QString shown;
@@ -136,7 +128,7 @@ private slots:
             shown = qobject_cast<QMessageBox*>(modal)->text();
             qobject_cast<QMessageBox*>(modal)->accept();
         });
-        QVERIFY(!app.Document()->OnOpenDocument(folder.file(QStringLiteral("absent.sin"))));
+        QVERIFY(!app.Document()->OnOpenDocument(program.folder.file(QStringLiteral("absent.sin"))));
         QVERIFY2(shown.endsWith(missing), qPrintable(shown));
     }
 
@@ -144,13 +136,9 @@ private slots:
 
     void dialogsShowTheirTextsWhole() {
         QFETCH(QByteArray, code);
-        ProgramFolder folder;
-        folder.addAllLibraries();
-        folder.writeIni("[Setup]\r\nLanguage=" + code + "\r\n");
-        CProgramApp app;
-        AppObserver observer;
-        observer.attach(app);
-        QVERIFY(app.InitInstance(folder.context()));
+        StartedProgram program;
+        QVERIFY(program.start(code));
+        CProgramApp& app = program.app;
         CAboutDlg about(app.MainFrame());
         CLanguageDlg language(zrx::Language::English, app.MainFrame());
         std::atomic<int> flag{0};

@@ -153,13 +153,9 @@ private slots:
     // A Model or Frequency Range change and a settings byte count as
     // changes; a document that was only looked at does not.
     void whatCountsAsAChange() {
-        ProgramFolder folder;
-        folder.addAllLibraries();
-        folder.writeIni("[Setup]\r\nLanguage=Eng\r\n");
-        CProgramApp app;
-        AppObserver observer;
-        observer.attach(app);
-        QVERIFY(app.InitInstance(folder.context()));
+        StartedProgram program;
+        QVERIFY(program.start("Eng"));
+        CProgramApp& app = program.app;
         CProgramDoc* doc = app.Document();
         auto* view = qobject_cast<CProgramView*>(app.View());
         QVERIFY(!doc->IsModified());
@@ -169,7 +165,7 @@ private slots:
         QVERIFY(!doc->IsModified());
         doc->Image().setByte(zrx::layout::kPcbaCode, 0x41);
         QVERIFY(doc->IsModified());
-        QVERIFY(doc->OnSaveDocument(folder.file(QStringLiteral("saved.sin"))));
+        QVERIFY(doc->OnSaveDocument(program.folder.file(QStringLiteral("saved.sin"))));
         QVERIFY(!doc->IsModified());
     }
 };
