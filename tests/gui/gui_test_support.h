@@ -77,15 +77,17 @@ struct AppObserver {
 };
 
 // A program started in a module directory of its own, in the language of
-// `code` ("Eng", "Chs", "Cht"), with its messages and restarts observed.
+// `code` ("Eng", "Chs", "Cht") and, when given, on `port`, with its
+// messages and restarts observed.
 struct StartedProgram {
     ProgramFolder folder;
     CProgramApp app;
     AppObserver observer;
 
-    [[nodiscard]] bool start(const QByteArray& code) {
+    [[nodiscard]] bool start(const QByteArray& code, const QByteArray& port = {}) {
         folder.addAllLibraries();
-        folder.writeIni("[Setup]\r\nLanguage=" + code + "\r\n");
+        folder.writeIni("[Setup]\r\nLanguage=" + code + "\r\n" +
+                        (port.isEmpty() ? QByteArray() : "COM=" + port + "\r\n"));
         observer.attach(app);
         return app.InitInstance(folder.context());
     }

@@ -80,15 +80,11 @@ bool shootSettingsDialogs(CMainFrame* frame, const QString& prefix) {
 }
 
 bool shootLanguage(const QString& code) {
-    ProgramFolder folder;
-    folder.addAllLibraries();
-    folder.writeIni("[Setup]\nLanguage=" + code.toLatin1() + "\nCOM=COM1\n");
-    CProgramApp app;
-    AppObserver observer;
-    observer.attach(app);
-    if (!app.InitInstance(folder.context())) {
+    StartedProgram program;
+    if (!program.start(code.toLatin1(), "COM1")) {
         return false;
     }
+    CProgramApp& app = program.app;
     CMainFrame* frame = app.MainFrame();
     if (!QTest::qWaitForWindowExposed(frame)) {
         return false;

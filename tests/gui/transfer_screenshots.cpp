@@ -28,15 +28,11 @@ bool snap(const QString& folder, const QRect& area, const QString& name) {
 }
 
 bool shoot(const QString& folder, const QString& code, const QString& device) {
-    ProgramFolder programFolder;
-    programFolder.addAllLibraries();
-    programFolder.writeIni("[Setup]\nLanguage=" + code.toLatin1() + "\nCOM=COM1\n");
-    CProgramApp app;
-    AppObserver observer;
-    observer.attach(app);
-    if (!app.InitInstance(programFolder.context())) {
+    StartedProgram program;
+    if (!program.start(code.toLatin1(), "COM1")) {
         return false;
     }
+    CProgramApp& app = program.app;
     CMainFrame* frame = app.MainFrame();
     if (!QTest::qWaitForWindowExposed(frame)) {
         return false;
