@@ -13,11 +13,41 @@ function(zrx_add_test name)
     else()
         target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
     endif()
-    add_test(NAME ${name} COMMAND ${name})
+    if(ARG_QT AND WIN32 AND CMAKE_CROSSCOMPILING)
+        # Under Wine a Qt Test program's standard output is lost: the report
+        # goes to a file beside it (scripts/test-windows.sh shows those of
+        # failed tests).
+        add_test(NAME ${name} COMMAND ${name} -o "${CMAKE_BINARY_DIR}/tests/${name}.txt,txt")
+    else()
+        add_test(NAME ${name} COMMAND ${name})
+    endif()
     # Every read a test makes keeps a backup in the user's data folder: under
     # tests that is a folder of the build, never the real home. Tests that
     # look at backups set a temporary one of their own.
-    set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/tests/data-home;ZRX_OUTPUT_DIR=${ZRX_OUTPUT_DIR};ZRX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
-        TIMEOUT 300)
+    zrx_test_environment(environment
+        "QT_QPA_PLATFORM=offscreen" "XDG_DATA_HOME=${CMAKE_BINARY_DIR}/tests/data-home"
+        "ZRX_OUTPUT_DIR=${ZRX_OUTPUT_DIR}" "ZRX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}" TIMEOUT 300)
+endfunction()
+
+# zrx_test_environment(<out> <NAME=VALUE>...)
+#
+# The environment of a test. The Windows build's tests run under Wine, which
+# keeps QT_* variables from Windows programs but passes WINEQT_* on as QT_*;
+# Windows finds Qt's DLLs (and the thread library beside them) through
+# WINEPATH.
+function(zrx_test_environment out)
+    set(environment ${ARGN})
+    if(WIN32 AND CMAKE_CROSSCOMPILING)
+        foreach(entry IN LISTS ARGN)
+            if(entry MATCHES "^QT_")
+                list(APPEND environment "WINE${entry}")
+            endif()
+        endforeach()
+        if(DEFINED QT6_INSTALL_PREFIX)
+            string(REPLACE "/" "\\" qt_bin "Z:${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}")
+            list(APPEND environment "WINEPATH=${qt_bin}")
+        endif()
+    endif()
+    set(${out} "${environment}" PARENT_SCOPE)
 endfunction()

@@ -4,7 +4,8 @@
 the 16 classic colours, and writes them beside this script; and the same
 icon for the desktop's icon theme into icons/: as SVG (one square per pixel,
 so it stays sharp at any size) and as PNG files of 32, 48, 64, 128 and 256
-pixels (each pixel of the art widened to whole pixels). Run it again after
+pixels (each pixel of the art widened to whole pixels), and as the Windows
+icon (.ico of 16, 32, 48 and 256 pixels). Run it again after
 changing a picture; the files are kept in the repository."""
 import os
 import struct
@@ -217,6 +218,20 @@ def icon_svg(rows):
 
 
 ICON_SIZES = (32, 48, 64, 128, 256)
+WINDOWS_ICON_SIZES = (16, 32, 48, 256)
+
+
+def icon_ico(rows):
+    """The icon as a Windows .ico: the PNG images one after another, each
+    named in the directory at the front (a width of 0 stands for 256)."""
+    images = [icon_png(rows, size) for size in WINDOWS_ICON_SIZES]
+    head = struct.pack('<HHH', 0, 1, len(images))
+    offset = len(head) + 16 * len(images)
+    entries = b''
+    for size, image in zip(WINDOWS_ICON_SIZES, images):
+        entries += struct.pack('<BBBBHHII', size % 256, size % 256, 0, 0, 1, 32, len(image), offset)
+        offset += len(image)
+    return head + entries + b''.join(images)
 
 
 def main():
@@ -236,6 +251,8 @@ def main():
             out.write(icon_png(rows, size))
     with open(os.path.join(icons, 'zrx-pc-encoder.svg'), 'w', encoding='ascii') as out:
         out.write(icon_svg(rows))
+    with open(os.path.join(icons, 'zrx-pc-encoder.ico'), 'wb') as out:
+        out.write(icon_ico(rows))
 
 
 if __name__ == '__main__':

@@ -14,9 +14,12 @@ packages=(
     # scripts/package.sh: the Debian package and the checks of its desktop files
     dpkg-dev file desktop-file-utils appstream
 )
-if [[ "${1:-}" == "--gui-tools" ]]; then
-    packages+=(xvfb xauth imagemagick twm xfonts-wqy xdotool)
-fi
+case "${1:-}" in
+    --gui-tools) packages+=(xvfb xauth imagemagick twm xfonts-wqy xdotool) ;;
+    # scripts/build-windows.sh and scripts/test-windows.sh: the cross
+    # compiler, the tools that build Qt from Debian's sources, Wine and NSIS.
+    --windows) packages+=(g++-mingw-w64-x86-64-posix dpkg-dev googletest wine wine64 nsis zip unzip) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

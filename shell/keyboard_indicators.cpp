@@ -1,5 +1,9 @@
 #include "keyboard_indicators.h"
 
+// Q_OS_WIN comes from Qt: without a Qt header first, the Windows branch
+// below would never be compiled, even on Windows.
+#include <QtGlobal>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else

@@ -44,4 +44,13 @@ std::string posixDeviceForPortName(std::string_view name) {
     return "/dev/ttyS" + std::to_string(number - 1);
 }
 
+std::string win32DevicePathForPortName(std::string_view name) {
+    if (name.empty() || name.find_first_of("\\/:") != std::string_view::npos) {
+        return std::string(name);
+    }
+    std::string path = R"(\\.\)";
+    path += name;
+    return path;
+}
+
 } // namespace zrx

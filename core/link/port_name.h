@@ -12,4 +12,11 @@ namespace zrx {
 // device path already and is returned unchanged; so is an empty name.
 [[nodiscard]] std::string posixDeviceForPortName(std::string_view name);
 
+// The name Windows opens a port by. A bare device name ("COM5", "COM12",
+// "CNCA0") goes through the device namespace, "\\.\COM12": without it only
+// COM1 to COM9 open, as those alone are also reserved file names. A name that
+// is a path already ("\\.\COM3", "C:\\x", "/dev/ttyS0") is returned
+// unchanged; so is an empty name.
+[[nodiscard]] std::string win32DevicePathForPortName(std::string_view name);
+
 } // namespace zrx

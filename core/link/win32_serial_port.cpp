@@ -2,6 +2,8 @@
 
 #include "win32_serial_port.h"
 
+#include "port_name.h"
+
 #include <string>
 
 namespace zrx {
@@ -35,14 +37,29 @@ Win32SerialPort::~Win32SerialPort() {
 
 bool Win32SerialPort::open(std::string_view name) {
     close();
-    const std::wstring path = wideName(name);
+    const std::wstring path = wideName(win32DevicePathForPortName(name));
     if (path.empty()) {
+        m_openError = PortOpenError::NoName;
         return false;
     }
     // Read and write, no sharing, existing device only, no overlapped I/O.
     const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                       OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
+        // A port another program holds answers "access denied": nothing
+        // but sharing stops a user from opening a serial port on Windows.
+        switch (GetLastError()) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+            m_openError = PortOpenError::NotFound;
+            break;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION:
+            m_openError = PortOpenError::InUse;
+            break;
+        default:
+            m_openError = PortOpenError::Other;
+        }
         return false;
     }
     // A name that leads to an ordinary file opens as well; only a
@@ -52,9 +69,11 @@ bool Win32SerialPort::open(std::string_view name) {
     state.DCBlength = sizeof state;
     if (!GetCommState(handle, &state)) {
         CloseHandle(handle);
+        m_openError = PortOpenError::NotSerialDevice;
         return false;
     }
     m_handle = handle;
+    m_openError = PortOpenError::None;
     return true;
 }
 

@@ -22,6 +22,7 @@ public:
 
     [[nodiscard]] bool open(std::string_view name) override;
     [[nodiscard]] bool isOpen() const override { return m_handle != INVALID_HANDLE_VALUE; }
+    [[nodiscard]] PortOpenError openError() const override { return m_openError; }
     void close() override;
 
     void setQueueSizes(std::size_t input, std::size_t output) override;
@@ -35,6 +36,7 @@ public:
 
 private:
     HANDLE m_handle = INVALID_HANDLE_VALUE;
+    PortOpenError m_openError = PortOpenError::None;
 };
 
 } // namespace zrx

@@ -15,7 +15,6 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include "link/port_name.h"
 #include "link/posix_serial_port.h"
 #include "link/protocol_frames.h"
 #include "link/transfer_guard.h"
@@ -25,21 +24,6 @@ using namespace zrx;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-TEST(PortName, ComPortsMapToTheSerialDevicesAsWineDoes) {
-    EXPECT_EQ(posixDeviceForPortName("COM1"), "/dev/ttyS0");
-    EXPECT_EQ(posixDeviceForPortName("COM8"), "/dev/ttyS7");
-    EXPECT_EQ(posixDeviceForPortName("COM12"), "/dev/ttyS11");
-    EXPECT_EQ(posixDeviceForPortName("com3"), "/dev/ttyS2");
-    EXPECT_EQ(posixDeviceForPortName("\\\\.\\COM10"), "/dev/ttyS9");
-}
-
-TEST(PortName, OtherNamesAreDevicePathsAlready) {
-    for (const char* name : {"/dev/ttyUSB0", "/dev/pts/3", "", "COM", "COM0", "COM1x", "COMA",
-                             "COM01", "XCOM1", "COM1234"}) {
-        EXPECT_EQ(posixDeviceForPortName(name), name);
-    }
-}
 
 // The other end of a serial line, for tests that play the radio by hand.
 class PtyLine {

@@ -7,9 +7,7 @@
 #include <sstream>
 #include <vector>
 
-#include "core/temp_dir.h"
-#include "image/new_image.h"
-#include "run_program.h"
+#include "cli_support.h"
 
 using namespace zrx;
 
@@ -77,16 +75,7 @@ std::vector<std::string> shownSettings(const std::string& listing) {
     return settings;
 }
 
-std::string newImageBytes() {
-    const RadioImage image = makeNewImage();
-    return {image.bytes().begin(), image.bytes().end()};
-}
-
-class CliSet : public ::testing::Test {
-protected:
-    TempDir m_dir;
-    std::string path(const std::string& name) const { return (m_dir / name).string(); }
-};
+using CliSet = Cli;
 
 } // namespace
 

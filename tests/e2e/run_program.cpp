@@ -1,3 +1,5 @@
+// Starting a program on a POSIX system; run_program_windows.cpp does it on
+// Windows.
 #include "run_program.h"
 
 #include <fcntl.h>
@@ -6,36 +8,14 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <sstream>
-#include <stdexcept>
 
 #include "core/temp_dir.h"
 
 extern char** environ;
 
-std::filesystem::path zrxProgram() {
-    const char* dir = std::getenv("ZRX_OUTPUT_DIR");
-    if (dir == nullptr) {
-        throw std::runtime_error("ZRX_OUTPUT_DIR is not set");
-    }
-    return std::filesystem::path(dir) / "zrx";
-}
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-
 ProgramRun runProgram(const std::filesystem::path& program,
-                      const std::vector<std::string>& arguments) {
+                      const std::vector<std::string>& arguments,
+                      const std::filesystem::path& workingDirectory) {
     TempDir capture;
     const std::string outPath = (capture / "out").string();
     const std::string errPath = (capture / "err").string();
@@ -47,6 +27,9 @@ ProgramRun runProgram(const std::filesystem::path& program,
                                      0600);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0600);
+    if (!workingDirectory.empty()) {
+        posix_spawn_file_actions_addchdir_np(&actions, workingDirectory.c_str());
+    }
 
     std::vector<std::string> argvStrings{program.string()};
     argvStrings.insert(argvStrings.end(), arguments.begin(), arguments.end());

@@ -12,6 +12,15 @@
 
 #include "app/programapp.h"
 
+// The program's file name on this system.
+inline QString programFileName() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("Program.exe");
+#else
+    return QStringLiteral("Program");
+#endif
+}
+
 // A module directory of its own for one test: copies of the language
 // libraries that the build put in the output folder, and a Program.ini.
 class ProgramFolder {
@@ -52,7 +61,7 @@ public:
     }
 
     [[nodiscard]] StartupContext context(const QStringList& arguments = {}) const {
-        return {file(QStringLiteral("Program")), workingDirectory(), arguments};
+        return {file(programFileName()), workingDirectory(), arguments};
     }
 
 private:

@@ -160,7 +160,7 @@ private slots:
         // A folder that takes files keeps its settings to itself.
         QVERIFY(!QFile::exists(folder.perUserFile()));
         QCOMPARE(observer.launched,
-                 QStringList{app->State().moduleDirectory + QStringLiteral("Program")});
+                 QStringList{app->State().moduleDirectory + programFileName()});
         QCOMPARE(observer.quitRequests, 1);
         QVERIFY(!QFileInfo(observer.launched.front()).isRelative());
     }

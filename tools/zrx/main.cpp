@@ -4,10 +4,15 @@
 
 #include "command_failed.h"
 #include "commands.h"
+#include "console_arguments.h"
 
 int main(int argc, char** argv) {
+    zrx::cli::ConsoleArguments arguments(argc, argv);
     CLI::App app{"zrx - read, write and edit ZRX412 radio memory images (.sin files)", "zrx"};
     app.require_subcommand(1);
+    // A file named "/tmp/radio.sin" is a file, not a Windows-style option;
+    // CLI11 reads "/x" as an option when built for Windows.
+    app.allow_windows_style_options(false);
     // One line per command.
     zrx::cli::addNewCommand(app);
     zrx::cli::addShowCommand(app);
@@ -21,7 +26,7 @@ int main(int argc, char** argv) {
     zrx::cli::addPortsCommand(app);
     zrx::cli::addFleetCommand(app);
     try {
-        app.parse(argc, argv);
+        app.parse(arguments.argc(), arguments.argv());
     } catch (const CLI::ParseError& e) {
         // --help answers with status 0; a usage error is a failure like any
         // other: one line and status 1.

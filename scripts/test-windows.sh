@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# Builds the Windows programs (scripts/build-windows.sh) and tests them under
+# Wine, headless, in a Wine prefix of their own (build/windows/wine):
+#
+#   1. every test of the Windows build, through ctest: core, command line
+#      and the program's windows (offscreen);
+#   2. zrx.exe's read and write through Wine's COM ports against zrx-sim on a
+#      pseudo-terminal: the same bytes on the line and in the files as the
+#      Linux zrx, and a silent radio given up within its time-outs;
+#   3. the zip and the installer: each installs and starts the program with
+#      its main window and language libraries, and it reads from zrx-sim
+#      (scripts/check-windows-install.sh).
+#
+# Needs the Linux build's zrx and zrx-sim (build/dev, built when missing).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repo=$PWD
+
+scripts/build-windows.sh
+if [[ ! -x build/dev/out/zrx || ! -x build/dev/out/zrx-sim ]]; then
+    cmake --preset dev >/dev/null
+    cmake --build --preset dev --target zrx zrx-sim
+fi
+native=$repo/build/dev/out
+windows=$repo/build/windows/out
+
+# shellcheck source=scripts/wine-env.sh
+source scripts/wine-env.sh
+start_wine "$repo/build/windows/wine" --fresh
+
+status=0
+echo "=== windows: tests under Wine"
+ctest --preset windows -j "$(nproc)" || status=1
+
+echo "=== windows: zrx.exe through Wine's COM ports against zrx-sim"
+work=$(mktemp -d)
+sims=()
+cleanup() {
+    for pid in "${sims[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    stop_wine
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    status=1
+}
+
+# Starts zrx-sim with the given options and links Wine's COM<n> to it.
+start_sim() { # name com-number options...
+    local name=$1 com=$2
+    shift 2
+    "$native/zrx-sim" --log "$work/$name.log" "$@" >"$work/$name.out" 2>&1 &
+    sims+=($!)
+    for _ in $(seq 100); do
+        [[ -s "$work/$name.out" ]] && break
+        sleep 0.05
+    done
+    local device
+    device=$(head -n 1 "$work/$name.out")
+    [[ -c "$device" ]] || { fail "zrx-sim did not start: $device"; return 1; }
+    ln -sfn "$device" "$WINEPREFIX/dosdevices/com$com"
+    echo "$device"
+}
+stop_sims() {
+    for pid in "${sims[@]}"; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    sims=()
+}
+
+# A radio memory unlike a new radio's, so that a byte out of place shows.
+"$native/zrx" new "$work/radio.sin"
+"$native/zrx" set "$work/radio.sin" "TOT (s)=60" Beep=Off "PTT ID Code=12A#" >/dev/null
+head -c 1024 /dev/urandom >"$work/noise"
+# The channel area takes any bytes: fill it with noise to prove every byte.
+dd if="$work/noise" of="$work/radio.sin" bs=1 count=256 conv=notrunc status=none
+
+# Read: Linux zrx on the device, zrx.exe on COM12 (above COM9, which opens
+# only through the device namespace), same wire bytes, same file.
+device=$(start_sim native-read 12 --memory "$work/radio.sin")
+"$native/zrx" read --port "$device" --out "$work/native-read.sin" >/dev/null
+stop_sims
+start_sim wine-read 12 --memory "$work/radio.sin" >/dev/null
+wine_run "$windows/zrx.exe" read --port COM12 --out "$(win_path "$work/wine-read.sin")" >/dev/null ||
+    fail "zrx.exe read ended with status $?"
+stop_sims
+cmp -s "$work/native-read.sin" "$work/wine-read.sin" || fail "zrx.exe read a different file"
+cmp -s "$work/native-read.sin" "$work/radio.sin" || fail "the native read differs from the radio"
+cmp -s "$work/native-read.log" "$work/wine-read.log" || fail "zrx.exe read with other bytes on the line"
+
+# Write on COM5: same bytes on the line, same memory in the radio.
+"$native/zrx" new "$work/blank.sin"
+for side in native wine; do
+    device=$(start_sim "$side-write" 5 --memory "$work/blank.sin" --save "$work/$side-saved.sin")
+    if [[ $side == native ]]; then
+        "$native/zrx" write --port "$device" "$work/radio.sin" >/dev/null
+    else
+        wine_run "$windows/zrx.exe" write --port COM5 "$(win_path "$work/radio.sin")" >/dev/null ||
+            fail "zrx.exe write ended with status $?"
+    fi
+    stop_sims
+done
+cmp -s "$work/native-saved.sin" "$work/wine-saved.sin" || fail "zrx.exe wrote a different memory"
+cmp -s "$work/native-write.log" "$work/wine-write.log" || fail "zrx.exe wrote other bytes on the line"
+
+# A radio that never answers: given up within the handshake's time-outs,
+# as a failure with its message.
+start_sim silent 5 --silent >/dev/null
+started=$(date +%s)
+if wine_run "$windows/zrx.exe" read --port COM5 --out "$(win_path "$work/silent.sin")" \
+    >"$work/silent.stdout" 2>"$work/silent.stderr"; then
+    fail "zrx.exe read from a silent radio reported success"
+fi
+took=$(($(date +%s) - started))
+stop_sims
+((took <= 20)) || fail "zrx.exe took ${took} s to give up on a silent radio"
+grep -q . "$work/silent.stderr" || fail "zrx.exe gave no message for a silent radio"
+[[ ! -e "$work/silent.sin" ]] || fail "zrx.exe left a file after a failed read"
+((status == 0)) && echo "OK: read on COM12 and write on COM5 match the Linux zrx on the line and in" \
+    "the files; a silent radio was given up after ${took} s"
+
+echo "=== windows: the zip and the installer"
+scripts/check-windows-install.sh || status=1
+exit $status
