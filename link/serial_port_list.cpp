@@ -1,9 +1,14 @@
 #include "serial_port_list.h"
 
-#include <QSerialPortInfo>
 #include <algorithm>
 
 #include "link/usb_serial_chips.h"
+
+#ifdef Q_OS_WIN
+#include "safety/serial_port_inventory.h"
+#else
+#include <QSerialPortInfo>
+#endif
 
 namespace {
 
@@ -66,6 +71,23 @@ std::vector<DetectedPort> DescribePorts(const std::vector<PortFacts>& ports,
     return described;
 }
 
+#ifdef Q_OS_WIN
+// Windows: the ports device class, as zrx ports lists it.
+std::vector<DetectedPort> DetectSerialPorts(zrx::Language language) {
+    std::vector<PortFacts> ports;
+    for (const zrx::SystemSerialPort& port : zrx::listSystemSerialPorts()) {
+        PortFacts facts;
+        facts.name = QString::fromStdString(port.name);
+        facts.location = QStringLiteral("\\\\.\\") + facts.name;
+        facts.description = QString::fromStdString(port.product);
+        facts.manufacturer = QString::fromStdString(port.manufacturer);
+        facts.vendorId = port.vendorId;
+        facts.productId = port.productId;
+        ports.push_back(facts);
+    }
+    return DescribePorts(ports, language);
+}
+#else
 std::vector<DetectedPort> DetectSerialPorts(zrx::Language language) {
     std::vector<PortFacts> ports;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
@@ -84,3 +106,4 @@ std::vector<DetectedPort> DetectSerialPorts(zrx::Language language) {
     }
     return DescribePorts(ports, language);
 }
+#endif

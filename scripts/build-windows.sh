@@ -11,9 +11,9 @@
 #   build/windows/ZrxPcEncoder-<version>-windows-x64-setup.exe
 #                                   the installer (Start-menu entry, uninstaller)
 #
-# What Windows needs and Debian does not package for it (Qt 6, Qt Serial
-# Port, GoogleTest, chmlib) is cross-built from Debian's own source packages
-# into a cache outside the clone, which later runs reuse:
+# What Windows needs and Debian does not package for it (Qt 6, GoogleTest,
+# chmlib) is cross-built from Debian's own sources into a cache outside the
+# clone, which later runs reuse:
 #   ZRX_WINDOWS_CACHE  (default: ~/.cache/zrx-pc-encoder-windows)
 # The first run takes about 25 minutes on two cores; later runs only build
 # the project.
@@ -96,7 +96,8 @@ build_qtbase() {
     rm -rf "$cache/build/qtbase" "$cache/qt"
     # Only what the program and its tests use is built. The tablet-event
     # feature is switched off because Debian's repacked source lacks the
-    # third-party headers it needs.
+    # third-party headers it needs; OpenGL stays on, as Qt 6.4's Windows
+    # platform plugin does not compile without it.
     cmake -S "$src" -B "$cache/build/qtbase" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
         -DCMAKE_BUILD_TYPE=Release \
@@ -105,7 +106,7 @@ build_qtbase() {
         -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
         -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF \
-        -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF -DFEATURE_concurrent=OFF \
+        -DFEATURE_vulkan=OFF -DFEATURE_concurrent=OFF \
         -DFEATURE_xml=OFF -DFEATURE_tabletevent=OFF \
         -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF \
         -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF \
@@ -117,27 +118,11 @@ build_qtbase() {
     cmake --build "$cache/build/qtbase" -j "$jobs" >"$cache/qtbase-build.log" 2>&1 ||
         { tail -n 40 "$cache/qtbase-build.log"; return 1; }
     cmake --install "$cache/build/qtbase" >/dev/null
+    # Qt's DLLs load mingw's thread library; beside them, one WINEPATH entry
+    # serves the tests.
+    cp /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$cache/qt/bin/"
     rm -rf "$cache/build/qtbase"
     mark_built qtbase "$version"
-}
-
-build_qtserialport() {
-    local src version
-    src=$(fetch_source qt6-serialport)
-    version=$(source_version "$src")
-    built qtserialport "$version-$(cat "$cache/qtbase.stamp")" && return 0
-    step "Qt Serial Port $version for Windows"
-    rm -rf "$cache/build/qtserialport"
-    cmake -S "$src" -B "$cache/build/qtserialport" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$cache/qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-        -DCMAKE_BUILD_TYPE=Release \
-        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
-        >"$cache/qtserialport.log" 2>&1 &&
-        cmake --build "$cache/build/qtserialport" -j "$jobs" >>"$cache/qtserialport.log" 2>&1 &&
-        cmake --install "$cache/build/qtserialport" >/dev/null ||
-        { tail -n 40 "$cache/qtserialport.log"; return 1; }
-    rm -rf "$cache/build/qtserialport"
-    mark_built qtserialport "$version-$(cat "$cache/qtbase.stamp")"
 }
 
 build_googletest() {
@@ -189,7 +174,6 @@ copy_cli11() {
 }
 
 build_qtbase
-build_qtserialport
 build_googletest
 build_chmlib
 copy_cli11

@@ -108,6 +108,12 @@ std::vector<SystemSerialPort> listSerialPorts(const fs::path& classFolder,
     return ports;
 }
 
+#ifndef _WIN32
+std::vector<SystemSerialPort> listSystemSerialPorts() {
+    return listSerialPorts();
+}
+#endif
+
 std::string describeSerialPort(const SystemSerialPort& port, Language language) {
     if (!port.usb()) {
         return std::string(kSerialPort.in(language));

@@ -10,11 +10,11 @@
 
 namespace zrx {
 
-// A serial port this computer has, as the kernel describes it.
+// A serial port this computer has, as the system describes it.
 struct SystemSerialPort {
-    std::string name;   // "ttyUSB0"
-    std::string device; // "/dev/ttyUSB0"
-    std::string driver; // "ch341-uart", "ftdi_sio", "serial8250"...
+    std::string name;   // "ttyUSB0"; "COM3" on Windows
+    std::string device; // "/dev/ttyUSB0"; "COM3" on Windows
+    std::string driver; // "ch341-uart", "ftdi_sio", "serial8250"...; empty on Windows
     std::optional<std::uint16_t> vendorId;
     std::optional<std::uint16_t> productId;
     std::string manufacturer; // the USB device's own words, may be empty
@@ -31,6 +31,12 @@ struct SystemSerialPort {
 [[nodiscard]] std::vector<SystemSerialPort>
 listSerialPorts(const std::filesystem::path& classFolder = "/sys/class/tty",
                 const std::filesystem::path& deviceFolder = "/dev");
+
+// The serial ports this computer has now: listSerialPorts() on Linux, the
+// ports device class (COM and LPT ports, COM only kept) on Windows, where
+// `product` is the device's friendly name without its "(COMn)". USB
+// adapters first, then by name.
+[[nodiscard]] std::vector<SystemSerialPort> listSystemSerialPorts();
 
 // What a port is, in words: "USB serial (CH340) 1a86:7523 QinHeng USB Serial".
 [[nodiscard]] std::string describeSerialPort(const SystemSerialPort& port, Language language);

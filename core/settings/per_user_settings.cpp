@@ -6,7 +6,12 @@
 #include "profile_file.h"
 
 #ifdef _WIN32
-#include <io.h>
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <string>
 #else
 #include <unistd.h>
 #endif
@@ -50,8 +55,19 @@ bool isWritableFolder(const fs::path& folder) {
         return false;
     }
 #ifdef _WIN32
-    // Only the read-only attribute; access rights are not asked.
-    return _waccess(folder.c_str(), 2) == 0;
+    // Windows ignores the read-only attribute on folders, and a standard
+    // user may not create files in Program Files whatever it says: only
+    // trying tells. The probe file is gone again when its handle closes.
+    const fs::path probe =
+        folder / (L".zrx-write-test-" + std::to_wstring(GetCurrentProcessId()));
+    const HANDLE handle =
+        CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                    FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    CloseHandle(handle);
+    return true;
 #else
     // Creating a file needs write and search rights on the folder.
     return access(folder.c_str(), W_OK | X_OK) == 0;

@@ -18,7 +18,7 @@ constexpr LocalText kMayNotOpen{"you may not open it (zrx doctor --port %1 says 
                                 "您無權開啟（zrx doctor --port %1 可查明原因）"};
 
 void listPorts(Language language) {
-    const std::vector<SystemSerialPort> ports = listSerialPorts();
+    const std::vector<SystemSerialPort> ports = listSystemSerialPorts();
     if (ports.empty()) {
         std::cout << kNone.in(language) << '\n';
         return;
