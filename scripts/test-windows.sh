@@ -30,7 +30,15 @@ start_wine "$repo/build/windows/wine" --fresh
 
 status=0
 echo "=== windows: tests under Wine"
-ctest --preset windows -j "$(nproc)" || status=1
+rm -f build/windows/tests/*.txt
+if ! ctest --preset windows -j "$(nproc)"; then
+    status=1
+    # Qt Test reports go to files under Wine: show those that failed.
+    for report in $(grep -l "^FAIL!" build/windows/tests/*.txt 2>/dev/null); do
+        echo "--- $report"
+        grep -B2 -A6 "^FAIL!" "$report"
+    done
+fi
 
 echo "=== windows: zrx.exe through Wine's COM ports against zrx-sim"
 work=$(mktemp -d)

@@ -3,7 +3,8 @@
 # debug build and the AddressSanitizer + UndefinedBehaviorSanitizer build)
 # and runs every test of both under ctest. Before the tests it builds the
 # Debian package from the release preset and checks it unpacked
-# (scripts/check-package.sh).
+# (scripts/check-package.sh). Last, it builds for Windows and runs that
+# build's tests under Wine (scripts/test-windows.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,4 +25,6 @@ for preset in dev asan; do
     echo "=== $preset: tests"
     ctest --preset "$preset" -j "$jobs" || status=1
 done
+echo "=== windows: build, and tests under Wine"
+scripts/test-windows.sh || status=1
 exit $status
