@@ -106,7 +106,7 @@ build_qtbase() {
         -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
         -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF \
-        -DFEATURE_vulkan=OFF -DFEATURE_concurrent=OFF \
+        -DFEATURE_vulkan=OFF -DFEATURE_concurrent=OFF -DFEATURE_direct2d=OFF \
         -DFEATURE_xml=OFF -DFEATURE_tabletevent=OFF \
         -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF \
         -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF \
@@ -118,8 +118,9 @@ build_qtbase() {
     cmake --build "$cache/build/qtbase" -j "$jobs" >"$cache/qtbase-build.log" 2>&1 ||
         { tail -n 40 "$cache/qtbase-build.log"; return 1; }
     cmake --install "$cache/build/qtbase" >/dev/null
-    # Qt's DLLs load mingw's thread library; beside them, one WINEPATH entry
-    # serves the tests.
+    # Qt's DLLs load mingw's thread library (and, in a cache built before
+    # plugins linked the C++ runtime in, the runtime); beside them, one
+    # WINEPATH entry serves the tests.
     cp /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$cache/qt/bin/"
     rm -rf "$cache/build/qtbase"
     mark_built qtbase "$version"

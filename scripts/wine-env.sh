@@ -6,8 +6,10 @@
 wine64=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
 export WINEDEBUG=-all
-# No Mono or Gecko installer prompts when the prefix is made.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko installer prompts when the prefix is made, and no
+# debugger waiting for someone to read its window when a program crashes: a
+# crash ends the program, and the test fails at once.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 # Wine keeps the QT_* variables from Windows programs; WINEQT_* come through
 # without the prefix.
 export WINEQT_QPA_PLATFORM=offscreen

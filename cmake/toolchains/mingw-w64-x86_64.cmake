@@ -22,10 +22,19 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # and the installer carry.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
+set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
 
-# The libraries scripts/build-windows.sh cross-built into its cache.
+# The libraries scripts/build-windows.sh cross-built into its cache (the
+# same default as the script's).
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES ZRX_WINDOWS_CACHE)
-if(ZRX_WINDOWS_CACHE)
+if(NOT ZRX_WINDOWS_CACHE AND DEFINED ENV{ZRX_WINDOWS_CACHE})
+    set(ZRX_WINDOWS_CACHE "$ENV{ZRX_WINDOWS_CACHE}")
+elseif(NOT ZRX_WINDOWS_CACHE AND DEFINED ENV{XDG_CACHE_HOME})
+    set(ZRX_WINDOWS_CACHE "$ENV{XDG_CACHE_HOME}/zrx-pc-encoder-windows")
+elseif(NOT ZRX_WINDOWS_CACHE AND DEFINED ENV{HOME})
+    set(ZRX_WINDOWS_CACHE "$ENV{HOME}/.cache/zrx-pc-encoder-windows")
+endif()
+if(ZRX_WINDOWS_CACHE AND IS_DIRECTORY "${ZRX_WINDOWS_CACHE}/qt")
     foreach(dir qt googletest chmlib cli11)
         list(APPEND CMAKE_FIND_ROOT_PATH "${ZRX_WINDOWS_CACHE}/${dir}")
     endforeach()

@@ -24,23 +24,37 @@ BackupTime at(year_month_day date, hours h, minutes m, seconds s, milliseconds m
     return sys_days{date} + h + m + s + ms;
 }
 
+struct BackupFolderCase {
+    std::map<std::string, std::string> environment;
+    std::optional<std::string> folder;
+};
+
+// Where each system keeps a user's data. Empty or relative data folders
+// are not to be used.
+#ifdef _WIN32
+const std::vector<BackupFolderCase> kBackupFolderCases = {
+    {{{"LOCALAPPDATA", "C:/Users/ann/AppData/Local"}, {"HOME", "C:/Users/bob"}},
+     "C:/Users/ann/AppData/Local/zrx-pc-encoder/backups"},
+    {{{"LOCALAPPDATA", ""}}, std::nullopt},
+    {{{"LOCALAPPDATA", "AppData/Local"}}, std::nullopt},
+    {{{"XDG_DATA_HOME", "C:/data"}}, std::nullopt},
+    {{}, std::nullopt},
+};
+#else
+const std::vector<BackupFolderCase> kBackupFolderCases = {
+    {{{"XDG_DATA_HOME", "/data"}, {"HOME", "/home/ann"}}, "/data/zrx-pc-encoder/backups"},
+    {{{"HOME", "/home/ann"}}, "/home/ann/.local/share/zrx-pc-encoder/backups"},
+    {{{"XDG_DATA_HOME", ""}, {"HOME", "/home/ann"}},
+     "/home/ann/.local/share/zrx-pc-encoder/backups"},
+    {{{"XDG_DATA_HOME", "data"}, {"HOME", "/home/ann"}},
+     "/home/ann/.local/share/zrx-pc-encoder/backups"},
+    {{{"HOME", "relative"}}, std::nullopt},
+    {{}, std::nullopt},
+};
+#endif
+
 TEST(BackupFolder, FollowsTheUsersDataFolder) {
-    struct Case {
-        std::map<std::string, std::string> environment;
-        std::optional<std::string> folder;
-    };
-    const std::vector<Case> cases = {
-        {{{"XDG_DATA_HOME", "/data"}, {"HOME", "/home/ann"}}, "/data/zrx-pc-encoder/backups"},
-        {{{"HOME", "/home/ann"}}, "/home/ann/.local/share/zrx-pc-encoder/backups"},
-        // Empty or relative data folders are not to be used.
-        {{{"XDG_DATA_HOME", ""}, {"HOME", "/home/ann"}},
-         "/home/ann/.local/share/zrx-pc-encoder/backups"},
-        {{{"XDG_DATA_HOME", "data"}, {"HOME", "/home/ann"}},
-         "/home/ann/.local/share/zrx-pc-encoder/backups"},
-        {{{"HOME", "relative"}}, std::nullopt},
-        {{}, std::nullopt},
-    };
-    for (const Case& c : cases) {
+    for (const BackupFolderCase& c : kBackupFolderCases) {
         const auto lookup = [&](std::string_view name) -> std::optional<std::string> {
             const auto it = c.environment.find(std::string(name));
             return it == c.environment.end() ? std::nullopt : std::optional(it->second);

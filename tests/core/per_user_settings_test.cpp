@@ -9,6 +9,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// How a settings file the program starts afresh ends its lines.
+#ifdef _WIN32
+const std::string kNewline = "\r\n";
+#else
+const std::string kNewline = "\n";
+#endif
+
 // A program folder with its Program.ini and a home folder where a per-user
 // copy may go; written as a user or an administrator leaves them.
 struct Places {
@@ -98,7 +105,7 @@ TEST(PerUserSettings, ReadOnlyProgramFolderWithoutAPlaceForTheCopyWritesNothing)
     // With no Program.ini in the program folder the copy holds just the key.
     EXPECT_TRUE(PerUserSettings(places.dir / "program" / "None.ini", copy, false)
                     .write("Setup", "COM", "COM2"));
-    EXPECT_EQ(readBytes(copy), "[Setup]\nCOM=COM2\n");
+    EXPECT_EQ(readBytes(copy), "[Setup]" + kNewline + "COM=COM2" + kNewline);
 }
 
 TEST(PerUserSettings, WritableFolderIsAFolderTheUserMayCreateFilesIn) {

@@ -322,7 +322,8 @@ TEST_F(Cli, NamesAndOutputPassThroughUnchanged) {
     const std::filesystem::path file = m_dir.path() / std::u8string(u8"频道 表.sin");
     // From the temporary folder, the path without its drive: "/tmp/..." on
     // Linux, "/users/.../Temp/..." on the drive the folder is on in Windows.
-    const std::string rooted = utf8(file.root_directory() / file.relative_path());
+    const std::u8string generic = (file.root_directory() / file.relative_path()).generic_u8string();
+    const std::string rooted(generic.begin(), generic.end());
     ASSERT_EQ(rooted.front(), '/');
     const ProgramRun made = runProgram(zrxProgram(), {"new", rooted}, m_dir.path());
     ASSERT_EQ(made.exitStatus, 0) << made.err;

@@ -21,6 +21,13 @@ inline QString programFileName() {
 #endif
 }
 
+// How this system's file names compare: Windows finds "chs.dll" as Chs.dll.
+#ifdef Q_OS_WIN
+constexpr Qt::CaseSensitivity kFileNameCase = Qt::CaseInsensitive;
+#else
+constexpr Qt::CaseSensitivity kFileNameCase = Qt::CaseSensitive;
+#endif
+
 // A module directory of its own for one test: copies of the language
 // libraries that the build put in the output folder, and a Program.ini.
 class ProgramFolder {
