@@ -122,6 +122,11 @@ build_qtbase() {
     # plugins linked the C++ runtime in, the runtime); beside them, one
     # WINEPATH entry serves the tests.
     cp /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$cache/qt/bin/"
+    # Qt's Chinese texts where this Qt looks for them (the build machine's
+    # catalogues: .qm files are the same on every system).
+    mkdir -p "$cache/qt/translations"
+    cp /usr/share/qt6/translations/qtbase_zh_CN.qm /usr/share/qt6/translations/qtbase_zh_TW.qm \
+        "$cache/qt/translations/"
     rm -rf "$cache/build/qtbase"
     mark_built qtbase "$version"
 }

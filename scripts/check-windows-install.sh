@@ -51,12 +51,8 @@ shot() {
 }
 
 # The X screen, and a prefix whose programs draw on it.
-Xvfb :77 -noreset -screen 0 1280x900x24 >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=:77
+start_screen
 start_wine "$repo/build/windows/wine-install" --fresh
-unset WINEQT_QPA_PLATFORM
-"$wine64" reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1 || true
 drive_c=$WINEPREFIX/drive_c
 local_app_data=$(ls -d "$drive_c"/users/*/AppData/Local | head -n 1)
 backups=$local_app_data/zrx-pc-encoder/backups

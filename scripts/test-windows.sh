@@ -3,7 +3,8 @@
 # Wine, headless, in a Wine prefix of their own (build/windows/wine):
 #
 #   1. every test of the Windows build, through ctest: core, command line
-#      and the program's windows (offscreen);
+#      and the program's windows (on a virtual X screen, through Wine's
+#      graphics driver);
 #   2. zrx.exe's read and write through Wine's COM ports against zrx-sim on a
 #      pseudo-terminal: the same bytes on the line and in the files as the
 #      Linux zrx, and a silent radio given up within its time-outs;
@@ -17,6 +18,7 @@ cd "$(dirname "$0")/.."
 repo=$PWD
 
 scripts/build-windows.sh
+scripts/setup.sh --gui-tools
 if [[ ! -x build/dev/out/zrx || ! -x build/dev/out/zrx-sim ]]; then
     cmake --preset dev >/dev/null
     cmake --build --preset dev --target zrx zrx-sim
@@ -26,6 +28,7 @@ windows=$repo/build/windows/out
 
 # shellcheck source=scripts/wine-env.sh
 source scripts/wine-env.sh
+start_screen
 start_wine "$repo/build/windows/wine" --fresh
 
 status=0
@@ -132,5 +135,6 @@ grep -q . "$work/silent.stderr" || fail "zrx.exe gave no message for a silent ra
     "the files; a silent radio was given up after ${took} s"
 
 echo "=== windows: the zip and the installer"
+stop_wine
 scripts/check-windows-install.sh || status=1
 exit $status

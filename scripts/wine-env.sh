@@ -10,9 +10,29 @@ export WINEDEBUG=-all
 # debugger waiting for someone to read its window when a program crashes: a
 # crash ends the program, and the test fails at once.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
-# Wine keeps the QT_* variables from Windows programs; WINEQT_* come through
-# without the prefix.
-export WINEQT_QPA_PLATFORM=offscreen
+
+screen_pid=
+# A virtual X screen for the Windows programs' windows: Wine draws them with
+# its X11 driver, and Qt uses its Windows platform with the system's fonts.
+start_screen() {
+    local number
+    for number in $(seq 70 99); do
+        [[ -e /tmp/.X$number-lock ]] && continue
+        # -noreset: the server stays when its last client leaves.
+        Xvfb ":$number" -noreset -screen 0 1280x1024x24 >/dev/null 2>&1 &
+        screen_pid=$!
+        for _ in $(seq 50); do
+            [[ -e /tmp/.X11-unix/X$number ]] && break
+            sleep 0.1
+        done
+        if kill -0 "$screen_pid" 2>/dev/null; then
+            export DISPLAY=":$number"
+            return 0
+        fi
+    done
+    echo "no X screen could be started" >&2
+    return 1
+}
 
 # The prefix at $1 (made afresh with --fresh), with its server running.
 start_wine() {
@@ -27,12 +47,23 @@ start_wine() {
     # test's output pipe open, which would keep ctest waiting.
     "$wineserver" -p >/dev/null 2>&1
     "$wine64" cmd /c exit >/dev/null 2>&1
-    # Programs draw offscreen; Wine itself needs no display.
-    "$wine64" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+    # Windows has Arial, Times New Roman and Courier New; Wine has not. Their
+    # metric twins stand in, so that a text measures what it measures on
+    # Windows (fonts-liberation, which the Linux build needs as well).
+    local font
+    for font in "Arial=Liberation Sans" "Times New Roman=Liberation Serif" \
+        "Courier New=Liberation Mono"; do
+        "$wine64" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${font%%=*}" \
+            /d "${font#*=}" /f >/dev/null 2>&1
+    done
 }
 
 stop_wine() {
     "$wineserver" -k >/dev/null 2>&1 || true
+    if [[ -n "$screen_pid" ]]; then
+        kill "$screen_pid" 2>/dev/null || true
+        screen_pid=
+    fi
 }
 
 wine_run() {

@@ -23,7 +23,8 @@ file(REMOVE_RECURSE "${package_dir}")
 file(MAKE_DIRECTORY "${stage}")
 
 set(programs Program.exe zrx.exe zrx-chm-unpack.exe)
-set(files ${programs} Eng.dll Chs.dll Cht.dll Default.sin Program.ini eng.chm chs.chm cht.chm)
+set(files ${programs} Eng.dll Chs.dll Cht.dll Default.sin Program.ini eng.chm chs.chm cht.chm
+    qtbase_zh_CN.qm qtbase_zh_TW.qm)
 foreach(file IN LISTS files)
     if(NOT EXISTS "${out}/${file}")
         message(FATAL_ERROR "${out}/${file} is missing: build the windows preset first")

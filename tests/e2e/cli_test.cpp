@@ -320,12 +320,7 @@ TEST_F(Cli, EveryCommandHasHelpAndUsageErrorsFail) {
 // ends (a Windows program's text-mode output would make them "\r\r\n").
 TEST_F(Cli, NamesAndOutputPassThroughUnchanged) {
     const std::filesystem::path file = m_dir.path() / std::u8string(u8"频道 表.sin");
-    // From the temporary folder, the path without its drive: "/tmp/..." on
-    // Linux, "/users/.../Temp/..." on the drive the folder is on in Windows.
-    const std::u8string generic = (file.root_directory() / file.relative_path()).generic_u8string();
-    const std::string rooted(generic.begin(), generic.end());
-    ASSERT_EQ(rooted.front(), '/');
-    const ProgramRun made = runProgram(zrxProgram(), {"new", rooted}, m_dir.path());
+    const ProgramRun made = runZrx({"new", utf8(file)});
     ASSERT_EQ(made.exitStatus, 0) << made.err;
     EXPECT_EQ(readFile(file), newImageBytes());
 
@@ -339,4 +334,7 @@ TEST_F(Cli, NamesAndOutputPassThroughUnchanged) {
     EXPECT_EQ(shown.exitStatus, 0) << shown.err;
     EXPECT_NE(shown.out.find(kChannelHeadings[1].in(Language::SimplifiedChinese)), std::string::npos)
         << shown.out;
+
+    expectFailure(runZrx({"show", "/zrx-no-such-folder/radio.sin"}),
+                  "/zrx-no-such-folder/radio.sin: no such file");
 }

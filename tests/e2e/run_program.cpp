@@ -14,8 +14,7 @@
 extern char** environ;
 
 ProgramRun runProgram(const std::filesystem::path& program,
-                      const std::vector<std::string>& arguments,
-                      const std::filesystem::path& workingDirectory) {
+                      const std::vector<std::string>& arguments) {
     TempDir capture;
     const std::string outPath = (capture / "out").string();
     const std::string errPath = (capture / "err").string();
@@ -27,9 +26,6 @@ ProgramRun runProgram(const std::filesystem::path& program,
                                      0600);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0600);
-    if (!workingDirectory.empty()) {
-        posix_spawn_file_actions_addchdir_np(&actions, workingDirectory.c_str());
-    }
 
     std::vector<std::string> argvStrings{program.string()};
     argvStrings.insert(argvStrings.end(), arguments.begin(), arguments.end());

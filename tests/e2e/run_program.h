@@ -12,11 +12,9 @@ struct ProgramRun {
 };
 
 // Runs `program` with `arguments` (no shell; UTF-8), standard input empty,
-// in `workingDirectory` when given, and captures its standard output and
-// error byte for byte.
+// and captures its standard output and error byte for byte.
 ProgramRun runProgram(const std::filesystem::path& program,
-                      const std::vector<std::string>& arguments,
-                      const std::filesystem::path& workingDirectory = {});
+                      const std::vector<std::string>& arguments);
 
 // The zrx program of this build (from ZRX_OUTPUT_DIR).
 std::filesystem::path zrxProgram();

@@ -54,8 +54,7 @@ HANDLE inheritable(const std::filesystem::path& path, DWORD access, DWORD dispos
 } // namespace
 
 ProgramRun runProgram(const std::filesystem::path& program,
-                      const std::vector<std::string>& arguments,
-                      const std::filesystem::path& workingDirectory) {
+                      const std::vector<std::string>& arguments) {
     TempDir capture;
     std::wstring commandLine = quoted(program.wstring());
     for (const std::string& argument : arguments) {
@@ -75,7 +74,7 @@ ProgramRun runProgram(const std::filesystem::path& program,
     PROCESS_INFORMATION process{};
     const BOOL started = CreateProcessW(
         program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-        workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup, &process);
+        nullptr, &startup, &process);
     CloseHandle(input);
     CloseHandle(output);
     CloseHandle(error);

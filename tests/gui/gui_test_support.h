@@ -12,6 +12,14 @@
 
 #include "app/programapp.h"
 
+// The tests answer the program's file dialogs as Qt widgets. On Windows the
+// program shows the system's own dialog, which no test can reach: the tests
+// ask for Qt's.
+inline const bool kQtDialogsForTests = [] {
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    return true;
+}();
+
 // The program's file name on this system.
 inline QString programFileName() {
 #ifdef Q_OS_WIN
