@@ -39,7 +39,14 @@ endfunction()
 # scripts/test-windows.sh gives Wine: Qt's offscreen platform knows no fonts
 # on Windows, so no text there would measure as on a real Windows.
 function(zrx_test_environment out)
-    set(environment ${ARGN})
+    set(environment "")
+    foreach(entry IN LISTS ARGN)
+        if(entry MATCHES "^([A-Z_]+)=(/.*)$")
+            zrx_test_path(path "${CMAKE_MATCH_2}")
+            set(entry "${CMAKE_MATCH_1}=${path}")
+        endif()
+        list(APPEND environment "${entry}")
+    endforeach()
     if(WIN32 AND CMAKE_CROSSCOMPILING)
         foreach(entry IN LISTS ARGN)
             if(entry MATCHES "^QT_" AND NOT entry MATCHES "^QT_QPA_PLATFORM=")
@@ -52,4 +59,16 @@ function(zrx_test_environment out)
         endif()
     endif()
     set(${out} "${environment}" PARENT_SCOPE)
+endfunction()
+
+# zrx_test_path(<out> <path>)
+#
+# A path of the build machine as a test program sees it: unchanged, or for
+# the Windows build under Wine on drive Z:, which is the root folder ("/a/b"
+# would mean \\a\\b on whatever drive a test has made current).
+function(zrx_test_path out path)
+    if(WIN32 AND CMAKE_CROSSCOMPILING AND path MATCHES "^/")
+        set(path "Z:${path}")
+    endif()
+    set(${out} "${path}" PARENT_SCOPE)
 endfunction()

@@ -155,17 +155,24 @@ build_chmlib() {
     local src version
     src=$(fetch_source chmlib)
     version=$(source_version "$src")
-    built chmlib "$version" && return 0
+    built chmlib "$version-shared-read" && return 0
     step "chmlib $version for Windows"
     local out=$cache/chmlib
     rm -rf "$out" && mkdir -p "$out/include" "$out/lib" "$cache/build/chmlib"
+    # chmlib opens a help file on Windows with no sharing at all: a second
+    # reader of the same file (a second program, or the test reading the
+    # guide it compares against) would be refused. Readers share.
+    perl -0pi -e 's/(CreateFileA\(filename,\s*GENERIC_READ,\s*)0,/$1FILE_SHARE_READ,/' \
+        "$src/src/chm_lib.c"
+    perl -0ne 'exit(/CreateFileA\(filename,\s*GENERIC_READ,\s*FILE_SHARE_READ,/ ? 0 : 1)' \
+        "$src/src/chm_lib.c"
     for file in chm_lib lzx; do
         x86_64-w64-mingw32-gcc-posix -O2 -w -c "$src/src/$file.c" -o "$cache/build/chmlib/$file.o"
     done
     x86_64-w64-mingw32-ar rcs "$out/lib/libchm.a" "$cache/build/chmlib"/*.o
     cp "$src/src/chm_lib.h" "$out/include/"
     rm -rf "$cache/build/chmlib"
-    mark_built chmlib "$version"
+    mark_built chmlib "$version-shared-read"
 }
 
 # CLI11 is a header-only library: Debian's copy serves both builds, placed

@@ -27,6 +27,11 @@ start_screen() {
         done
         if kill -0 "$screen_pid" 2>/dev/null; then
             export DISPLAY=":$number"
+            # A window manager, as every desktop has: it activates the
+            # windows that ask for it, which tests of dialogs wait for.
+            # It places new windows itself instead of waiting for a click.
+            printf 'RandomPlacement\nUsePPosition "on"\nNoGrabServer\n' >"/tmp/.zrx-twmrc-$number"
+            twm -display ":$number" -f "/tmp/.zrx-twmrc-$number" >/dev/null 2>&1 &
             return 0
         fi
     done

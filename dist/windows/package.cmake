@@ -40,30 +40,51 @@ foreach(plugin IN LISTS plugins)
     file(COPY "${QT_DIR}/plugins/${plugin}" DESTINATION "${stage}/${folder}")
 endforeach()
 
-# Every DLL the programs and plugins load, found the way Windows finds them,
-# except the system's own.
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM "windows+pe")
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL "objdump")
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND "x86_64-w64-mingw32-objdump")
-list(TRANSFORM programs PREPEND "${stage}/" OUTPUT_VARIABLE executables)
-list(TRANSFORM plugins PREPEND "${stage}/" OUTPUT_VARIABLE modules)
-file(GET_RUNTIME_DEPENDENCIES
-    EXECUTABLES ${executables}
-    MODULES ${modules}
-    DIRECTORIES "${QT_DIR}/bin" "${mingw_dir}"
-    RESOLVED_DEPENDENCIES_VAR resolved
-    UNRESOLVED_DEPENDENCIES_VAR unresolved
-    PRE_EXCLUDE_REGEXES "^api-ms-" "^ext-ms-")
-foreach(dll IN LISTS resolved)
-    file(COPY "${dll}" DESTINATION "${stage}")
+# Every DLL the programs and plugins load, found the way Windows finds them
+# (names in any case), except the system's own: the imports of each file,
+# read with objdump, followed until nothing new turns up.
+set(system_dlls kernel32 user32 gdi32 shell32 ole32 oleaut32 advapi32 comdlg32 winspool.drv
+    msvcrt ws2_32 imm32 winmm uxtheme dwmapi version netapi32 userenv setupapi shlwapi d3d9
+    d3d11 d3d12 dxgi dcomp authz mpr rpcrt4 comctl32 wtsapi32 shcore cfgmgr32 crypt32 bcrypt
+    secur32 opengl32 dwrite)
+set(available "")
+foreach(dir "${QT_DIR}/bin" "${mingw_dir}" "/usr/lib/gcc/x86_64-w64-mingw32/12-posix")
+    file(GLOB dlls "${dir}/*.dll")
+    foreach(dll IN LISTS dlls)
+        get_filename_component(dll_name "${dll}" NAME)
+        string(TOLOWER "${dll_name}" key)
+        if(NOT DEFINED found_${key})
+            set(found_${key} "${dll}")
+        endif()
+    endforeach()
 endforeach()
-# What is left must be Windows' own.
-foreach(dll IN LISTS unresolved)
-    string(TOLOWER "${dll}" lower)
-    if(NOT lower MATCHES "^(kernel32|user32|gdi32|shell32|ole32|oleaut32|advapi32|comdlg32|winspool\\.drv|msvcrt|ws2_32|imm32|winmm|uxtheme|dwmapi|version|netapi32|userenv|setupapi|shlwapi|d3d9|d3d11|dxgi|d3d12|dcomp|authz|mpr|rpcrt4|comctl32|wtsapi32|shcore|cfgmgr32|crypt32|bcrypt|secur32)\\.(dll|drv)$")
-        message(FATAL_ERROR "${dll} is needed but neither Qt's nor mingw's nor Windows' own")
-    endif()
-endforeach()
+list(TRANSFORM programs PREPEND "${stage}/" OUTPUT_VARIABLE pending)
+list(TRANSFORM plugins PREPEND "${stage}/" OUTPUT_VARIABLE plugin_files)
+list(APPEND pending ${plugin_files})
+set(copied "")
+while(pending)
+    list(POP_FRONT pending file)
+    execute_process(COMMAND x86_64-w64-mingw32-objdump -p "${file}"
+        OUTPUT_VARIABLE imports COMMAND_ERROR_IS_FATAL ANY)
+    string(REGEX MATCHALL "DLL Name: [^\n]+" names "${imports}")
+    foreach(line IN LISTS names)
+        string(REGEX REPLACE "DLL Name: " "" dll_name "${line}")
+        string(STRIP "${dll_name}" dll_name)
+        string(TOLOWER "${dll_name}" key)
+        string(REGEX REPLACE "\\.dll$" "" stem "${key}")
+        if(key MATCHES "^(api|ext)-ms-" OR stem IN_LIST system_dlls OR key IN_LIST system_dlls
+           OR key IN_LIST copied)
+            continue()
+        endif()
+        if(NOT DEFINED found_${key})
+            message(FATAL_ERROR "${dll_name}, needed by ${file}, is neither Qt's nor mingw's nor Windows' own")
+        endif()
+        file(COPY "${found_${key}}" DESTINATION "${stage}")
+        list(APPEND copied "${key}")
+        get_filename_component(copied_name "${found_${key}}" NAME)
+        list(APPEND pending "${stage}/${copied_name}")
+    endforeach()
+endwhile()
 
 # The zip: unpacked anywhere, Program.exe runs.
 file(REMOVE "${BUILD_DIR}/${name}.zip")

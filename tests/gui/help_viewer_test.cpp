@@ -21,7 +21,11 @@ QString outputFile(const QString& name) {
 }
 
 QString unpacker() {
+#ifdef Q_OS_WIN
+    return outputFile(QStringLiteral("zrx-chm-unpack.exe"));
+#else
     return outputFile(QStringLiteral("zrx-chm-unpack"));
+#endif
 }
 
 QByteArray readAll(const QString& path) {
