@@ -9,7 +9,16 @@
 #include "chm_file.h"
 #include "help_bundle.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 int main(int argc, char* argv[]) {
+#ifdef _WIN32
+    // The bundle is bytes: text mode would turn each "\n" in it into "\r\n".
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     if (argc != 2) {
         std::cerr << "usage: zrx-chm-unpack FILE.chm\n";
         return 2;

@@ -11,6 +11,14 @@
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <optional>
+
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
 
 #include "chm_contents.h"
 #include "help_unpacker.h"
@@ -57,6 +65,38 @@ QByteArray declaredCharset(const QByteArray& html) {
     return head.mid(at + 8, end - at - 8);
 }
 
+#ifdef Q_OS_WIN
+// Qt for Windows knows only the Unicode charsets (it has no ICU there); the
+// system itself decodes the code pages Chinese help files are written in.
+std::optional<QString> decodeWithSystem(const QByteArray& charset, const QByteArray& data) {
+    const QByteArray name = charset.toLower();
+    UINT codePage = 0;
+    if (name == "gbk" || name == "gb2312" || name == "cp936") {
+        codePage = 936;
+    } else if (name == "gb18030") {
+        codePage = 54936;
+    } else if (name == "big5" || name == "cp950") {
+        codePage = 950;
+    } else if (name == "windows-1252" || name == "iso-8859-1" || name == "cp1252") {
+        codePage = 1252;
+    } else {
+        return std::nullopt;
+    }
+    if (data.isEmpty()) {
+        return QString();
+    }
+    const int size = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, data.constData(),
+                                         static_cast<int>(data.size()), nullptr, 0);
+    if (size <= 0) {
+        return std::nullopt;
+    }
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, data.constData(),
+                        static_cast<int>(data.size()), wide.data(), size);
+    return QString::fromStdWString(wide);
+}
+#endif
+
 // A text of the file as the user should read it: in the charset it
 // declares, else in its language's code page.
 QString decodeHelpText(const std::string& bytes, std::uint32_t lcid) {
@@ -72,6 +112,11 @@ QString decodeHelpText(const std::string& bytes, std::uint32_t lcid) {
                 return text;
             }
         }
+#ifdef Q_OS_WIN
+        else if (const std::optional<QString> text = decodeWithSystem(charset, data)) {
+            return *text;
+        }
+#endif
     }
     return QString::fromUtf8(data);
 }
