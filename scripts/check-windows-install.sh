@@ -144,10 +144,15 @@ read_with_program "$installed" Chs "读数据" installed-chinese-simplified
 read_with_program "$installed" Cht "讀數據" installed-chinese-traditional
 
 # Uninstalling leaves a file of the user's in the folder, and nothing else.
+# The uninstaller runs from a copy of itself in the temporary folder and
+# returns at once: wait for it to finish.
 echo user >"$installed/mine.sin"
-wine_run "$installed/Uninstall.exe" /S _?="$(win_path "$installed")" >/dev/null 2>&1 ||
-    fail "the uninstaller ended with status $?"
-left=$(cd "$installed" && find . -type f ! -name mine.sin ! -name Uninstall.exe | sort)
+wine_run "$installed/Uninstall.exe" /S >/dev/null 2>&1 || fail "the uninstaller ended with status $?"
+for _ in $(seq 150); do
+    [[ ! -e "$installed/Uninstall.exe" ]] && break
+    sleep 0.2
+done
+left=$(cd "$installed" && find . -type f ! -name mine.sin | sort)
 [[ -z "$left" ]] || fail "the uninstaller left: $left"
 [[ -f "$installed/mine.sin" ]] || fail "the uninstaller removed a file of the user's"
 [[ ! -e "$menu" ]] || fail "the uninstaller left the Start-menu entry"
