@@ -113,6 +113,8 @@ build_qtbase() {
         -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
         -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_md4c=OFF \
         -DFEATURE_system_libb2=OFF -DFEATURE_zstd=OFF \
+        -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF \
+        -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF \
         >"$cache/qtbase-configure.log" 2>&1 ||
         { tail -n 40 "$cache/qtbase-configure.log"; return 1; }
     cmake --build "$cache/build/qtbase" -j "$jobs" >"$cache/qtbase-build.log" 2>&1 ||
