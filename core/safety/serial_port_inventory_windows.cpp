@@ -23,8 +23,8 @@ std::string toUtf8(const std::wstring& text) {
     const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
                                          nullptr, 0, nullptr, nullptr);
     std::string result(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(),
-                        size, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size,
+                        nullptr, nullptr);
     return result;
 }
 
@@ -40,15 +40,16 @@ std::wstring deviceProperty(HDEVINFO devices, SP_DEVINFO_DATA& device, DWORD pro
 
 // The port's name from the device's own registry key: "COM3".
 std::wstring portName(HDEVINFO devices, SP_DEVINFO_DATA& device) {
-    const HKEY key = SetupDiOpenDevRegKey(devices, &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ);
+    const HKEY key =
+        SetupDiOpenDevRegKey(devices, &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ);
     if (key == INVALID_HANDLE_VALUE) {
         return {};
     }
     wchar_t buffer[64] = {};
     DWORD size = sizeof buffer - 2;
     DWORD type = 0;
-    const LONG status = RegQueryValueExW(key, L"PortName", nullptr, &type,
-                                         reinterpret_cast<BYTE*>(buffer), &size);
+    const LONG status =
+        RegQueryValueExW(key, L"PortName", nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
     RegCloseKey(key);
     return status == ERROR_SUCCESS && type == REG_SZ ? std::wstring(buffer) : std::wstring();
 }
@@ -72,7 +73,8 @@ std::optional<std::uint16_t> hardwareIdField(const std::wstring& id, const wchar
 
 std::vector<SystemSerialPort> listSystemSerialPorts() {
     std::vector<SystemSerialPort> ports;
-    const HDEVINFO devices = SetupDiGetClassDevsW(&GUID_DEVCLASS_PORTS, nullptr, nullptr, DIGCF_PRESENT);
+    const HDEVINFO devices =
+        SetupDiGetClassDevsW(&GUID_DEVCLASS_PORTS, nullptr, nullptr, DIGCF_PRESENT);
     if (devices == INVALID_HANDLE_VALUE) {
         return ports;
     }

@@ -58,8 +58,7 @@ bool isWritableFolder(const fs::path& folder) {
     // Windows ignores the read-only attribute on folders, and a standard
     // user may not create files in Program Files whatever it says: only
     // trying tells. The probe file is gone again when its handle closes.
-    const fs::path probe =
-        folder / (L".zrx-write-test-" + std::to_wstring(GetCurrentProcessId()));
+    const fs::path probe = folder / (L".zrx-write-test-" + std::to_wstring(GetCurrentProcessId()));
     const HANDLE handle =
         CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                     FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);

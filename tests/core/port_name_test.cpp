@@ -30,10 +30,14 @@ TEST(PortName, WindowsOpensBareDeviceNamesThroughTheDeviceNamespace) {
         const char* name;
         const char* path;
     } cases[] = {
-        {"COM1", R"(\\.\COM1)"},      {"COM12", R"(\\.\COM12)"},
-        {"com3", R"(\\.\com3)"},      {"CNCA0", R"(\\.\CNCA0)"},
-        {R"(\\.\COM12)", R"(\\.\COM12)"}, {"/dev/ttyUSB0", "/dev/ttyUSB0"},
-        {R"(C:\radio\port)", R"(C:\radio\port)"}, {"", ""},
+        {"COM1", R"(\\.\COM1)"},
+        {"COM12", R"(\\.\COM12)"},
+        {"com3", R"(\\.\com3)"},
+        {"CNCA0", R"(\\.\CNCA0)"},
+        {R"(\\.\COM12)", R"(\\.\COM12)"},
+        {"/dev/ttyUSB0", "/dev/ttyUSB0"},
+        {R"(C:\radio\port)", R"(C:\radio\port)"},
+        {"", ""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(win32DevicePathForPortName(c.name), c.path) << c.name;

@@ -332,7 +332,8 @@ TEST_F(Cli, NamesAndOutputPassThroughUnchanged) {
 
     const ProgramRun shown = runZrx({"show", utf8(file), "--lang", "chs"});
     EXPECT_EQ(shown.exitStatus, 0) << shown.err;
-    EXPECT_NE(shown.out.find(kChannelHeadings[1].in(Language::SimplifiedChinese)), std::string::npos)
+    EXPECT_NE(shown.out.find(kChannelHeadings[1].in(Language::SimplifiedChinese)),
+              std::string::npos)
         << shown.out;
 
     expectFailure(runZrx({"show", "/zrx-no-such-folder/radio.sin"}),

@@ -15,8 +15,8 @@ std::wstring wide(const std::string& text) {
     if (text.empty()) {
         return {};
     }
-    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0);
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring result(static_cast<std::size_t>(size), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(),
                         size);
@@ -72,9 +72,8 @@ ProgramRun runProgram(const std::filesystem::path& program,
     startup.hStdOutput = output;
     startup.hStdError = error;
     PROCESS_INFORMATION process{};
-    const BOOL started = CreateProcessW(
-        program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-        nullptr, &startup, &process);
+    const BOOL started = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                                        CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process);
     CloseHandle(input);
     CloseHandle(output);
     CloseHandle(error);

@@ -159,8 +159,7 @@ private slots:
                             "[Setup]\r\nLanguage=Chs\r\nCOM=COM5\r\n\r\n[Later]\r\nCOM=keep\r\n"));
         // A folder that takes files keeps its settings to itself.
         QVERIFY(!QFile::exists(folder.perUserFile()));
-        QCOMPARE(observer.launched,
-                 QStringList{app->State().moduleDirectory + programFileName()});
+        QCOMPARE(observer.launched, QStringList{app->State().moduleDirectory + programFileName()});
         QCOMPARE(observer.quitRequests, 1);
         QVERIFY(!QFileInfo(observer.launched.front()).isRelative());
     }

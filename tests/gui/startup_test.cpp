@@ -73,8 +73,9 @@ private slots:
         QCOMPARE(app.State().language, zrx::Language::SimplifiedChinese);
         QCOMPARE(app.State().portName, QStringLiteral("com3")); // taken as stored
         QCOMPARE(firstMenuTitle(app), QStringLiteral("文件(&F)"));
-        QCOMPARE(QFileInfo(app.Library()->Path()).fileName().compare(QStringLiteral("Chs.dll"),
-                                                                     kFileNameCase),
+        QCOMPARE(QFileInfo(app.Library()->Path())
+                     .fileName()
+                     .compare(QStringLiteral("Chs.dll"), kFileNameCase),
                  0);
     }
 
