@@ -96,8 +96,9 @@ build_qtbase() {
     rm -rf "$cache/build/qtbase" "$cache/qt"
     # Only what the program and its tests use is built. The tablet-event
     # feature is switched off because Debian's repacked source lacks the
-    # third-party headers it needs; OpenGL stays on, as Qt 6.4's Windows
-    # platform plugin does not compile without it.
+    # third-party headers it needs; OpenGL and Direct2D stay on, as Qt 6.4's
+    # Windows platform plugin does not compile without the one, nor its
+    # print support link without the other.
     cmake -S "$src" -B "$cache/build/qtbase" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
         -DCMAKE_BUILD_TYPE=Release \
@@ -106,7 +107,7 @@ build_qtbase() {
         -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
         -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF \
-        -DFEATURE_vulkan=OFF -DFEATURE_concurrent=OFF -DFEATURE_direct2d=OFF \
+        -DFEATURE_vulkan=OFF -DFEATURE_concurrent=OFF \
         -DFEATURE_xml=OFF -DFEATURE_tabletevent=OFF \
         -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF \
         -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF \
