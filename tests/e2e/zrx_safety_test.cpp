@@ -19,28 +19,15 @@
 #include "image/settings_codes.h"
 #include "link/posix_serial_port.h"
 #include "safety/backup_store.h"
+#include "zrx_run_fixture.h"
 
 using namespace zrx;
 namespace fs = std::filesystem;
 
 namespace {
 
-class ZrxSafety : public ::testing::Test {
+class ZrxSafety : public ZrxRun {
 protected:
-    std::string save(const std::string& name, const RadioImage& image) {
-        EXPECT_TRUE(saveChannelDataFile(dir / name, image));
-        return (dir / name).string();
-    }
-
-    // Runs zrx; returns its exit status and keeps what it printed.
-    int zrx(const std::vector<std::string>& arguments) {
-        ChildProcess process("zrx", arguments);
-        const int status = process.wait();
-        output = process.standardOutput();
-        errors = process.standardError();
-        return status;
-    }
-
     std::vector<BackupEntry> backups() const {
         return listBackups(dataHome / "zrx-pc-encoder" / "backups");
     }
@@ -59,12 +46,9 @@ protected:
         return image;
     }
 
-    TempDir dir;
     fs::path dataHome = dir / "data";
     // Backups go to this test's own folder, never the real home.
     EnvironmentOverride data{"XDG_DATA_HOME", dataHome.string()};
-    std::string output;
-    std::string errors;
 };
 
 // The line of `text` that contains `part`, or empty.

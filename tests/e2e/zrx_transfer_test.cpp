@@ -12,27 +12,15 @@
 #include "core/temp_dir.h"
 #include "image/channel_data_file.h"
 #include "image/image_layout.h"
+#include "zrx_run_fixture.h"
 
 using namespace zrx;
 namespace fs = std::filesystem;
 
 namespace {
 
-class ZrxTransfer : public ::testing::Test {
+class ZrxTransfer : public ZrxRun {
 protected:
-    std::string save(const std::string& name, const RadioImage& image) {
-        EXPECT_TRUE(saveChannelDataFile(dir / name, image));
-        return (dir / name).string();
-    }
-
-    // Runs zrx; returns its exit status and keeps its stderr.
-    int zrx(const std::vector<std::string>& arguments) {
-        ChildProcess process("zrx", arguments);
-        const int status = process.wait();
-        errors = process.standardError();
-        return status;
-    }
-
     std::vector<std::string> filesInDir() const {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(dir.path())) {
@@ -41,9 +29,6 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
-
-    TempDir dir;
-    std::string errors;
 };
 
 TEST_F(ZrxTransfer, ReadThenWriteCopiesOneRadioIntoAnother) {
