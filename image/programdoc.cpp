@@ -41,11 +41,24 @@ CProgramDoc::Answer askWithMessageBox(QWidget* parent, const QString& caption,
     }
 }
 
+QString askWithFileDialog(QWidget* parent, CProgramDoc::FileDialogKind kind,
+                          const QString& startPath) {
+    const bool save = kind == CProgramDoc::FileDialogKind::Save;
+    QFileDialog dialog(parent, QString(), startPath, channelDataFilter());
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(kDefaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().front();
+}
+
 } // namespace
 
 CProgramDoc::CProgramDoc(const ProgramState& state, QObject* parent)
     : QObject(parent), m_state(state), m_image(zrx::makeNewImage()), m_unchanged(m_image),
-      m_question(askWithMessageBox) {}
+      m_question(askWithMessageBox), m_fileNamePrompt(askWithFileDialog) {}
 
 zrx::RadioImage CProgramDoc::ShownImage() const {
     return m_viewHooks.shownImage ? m_viewHooks.shownImage() : m_image;
@@ -131,25 +144,11 @@ bool CProgramDoc::DoSave(const QString& path) {
 }
 
 QString CProgramDoc::PromptOpenFileName() {
-    QFileDialog dialog(m_dialogParent, QString(), QString(), channelDataFilter());
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(kDefaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().front();
+    return m_fileNamePrompt(m_dialogParent, FileDialogKind::Open, QString());
 }
 
 QString CProgramDoc::PromptSaveFileName() {
-    QFileDialog dialog(m_dialogParent, QString(), m_pathName, channelDataFilter());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(kDefaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().front();
+    return m_fileNamePrompt(m_dialogParent, FileDialogKind::Save, m_pathName);
 }
 
 void CProgramDoc::ReportFileError(const QString& message) {

@@ -40,6 +40,13 @@ public:
     // an empty text when the user cancels.
     [[nodiscard]] QString PromptOpenFileName();
     [[nodiscard]] QString PromptSaveFileName();
+    // How a file name is asked for: the file dialog by default; tests give
+    // their answer without a window. `startPath` is where Save As starts
+    // (the document's path), empty for Open.
+    enum class FileDialogKind { Open, Save };
+    using FileNamePrompt =
+        std::function<QString(QWidget* parent, FileDialogKind kind, const QString& startPath)>;
+    void SetFileNamePrompt(FileNamePrompt prompt) { m_fileNamePrompt = std::move(prompt); }
 
     [[nodiscard]] QString GetPathName() const { return m_pathName; }
 
@@ -91,6 +98,7 @@ private:
     zrx::RadioImage m_unchanged;
     ViewHooks m_viewHooks;
     Question m_question;
+    FileNamePrompt m_fileNamePrompt;
     QString m_pathName;
     QWidget* m_dialogParent = nullptr;
     ErrorReporter m_errorReporter;

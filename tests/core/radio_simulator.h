@@ -1,10 +1,12 @@
 #pragma once
 
 #include <algorithm>
+#include <chrono>
 #include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "child_process.h"
@@ -37,6 +39,7 @@ public:
         std::vector<std::uint8_t> received; // what the radio got from the PC
         std::vector<std::uint8_t> sent;     // what it answered
         std::vector<std::string> lines;     // "rx 52", "tx 06" in order
+        int sessionsClosed = 0;             // times the tool closed the line
     };
 
     // The log as it stands; call after stop() for the complete record.
@@ -45,6 +48,10 @@ public:
         std::ifstream in(m_logPath);
         std::string line;
         while (std::getline(in, line)) {
+            if (line == "-- closed") {
+                ++traffic.sessionsClosed;
+                continue;
+            }
             if (line.size() != 5) {
                 continue;
             }
@@ -53,6 +60,21 @@ public:
             traffic.lines.push_back(line);
         }
         return traffic;
+    }
+
+    // Waits until the radio has seen the tool close the line `count` times
+    // in all; false when that has not happened within `timeout`.
+    [[nodiscard]] bool
+    awaitSessionsClosed(int count,
+                        std::chrono::milliseconds timeout = std::chrono::seconds(20)) const {
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        while (traffic().sessionsClosed < count) {
+            if (std::chrono::steady_clock::now() >= deadline) {
+                return false;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return true;
     }
 
 private:

@@ -124,9 +124,10 @@ private slots:
         QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok);
         QCOMPARE(box.button(QMessageBox::Ok)->text().remove(QLatin1Char('&')), ok);
         QString shown;
-        whenModalOpens([&shown](QWidget* modal) {
-            shown = qobject_cast<QMessageBox*>(modal)->text();
-            qobject_cast<QMessageBox*>(modal)->accept();
+        ModalAnswers answers;
+        answers.expect<QMessageBox>("the error box", [&shown](QMessageBox* error) {
+            shown = error->text();
+            error->accept();
         });
         QVERIFY(!app.Document()->OnOpenDocument(program.folder.file(QStringLiteral("absent.sin"))));
         QVERIFY2(shown.endsWith(missing), qPrintable(shown));

@@ -3,7 +3,6 @@
 // and Default Factory put into files.
 #include <QAction>
 #include <QFile>
-#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -18,6 +17,7 @@
 #include "image/image_layout.h"
 #include "image/new_image.h"
 #include "image/programdoc.h"
+#include "modal_answers.h"
 #include "shell/command_ids.h"
 #include "shell/program_state.h"
 #include "view_harness.h"
@@ -546,13 +546,14 @@ private slots:
 
     void saveOfANewDocumentAsksForAPath() {
         open();
-        QString asked;
-        harness::onNextModal([&asked](QWidget* modal) {
-            asked = modal->metaObject()->className();
-            QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
-        });
+        QList<CProgramDoc::FileDialogKind> asked;
+        m_doc->SetFileNamePrompt(
+            [&asked](QWidget*, CProgramDoc::FileDialogKind kind, const QString&) {
+                asked << kind;
+                return QString(); // cancelled
+            });
         QVERIFY(m_view->OnCmdMsg(cmd::kFileSave));
-        QCOMPARE(asked, QStringLiteral("QFileDialog"));
+        QCOMPARE(asked, QList{CProgramDoc::FileDialogKind::Save});
         QCOMPARE(m_doc->GetPathName(), QString());
     }
 
@@ -582,9 +583,8 @@ private slots:
         startChannel(1, QStringLiteral("450"));
         QString caption;
         QString text;
-        harness::onNextModal([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            QVERIFY(box != nullptr);
+        ModalAnswers answers;
+        answers.expect<QMessageBox>("the missing-file message", [&](QMessageBox* box) {
             caption = box->windowTitle();
             text = box->text();
             box->accept();

@@ -431,7 +431,8 @@ private slots:
         for (const auto& c : kCommands) {
             app.Document()->Image().setByte(c.offset, c.before);
             QString caption;
-            whenModalOpens([&caption](QWidget* modal) {
+            ModalAnswers answers;
+            answers.expect<QDialog>(QString::fromUtf8(c.caption), [&caption](QDialog* modal) {
                 caption = modal->windowTitle();
                 // Enter goes to the dialog's focus widget whether or not the
                 // window system has activated the dialog yet.

@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QToolBar>
@@ -20,10 +21,9 @@
 namespace {
 
 // Picks `entry` in the language dialog and presses OK or Cancel.
-void answerLanguageDialog(int entry, bool ok, QStringList* entriesSeen = nullptr) {
-    whenModalOpens([=](QWidget* modal) {
-        auto* dialog = qobject_cast<CLanguageDlg*>(modal);
-        QVERIFY(dialog != nullptr);
+void answerLanguageDialog(ModalAnswers& answers, int entry, bool ok,
+                          QStringList* entriesSeen = nullptr) {
+    answers.expect<CLanguageDlg>("the language dialog", [=](CLanguageDlg* dialog) {
         QComboBox* list = dialog->findChild<QComboBox*>(QStringLiteral("1094"));
         QVERIFY(list != nullptr);
         if (entriesSeen != nullptr) {
@@ -80,7 +80,8 @@ private slots:
         auto app = startIn(folder, observer);
         QVERIFY(app);
         QStringList seen;
-        answerLanguageDialog(static_cast<int>(app->State().language), true, &seen);
+        ModalAnswers answers;
+        answerLanguageDialog(answers, static_cast<int>(app->State().language), true, &seen);
         app->MainFrame()->Dispatch(cmd::kLanguage);
         QCOMPARE(seen, entries);
         // The language in force, confirmed with OK: nothing written, no restart.
@@ -111,9 +112,10 @@ private slots:
         auto app = startIn(folder, observer);
         QVERIFY(app);
         QStringList seen;
-        whenModalOpens([&](QWidget* modal) {
-            seen = languageDialogTexts(modal);
-            modal->findChild<QPushButton*>(QStringLiteral("2"))->click();
+        ModalAnswers answers;
+        answers.expect<CLanguageDlg>("the language dialog", [&](CLanguageDlg* dialog) {
+            seen = languageDialogTexts(dialog);
+            dialog->findChild<QPushButton*>(QStringLiteral("2"))->click();
         });
         app->MainFrame()->Dispatch(cmd::kLanguage);
         QCOMPARE(seen, texts);
@@ -133,7 +135,8 @@ private slots:
         auto app = startIn(folder, observer);
         QVERIFY(app);
         app->State().portName = QStringLiteral("COM4");
-        answerLanguageDialog(2, false);
+        ModalAnswers answers;
+        answerLanguageDialog(answers, 2, false);
         app->MainFrame()->Dispatch(cmd::kLanguage);
         QCOMPARE(folder.readFile(QStringLiteral("Program.ini")),
                  QByteArray("[Setup]\nLanguage=Eng\nCOM=COM1\n"));
@@ -152,7 +155,8 @@ private slots:
         QVERIFY(app);
         QVERIFY(app->State().portName.isEmpty());
         app->State().portName = QStringLiteral("COM5"); // as the Port menu would set it
-        answerLanguageDialog(1, true);
+        ModalAnswers answers;
+        answerLanguageDialog(answers, 1, true);
         app->MainFrame()->Dispatch(cmd::kLanguage);
         QCOMPARE(folder.readFile(QStringLiteral("Program.ini")),
                  QByteArray("; ZRX settings\r\n[Printer]\r\nName=Office\r\n\r\n"
@@ -171,7 +175,8 @@ private slots:
         AppObserver observer;
         auto app = startIn(folder, observer);
         QVERIFY(app);
-        answerLanguageDialog(0, true);
+        ModalAnswers answers;
+        answerLanguageDialog(answers, 0, true);
         app->MainFrame()->Dispatch(cmd::kLanguage);
         QCOMPARE(folder.readFile(QStringLiteral("Program.ini")),
                  QByteArray("[Setup]\nLanguage=Eng\n"));
@@ -188,7 +193,8 @@ private slots:
         // The settings file's place is taken by a folder now.
         QFile::remove(folder.file(QStringLiteral("Program.ini")));
         QDir(folder.path()).mkdir(QStringLiteral("Program.ini"));
-        answerLanguageDialog(2, true);
+        ModalAnswers answers;
+        answerLanguageDialog(answers, 2, true);
         app->MainFrame()->Dispatch(cmd::kLanguage);
         QCOMPARE(observer.launched.size(), 1);
         QCOMPARE(observer.quitRequests, 1);
@@ -247,8 +253,8 @@ private slots:
         QStringList texts;
         QString caption;
         bool hasIcon = false;
-        whenModalOpens([&](QWidget* modal) {
-            QVERIFY(qobject_cast<CAboutDlg*>(modal) != nullptr);
+        ModalAnswers answers;
+        answers.expect<CAboutDlg>("the About box", [&](CAboutDlg* modal) {
             caption = modal->windowTitle();
             for (QLabel* label : modal->findChildren<QLabel*>()) {
                 if (label->objectName() == QStringLiteral("128")) {
@@ -294,11 +300,14 @@ private slots:
         auto app = startIn(folder, observer);
         QVERIFY(app);
         QStringList filters;
-        whenModalOpens([&](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            QVERIFY(dialog != nullptr);
+        // The real file dialog, end to end. The name goes into its name box
+        // directly: selectFile() leaves a box that has the focus alone.
+        ModalAnswers answers;
+        answers.expect<QFileDialog>("the Open dialog", [&](QFileDialog* dialog) {
             filters = dialog->nameFilters();
-            dialog->selectFile(folder.file(QStringLiteral("radio.sin")));
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name != nullptr);
+            name->setText(folder.file(QStringLiteral("radio.sin")));
             QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
         });
         app->MainFrame()->Dispatch(cmd::kFileOpen);
@@ -321,9 +330,8 @@ private slots:
         app->Document()->Image().setByte(0x010, 0x46);
         const zrx::RadioImage before = app->Document()->Image();
         QString message;
-        whenModalOpens([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            QVERIFY(box != nullptr);
+        ModalAnswers answers;
+        answers.expect<QMessageBox>("the error box", [&](QMessageBox* box) {
             message = box->windowTitle() + QLatin1Char('|') + box->text();
             box->accept();
         });
@@ -379,8 +387,14 @@ private slots:
         auto app = startIn(folder, observer);
         QVERIFY(app);
         const zrx::RadioImage before = app->Document()->Image();
-        whenModalOpens([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+        int asked = 0;
+        app->Document()->SetFileNamePrompt(
+            [&asked](QWidget*, CProgramDoc::FileDialogKind kind, const QString&) {
+                asked += kind == CProgramDoc::FileDialogKind::Open ? 1 : 100;
+                return QString(); // cancelled
+            });
         app->MainFrame()->Dispatch(cmd::kFileOpen);
+        QCOMPARE(asked, 1);
         QVERIFY(app->Document()->Image() == before);
         QVERIFY(app->Document()->GetPathName().isEmpty());
     }

@@ -183,9 +183,8 @@ private slots:
         AppObserver observer;
         observer.attach(app);
         QString shown;
-        whenModalOpens([&shown](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            QVERIFY(box != nullptr);
+        ModalAnswers answers;
+        answers.expect<QMessageBox>("the error box", [&shown](QMessageBox* box) {
             shown = box->windowTitle() + QLatin1Char('|') + box->text();
             box->accept();
         });

@@ -35,26 +35,6 @@ namespace {
 // identification request and confirm, then per block a command and an ACK.
 constexpr std::size_t kReadTrafficBytes = 8 + 1 + 1 + 128 * (4 + 1);
 
-// Calls `handler` with the first visible top-level widget of type T; the
-// returned timer is gone once it has, or once `owner` is.
-template <typename T>
-QPointer<QTimer> whenShown(std::function<void(T*)> handler, QObject* owner = qApp) {
-    auto* timer = new QTimer(owner);
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, handler = std::move(handler)] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (auto* widget = qobject_cast<T*>(top); widget != nullptr && widget->isVisible()) {
-                timer->stop();
-                timer->deleteLater();
-                handler(widget);
-                return;
-            }
-        }
-    });
-    timer->start();
-    return timer;
-}
-
 QPushButton* button(QWidget* dialog, int id) {
     return dialog->findChild<QPushButton*>(QString::number(id));
 }
@@ -221,9 +201,11 @@ private slots:
         const std::string log = (dir / "line.log").string();
         RadioSimulator radio({}, log);
         m_app->State().portName = QString::fromStdString(radio.device());
-        whenShown<CTransferDlg>([](CTransferDlg* dialog) { button(dialog, 2)->click(); });
+        ModalAnswers answers;
+        answers.expect<CTransferDlg>("the transfer dialog",
+                                     [](CTransferDlg* dialog) { button(dialog, 2)->click(); });
         m_app->MainFrame()->Action(cmd::kWrite)->trigger();
-        QTest::qWait(200);
+        // The radio's log, once it has stopped, holds every byte the port sent.
         radio.stop();
         QVERIFY(radio.traffic().lines.empty());
     }
@@ -248,7 +230,6 @@ private slots:
         zrx::PosixSerialPort port;
         QVERIFY(port.open(radio.device()));
         port.close();
-        QTest::qWait(100);
         radio.stop();
         QVERIFY(radio.traffic().received.size() < kReadTrafficBytes);
     }
@@ -318,8 +299,11 @@ private:
     Seen run(int command, int presses, Qt::Key key = Qt::Key_unknown,
              std::function<void()> midway = {}) {
         Seen seen;
-        const QPointer<QTimer> waiting =
-            whenShown<CTransferDlg>([&seen, presses, midway](CTransferDlg* dialog) {
+        QPointer<CTransferDlg> transfer;
+        ModalAnswers answers;
+        answers.expect<CTransferDlg>(
+            "the transfer dialog", [&seen, &transfer, presses, midway](CTransferDlg* dialog) {
+                transfer = dialog;
                 seen.caption = dialog->windowTitle();
                 QObject::connect(dialog->Progress(), &QProgressBar::valueChanged, dialog,
                                  [&seen, dialog, midway](int value) {
@@ -335,16 +319,6 @@ private:
                                  });
                 QObject::connect(dialog, &QDialog::finished, dialog,
                                  [&seen, dialog] { seen.lastPercent = dialog->Percent()->text(); });
-                whenShown<QMessageBox>(
-                    [&seen, dialog](QMessageBox* box) {
-                        seen.message = box->windowTitle() == QStringLiteral("ZRX PC Encoder")
-                                           ? box->text()
-                                           : QStringLiteral("wrong caption: ") + box->windowTitle();
-                        seen.buttonsEnabledDuringMessage =
-                            button(dialog, 1)->isEnabled() && button(dialog, 2)->isEnabled();
-                        box->button(QMessageBox::Ok)->click();
-                    },
-                    dialog);
                 for (int i = 0; i < presses; ++i) {
                     button(dialog, 1)->click();
                     if (i + 1 < presses) {
@@ -352,6 +326,16 @@ private:
                     }
                 }
             });
+        // A failed transfer says why before its dialog closes.
+        answers.allow<QMessageBox>("the failure message", [&seen, &transfer](QMessageBox* box) {
+            seen.message = box->windowTitle() == QStringLiteral("ZRX PC Encoder")
+                               ? box->text()
+                               : QStringLiteral("wrong caption: ") + box->windowTitle();
+            seen.buttonsEnabledDuringMessage = transfer != nullptr &&
+                                               button(transfer, 1)->isEnabled() &&
+                                               button(transfer, 2)->isEnabled();
+            box->button(QMessageBox::Ok)->click();
+        });
         if (command != 0) {
             m_app->MainFrame()->Action(command)->trigger();
         } else {
@@ -360,8 +344,6 @@ private:
                 QTest::keyClick(m_app->MainFrame(), key, Qt::ControlModifier);
             }
         }
-        // A dialog that never showed leaves nothing behind to fire later.
-        delete waiting.data();
         return seen;
     }
 

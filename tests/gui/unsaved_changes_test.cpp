@@ -3,7 +3,6 @@
 // only when something changed.
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QPushButton>
 #include <QtTest>
 
@@ -27,20 +26,6 @@ QByteArray newImageBytes() {
     const auto& bytes = image.bytes();
     return QByteArray(reinterpret_cast<const char*>(bytes.data()),
                       static_cast<qsizetype>(bytes.size()));
-}
-
-// Answers the next modal window: the file dialog of Open with `path`, the
-// language dialog with Simplified Chinese.
-void answerNextDialog(const QString& path) {
-    whenModalOpens([path](QWidget* modal) {
-        if (auto* files = qobject_cast<QFileDialog*>(modal)) {
-            files->selectFile(path);
-            QMetaObject::invokeMethod(files, "accept", Qt::DirectConnection);
-        } else if (auto* language = qobject_cast<CLanguageDlg*>(modal)) {
-            language->List()->setCurrentIndex(1);
-            language->accept();
-        }
-    });
 }
 
 } // namespace
@@ -97,6 +82,22 @@ private slots:
             view->grid()->SetTextMatrix(1, 2, QStringLiteral("450.00000"));
         }
 
+        // The command goes on unless the question was cancelled.
+        const bool goesOn = !(edited && answer == Answer::Cancel);
+        int fileNamesAsked = 0;
+        doc->SetFileNamePrompt([&](QWidget*, CProgramDoc::FileDialogKind, const QString&) {
+            ++fileNamesAsked;
+            return folder.file(QStringLiteral("b.sin"));
+        });
+        ModalAnswers answers;
+        // Open and Language ask their own question first, then about the change.
+        if (command == Command::Language) {
+            answers.expect<CLanguageDlg>("the language dialog", [](CLanguageDlg* language) {
+                language->List()->setCurrentIndex(1);
+                language->accept();
+            });
+        }
+
         CMainFrame* frame = app.MainFrame();
         switch (command) {
         case Command::Exit:
@@ -109,14 +110,12 @@ private slots:
             frame->Dispatch(cmd::kFileNew);
             break;
         case Command::Open:
-            answerNextDialog(folder.file(QStringLiteral("b.sin")));
             frame->Dispatch(cmd::kFileOpen);
             break;
         case Command::DefaultFactory:
             view->findChild<QPushButton*>(QStringLiteral("1068"))->click();
             break;
         case Command::Language:
-            answerNextDialog({});
             frame->Dispatch(cmd::kLanguage);
             break;
         }
@@ -147,7 +146,9 @@ private slots:
             wentOn = !observer.launched.isEmpty();
             break;
         }
-        QCOMPARE(wentOn, !(edited && answer == Answer::Cancel));
+        QCOMPARE(wentOn, goesOn);
+        // Only Open asks for a file name (the saves go to a.sin), and only once.
+        QCOMPARE(fileNamesAsked, command == Command::Open ? 1 : 0);
     }
 
     // A Model or Frequency Range change and a settings byte count as

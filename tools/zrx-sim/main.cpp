@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
         ->capture_default_str();
     app.add_option("--log", logFile,
                    "Record every byte on the line, one per line ('rx 52', "
-                   "'tx 06')");
+                   "'tx 06'), and '-- closed' where the tool closed the line");
     app.add_option("--handshake-reply", handshakeReply, "Byte that answers the handshake")
         ->capture_default_str();
     app.add_option("--answer-attempt", answerAttempt, "Answer only this handshake attempt (1..)")
