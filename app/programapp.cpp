@@ -13,7 +13,7 @@
 #include "aboutdlg.h"
 #include "editor/print_request.h"
 #include "editor/programview.h"
-#include "image/programdoc.h"
+#include "document/programdoc.h"
 #include "languagedlg.h"
 #include "shell/command_ids.h"
 #include "shell/font_fallbacks.h"

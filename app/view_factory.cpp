@@ -1,8 +1,8 @@
 #include "view_factory.h"
 
 #include "editor/programview.h"
-#include "image/programdoc.h"
-#include "link/port_selection.h"
+#include "document/programdoc.h"
+#include "transfer/port_selection.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "gui/gui_test_support.h"
-#include "link/transferdlg.h"
+#include "transfer/transferdlg.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
 

@@ -14,7 +14,7 @@
 #include "channel_table_print.h"
 #include "grid/msflexgrid.h"
 #include "image/language.h"
-#include "image/programdoc.h"
+#include "document/programdoc.h"
 #include "print_request.h"
 #include "shell/printer_settings.h"
 #include "shell/qt_text.h"

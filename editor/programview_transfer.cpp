@@ -2,9 +2,9 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
-#include "image/programdoc.h"
-#include "link/port_problem.h"
-#include "link/transferdlg.h"
+#include "document/programdoc.h"
+#include "transfer/port_problem.h"
+#include "transfer/transferdlg.h"
 #include "programview.h"
 #include "safety/backup_store.h"
 #include "shell/program_state.h"

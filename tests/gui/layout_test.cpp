@@ -20,8 +20,8 @@
 #include "grid/msflexgrid.h"
 #include "gui_test_support.h"
 #include "image/new_image.h"
-#include "image/programdoc.h"
-#include "link/transferdlg.h"
+#include "document/programdoc.h"
+#include "transfer/transferdlg.h"
 #include "shell/language_choice.h"
 #include "shell/mainframe.h"
 

@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "gui_test_support.h"
-#include "image/programdoc.h"
+#include "document/programdoc.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
 #include "shell/menu_table.h"

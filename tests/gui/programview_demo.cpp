@@ -14,7 +14,7 @@
 #include "app/view_factory.h"
 #include "editor/programview.h"
 #include "grid/msflexgrid.h"
-#include "image/programdoc.h"
+#include "document/programdoc.h"
 #include "shell/program_state.h"
 
 int main(int argc, char** argv) {

@@ -16,7 +16,7 @@
 #include "image/channel_data_file.h"
 #include "image/image_layout.h"
 #include "image/new_image.h"
-#include "image/programdoc.h"
+#include "document/programdoc.h"
 #include "modal_answers.h"
 #include "shell/command_ids.h"
 #include "shell/program_state.h"

@@ -19,7 +19,7 @@
 #include "dialogs/sidekeydlg.h"
 #include "gui_test_support.h"
 #include "image/new_image.h"
-#include "image/programdoc.h"
+#include "document/programdoc.h"
 #include "image/settings_codes.h"
 #include "shell/command_ids.h"
 #include "shell/dialog_template.h"

@@ -13,7 +13,7 @@
 #include "editor/programview.h"
 #include "gui_test_support.h"
 #include "image/new_image.h"
-#include "image/programdoc.h"
+#include "document/programdoc.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
 #include "view_harness.h"

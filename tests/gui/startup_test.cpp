@@ -5,7 +5,7 @@
 #include "app/command_line.h"
 #include "gui_test_support.h"
 #include "image/new_image.h"
-#include "image/programdoc.h"
+#include "document/programdoc.h"
 #include "shell/inifile.h"
 #include "shell/mainframe.h"
 

@@ -12,7 +12,7 @@
 #include "gui_test_support.h"
 #include "image/image_layout.h"
 #include "image/new_image.h"
-#include "image/programdoc.h"
+#include "document/programdoc.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
 

@@ -6,7 +6,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "link/transfer_bridge.h"
+#include "transfer/transfer_bridge.h"
 #include "link/transfer_engine.h"
 #include "link/transfer_guard.h"
 #include "shell/dialog_template.h"

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "link/serial_port_list.h"
+#include "transfer/serial_port_list.h"
 #include "shell/cmd_target.h"
 
 class QAction;
