@@ -169,6 +169,12 @@ bool CProgramApp::CreateDocumentTemplate() {
     m_frame->setCentralWidget(scroller);
     m_frame->SetForm(m_view.widget);
     m_frame->SetCommandTargets(m_view.target, m_document.get(), this);
+    // Undo and Redo follow every step, however it was made (a cell, a
+    // list), so their keys work at once.
+    connect(&m_document->UndoStack(), &QUndoStack::indexChanged, m_frame.get(),
+            &CMainFrame::UpdateCommandUI);
+    connect(&m_document->UndoStack(), &QUndoStack::cleanChanged, m_frame.get(),
+            &CMainFrame::UpdateCommandUI);
     return true;
 }
 

@@ -4,8 +4,12 @@
 #include <QMessageBox>
 
 #include "image/channel_data_file.h"
+#include "image/form_lists.h"
+#include "image/image_layout.h"
 #include "image/new_image.h"
+#include "shell/command_ids.h"
 #include "shell/program_state.h"
+#include "shell/qt_text.h"
 #include "shell/resources.h"
 
 namespace {
@@ -21,11 +25,6 @@ QString channelDataFilter() {
 const QString kDefaultSuffix = QStringLiteral("sin");
 
 constexpr zrx::LocalText kSaveChanges{"Save changes?", "是否保存更改？", "是否儲存變更？"};
-
-QString inLanguage(const zrx::LocalText& text, zrx::Language language) {
-    const std::string_view chosen = text.in(language);
-    return QString::fromUtf8(chosen.data(), static_cast<qsizetype>(chosen.size()));
-}
 
 CProgramDoc::Answer askWithMessageBox(QWidget* parent, const QString& caption,
                                       const QString& text) {
@@ -54,34 +53,165 @@ QString askWithFileDialog(QWidget* parent, CProgramDoc::FileDialogKind kind,
     return dialog.selectedFiles().front();
 }
 
+// The Edit menu's items name the step they take back or do again.
+QString stepItemText(const char* plain, const char* named, const QString& step) {
+    return step.isEmpty() ? res("Menu128", plain) : res("String", named).arg(step);
+}
+
 } // namespace
 
-CProgramDoc::CProgramDoc(const ProgramState& state, QObject* parent)
-    : QObject(parent), m_state(state), m_image(zrx::makeNewImage()), m_unchanged(m_image),
-      m_question(askWithMessageBox), m_fileNamePrompt(askWithFileDialog) {}
+// A change of the document: Undo puts back the state before it, Redo the one after.
+class CProgramDoc::ImageStep : public QUndoCommand {
+public:
+    ImageStep(CProgramDoc& doc, State before, State after, const QString& name)
+        : QUndoCommand(name), m_doc(doc), m_before(std::move(before)), m_after(std::move(after)) {}
+    void undo() override { m_doc.Show(m_before); }
+    void redo() override { m_doc.Show(m_after); }
 
-zrx::RadioImage CProgramDoc::ShownImage() const {
-    return m_viewHooks.shownImage ? m_viewHooks.shownImage() : m_image;
+private:
+    CProgramDoc& m_doc;
+    State m_before;
+    State m_after;
+};
+
+// Default Factory: the factory memory as an untitled document. Undo also
+// gives back the path of the document it replaced.
+class CProgramDoc::FactoryStep : public QUndoCommand {
+public:
+    FactoryStep(CProgramDoc& doc, State factory, const QString& name)
+        : QUndoCommand(name), m_doc(doc), m_before(doc.Current()), m_pathBefore(doc.m_pathName),
+          m_factory(std::move(factory)) {}
+    void undo() override {
+        m_doc.m_pathName = m_pathBefore;
+        m_doc.Show(m_before);
+    }
+    void redo() override {
+        m_doc.m_pathName.clear();
+        m_doc.Show(m_factory);
+    }
+
+private:
+    CProgramDoc& m_doc;
+    State m_before;
+    QString m_pathBefore;
+    State m_factory;
+};
+
+CProgramDoc::CProgramDoc(const ProgramState& state, QObject* parent)
+    : QObject(parent), m_state(state), m_question(askWithMessageBox),
+      m_fileNamePrompt(askWithFileDialog) {
+    Take(zrx::makeNewImage());
+    SetUnchanged();
+}
+
+CProgramDoc::~CProgramDoc() {
+    // The steps refer to the document: they go before it does.
+    m_undo.clear();
+}
+
+namespace {
+
+int shownPosition(std::size_t count, std::uint8_t stored) {
+    return stored < count ? stored : 0;
+}
+
+std::uint8_t positionByte(int position) {
+    // No selection is stored as 0xFF.
+    return static_cast<std::uint8_t>(static_cast<unsigned>(position) & 0xFFu);
+}
+
+} // namespace
+
+void CProgramDoc::Take(const zrx::RadioImage& image) {
+    m_image = image;
+    m_positions = {shownPosition(zrx::kModelEntries.size(), image.byte(zrx::layout::kModelIndex)),
+                   shownPosition(zrx::kFrequencyRangeEntries.size(),
+                                 image.byte(zrx::layout::kRangeIndex))};
+}
+
+zrx::RadioImage CProgramDoc::EffectiveImage() const {
+    zrx::RadioImage image = m_image;
+    image.setByte(zrx::layout::kModelIndex, positionByte(m_positions.model));
+    image.setByte(zrx::layout::kRangeIndex, positionByte(m_positions.range));
+    return image;
+}
+
+void CProgramDoc::Show(const State& state) {
+    m_image = state.image;
+    m_positions = state.positions;
+    emit imageChanged();
+}
+
+bool CProgramDoc::Push(const State& after, const QString& step) {
+    if (after == Current()) {
+        return false;
+    }
+    // Pushing runs the step's redo, which shows the new state.
+    m_undo.push(new ImageStep(*this, Current(), after, step));
+    return true;
+}
+
+bool CProgramDoc::ReplaceImage(const zrx::RadioImage& image, const QString& step) {
+    return Push({image, m_positions}, step);
+}
+
+bool CProgramDoc::TakeMemory(const zrx::RadioImage& image, const QString& step) {
+    const State before = Current();
+    Take(image);
+    const State after = Current();
+    m_image = before.image;
+    m_positions = before.positions;
+    return Push(after, step);
+}
+
+bool CProgramDoc::EditChannel(int channel, const zrx::ChannelTexts& texts, const QString& step) {
+    zrx::RadioImage after = m_image;
+    zrx::encodeChannel(after, channel, texts);
+    return ReplaceImage(after, step);
+}
+
+bool CProgramDoc::SetByte(std::size_t offset, std::uint8_t value, const QString& step) {
+    zrx::RadioImage after = m_image;
+    after.setByte(offset, value);
+    return ReplaceImage(after, step);
+}
+
+bool CProgramDoc::SetPositions(FormPositions positions, const QString& step) {
+    return Push({m_image, positions}, step);
+}
+
+bool CProgramDoc::LoadFactoryDefaults(const QString& path, const QString& step) {
+    zrx::RadioImage factory;
+    if (!Load(path, factory)) {
+        return false;
+    }
+    const State before = Current();
+    Take(factory);
+    const State after = Current();
+    m_image = before.image;
+    m_positions = before.positions;
+    m_undo.push(new FactoryStep(*this, after, step));
+    // As after New: nothing to save until the user changes something.
+    SetUnchanged();
+    return true;
 }
 
 void CProgramDoc::SetUnchanged() {
-    m_unchanged = ShownImage();
+    m_unchanged = EffectiveImage();
 }
 
 bool CProgramDoc::IsModified() const {
-    return ShownImage() != m_unchanged;
+    return EffectiveImage() != m_unchanged;
 }
 
 bool CProgramDoc::SaveModified() {
     // An edit still open is part of what the user sees.
-    if (m_viewHooks.commitShown) {
-        m_viewHooks.commitShown();
-    }
+    emit pendingEditsWanted();
     if (!IsModified()) {
         return true;
     }
     const Answer answer = m_question(m_dialogParent, res("String", "ZRX PC Encoder"),
-                                     inLanguage(kSaveChanges, m_state.language));
+                                     toQString(kSaveChanges, m_state.language));
     if (answer == Answer::Cancel) {
         return false;
     }
@@ -93,33 +223,49 @@ bool CProgramDoc::SaveModified() {
 }
 
 bool CProgramDoc::OnNewDocument() {
-    m_image = zrx::makeNewImage();
+    m_undo.clear();
+    Take(zrx::makeNewImage());
     m_pathName.clear();
+    SetUnchanged();
     emit documentReset();
     return true;
 }
 
-bool CProgramDoc::OnOpenDocument(const QString& path) {
-    // The whole file is read before the image changes, so a failed open
-    // (such as a file shorter than 1024 bytes) leaves the image as it was.
-    const zrx::FileResult result = zrx::loadChannelDataFile(toPath(path), m_image);
+bool CProgramDoc::Load(const QString& path, zrx::RadioImage& image) {
+    // The whole file is read before anything changes, so a failed open
+    // (such as a file shorter than 1024 bytes) leaves the document as it was.
+    const zrx::FileResult result = zrx::loadChannelDataFile(toPath(path), image);
     if (!result) {
         ReportFileError(
             QString::fromStdString(zrx::describe(result, toPath(path), m_state.language)));
         return false;
     }
+    return true;
+}
+
+bool CProgramDoc::OnOpenDocument(const QString& path) {
+    zrx::RadioImage loaded;
+    if (!Load(path, loaded)) {
+        return false;
+    }
+    m_undo.clear();
+    Take(loaded);
     m_pathName = path;
+    SetUnchanged();
     emit documentReset();
     return true;
 }
 
 bool CProgramDoc::OnSaveDocument(const QString& path) {
-    const zrx::FileResult result = zrx::saveChannelDataFile(toPath(path), m_image);
+    // The file holds what the user sees, the lists' positions included;
+    // from now on so does the document.
+    const zrx::FileResult result = zrx::saveChannelDataFile(toPath(path), EffectiveImage());
     if (!result) {
         ReportFileError(
             QString::fromStdString(zrx::describe(result, toPath(path), m_state.language)));
         return false;
     }
+    m_image = EffectiveImage();
     SetUnchanged();
     return true;
 }
@@ -159,8 +305,37 @@ void CProgramDoc::ReportFileError(const QString& message) {
     QMessageBox::warning(m_dialogParent, res("String", "ZRX PC Encoder"), message);
 }
 
-// The document handles no command itself: New and Open come from the
-// application, Save and Save As from the view, which encodes the grid first.
-bool CProgramDoc::OnCmdMsg(int /*id*/) {
-    return false;
+// Undo and Redo are the document's: an edit still open is committed first,
+// so Undo takes back what the user last did. New and Open come from the
+// application, Save and Save As from the view.
+bool CProgramDoc::OnCmdMsg(int id) {
+    switch (id) {
+    case cmd::kEditUndo:
+        emit pendingEditsWanted();
+        m_undo.undo();
+        return true;
+    case cmd::kEditRedo:
+        emit pendingEditsWanted();
+        m_undo.redo();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CProgramDoc::OnUpdateCmdUI(int id, CCmdUI& ui) {
+    switch (id) {
+    case cmd::kEditUndo:
+        ui.enabled = m_undo.canUndo();
+        ui.text = stepItemText(QT_TRANSLATE_NOOP("Menu128", "&Undo\tCtrl+Z"),
+                               QT_TRANSLATE_NOOP("String", "&Undo %1\tCtrl+Z"), m_undo.undoText());
+        return true;
+    case cmd::kEditRedo:
+        ui.enabled = m_undo.canRedo();
+        ui.text = stepItemText(QT_TRANSLATE_NOOP("Menu128", "&Redo\tCtrl+Y"),
+                               QT_TRANSLATE_NOOP("String", "&Redo %1\tCtrl+Y"), m_undo.redoText());
+        return true;
+    default:
+        return false;
+    }
 }

@@ -328,6 +328,18 @@
         <source>About</source>
         <translation>關於</translation>
     </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>復原(&amp;U)	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>重做(&amp;R)	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編輯(&amp;E)</translation>
+    </message>
 </context>
 <context>
     <name>String</name>
@@ -548,6 +560,26 @@ Toggle StatusBar</source>
 Cancel Preview</source>
         <translation>關閉打印預覽模式
 取消預覽</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1	Ctrl+Z</source>
+        <translation>復原 %1(&amp;U)	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1	Ctrl+Y</source>
+        <translation>重做 %1(&amp;R)	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Undo the last action
+Undo</source>
+        <translation>復原上一步操作
+復原</translation>
+    </message>
+    <message>
+        <source>Redo the previously undone action
+Redo</source>
+        <translation>重做剛復原的操作
+重做</translation>
     </message>
 </context>
 </TS>

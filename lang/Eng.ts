@@ -328,6 +328,18 @@
         <source>About</source>
         <translation>About</translation>
     </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Undo	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>&amp;Redo	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
 </context>
 <context>
     <name>String</name>
@@ -548,6 +560,26 @@ Toggle StatusBar</translation>
 Cancel Preview</source>
         <translation>Close print preview mode
 Cancel Preview</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1	Ctrl+Z</source>
+        <translation>&amp;Undo %1	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1	Ctrl+Y</source>
+        <translation>&amp;Redo %1	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Undo the last action
+Undo</source>
+        <translation>Undo the last action
+Undo</translation>
+    </message>
+    <message>
+        <source>Redo the previously undone action
+Redo</source>
+        <translation>Redo the previously undone action
+Redo</translation>
     </message>
 </context>
 </TS>

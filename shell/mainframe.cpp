@@ -80,6 +80,9 @@ void CMainFrame::UpdateCommandUI() {
         // Only a checked item is checkable, so an unchecked one shows no
         // empty box beside its text, as in a classic menu.
         it.value()->setEnabled(ui.enabled);
+        if (!ui.text.isEmpty()) {
+            it.value()->setText(ui.text);
+        }
         it.value()->setCheckable(ui.checked);
         it.value()->setChecked(ui.checked);
     }

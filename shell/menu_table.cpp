@@ -18,6 +18,10 @@ constexpr MenuItem kFileMenu[] = {
     {nullptr, 0},
     {QT_TRANSLATE_NOOP("Menu128", "E&xit"), cmd::kAppExit},
 };
+constexpr MenuItem kEditMenu[] = {
+    {QT_TRANSLATE_NOOP("Menu128", "&Undo\tCtrl+Z"), cmd::kEditUndo},
+    {QT_TRANSLATE_NOOP("Menu128", "&Redo\tCtrl+Y"), cmd::kEditRedo},
+};
 constexpr MenuItem kProgramMenu[] = {
     {QT_TRANSLATE_NOOP("Menu128", "&Read\tCtrl+R"), cmd::kRead},
     {QT_TRANSLATE_NOOP("Menu128", "&Write\tCtrl+W"), cmd::kWrite},
@@ -49,8 +53,9 @@ constexpr MenuItem kHelpMenu[] = {
     {QT_TRANSLATE_NOOP("Menu128", "Help"), cmd::kHelp},
 };
 
-constexpr std::array<MenuPopup, 6> kMainMenu = {{
+constexpr std::array<MenuPopup, 7> kMainMenu = {{
     {QT_TRANSLATE_NOOP("Menu128", "&File"), kFileMenu},
+    {QT_TRANSLATE_NOOP("Menu128", "&Edit"), kEditMenu},
     {QT_TRANSLATE_NOOP("Menu128", "&Program"), kProgramMenu},
     {QT_TRANSLATE_NOOP("Menu128", "Setting"), kSettingMenu},
     {QT_TRANSLATE_NOOP("Menu128", "Port"), kPortMenu},
@@ -59,13 +64,16 @@ constexpr std::array<MenuPopup, 6> kMainMenu = {{
 }};
 
 // F6 and Shift+F6 move between panes in a split window; this frame has none.
-const std::array<Accelerator, 8> kAccelerators = {{
+const std::array<Accelerator, 11> kAccelerators = {{
     {Qt::CTRL | Qt::Key_N, cmd::kFileNew},
     {Qt::CTRL | Qt::Key_O, cmd::kFileOpen},
     {Qt::CTRL | Qt::Key_P, cmd::kFilePrint},
     {Qt::CTRL | Qt::Key_R, cmd::kRead},
     {Qt::CTRL | Qt::Key_S, cmd::kFileSave},
     {Qt::CTRL | Qt::Key_W, cmd::kWrite},
+    {Qt::CTRL | Qt::Key_Z, cmd::kEditUndo},
+    {Qt::CTRL | Qt::Key_Y, cmd::kEditRedo},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, cmd::kEditRedo},
     {QKeyCombination(Qt::Key_F6), cmd::kNextPane},
     {Qt::SHIFT | Qt::Key_F6, cmd::kPrevPane},
 }};
@@ -113,6 +121,8 @@ constexpr Prompt kPrompts[] = {
     {cmd::kNextPane, QT_TRANSLATE_NOOP("String", "Switch to the next window pane\nNext Pane")},
     {cmd::kPrevPane,
      QT_TRANSLATE_NOOP("String", "Switch back to the previous window pane\nPrevious Pane")},
+    {cmd::kEditUndo, QT_TRANSLATE_NOOP("String", "Undo the last action\nUndo")},
+    {cmd::kEditRedo, QT_TRANSLATE_NOOP("String", "Redo the previously undone action\nRedo")},
     {cmd::kViewToolbar, QT_TRANSLATE_NOOP("String", "Show or hide the toolbar\nToggle ToolBar")},
     {cmd::kViewStatusBar,
      QT_TRANSLATE_NOOP("String", "Show or hide the status bar\nToggle StatusBar")},
@@ -128,6 +138,8 @@ constexpr int kAllCommands[] = {
     cmd::kFilePrintPreview,
     cmd::kFilePrintSetup,
     cmd::kAppExit,
+    cmd::kEditUndo,
+    cmd::kEditRedo,
     cmd::kRead,
     cmd::kWrite,
     cmd::kOption,

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-TransferBridge::TransferBridge(QObject* window, Hooks hooks, std::atomic<int>& transferFlag)
-    : m_window(window), m_hooks(std::move(hooks)), m_transferFlag(transferFlag) {}
+TransferBridge::TransferBridge(QObject* window, Hooks hooks)
+    : m_window(window), m_hooks(std::move(hooks)) {}
 
 void TransferBridge::abandon() {
     {
@@ -41,10 +41,6 @@ void TransferBridge::callAndWait(std::function<void()> call) {
         Qt::QueuedConnection);
     std::unique_lock lock(m_mutex);
     m_changed.wait(lock, [&] { return *finished || m_abandoned; });
-}
-
-void TransferBridge::setTransferFlag(int value) {
-    m_transferFlag.store(value);
 }
 
 void TransferBridge::portOpened() {

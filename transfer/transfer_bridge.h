@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QString>
-#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -29,13 +28,15 @@ public:
         std::function<void(bool success)> ended;
     };
 
-    TransferBridge(QObject* window, Hooks hooks, std::atomic<int>& transferFlag);
+    TransferBridge(QObject* window, Hooks hooks);
 
     // User-interface thread: no hook runs after this, and every wait of the
     // worker ends now.
     void abandon();
 
-    void setTransferFlag(int value) override;
+    // The program's busy flag belongs to the transfer session, not to the
+    // window: nothing to do here.
+    void setTransferFlag(int /*value*/) override {}
     void portOpened() override;
     void setProgress(int position, int upperBound, std::string_view percentText) override;
     void showFailure(std::string_view message) override;
@@ -50,7 +51,6 @@ private:
 
     QObject* m_window;
     Hooks m_hooks;
-    std::atomic<int>& m_transferFlag;
     mutable std::mutex m_mutex;
     std::condition_variable m_changed;
     bool m_abandoned = false;

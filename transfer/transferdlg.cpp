@@ -7,8 +7,6 @@
 #include <QPushButton>
 
 #include "transfer/transfer_bridge.h"
-#include "link/transfer_engine.h"
-#include "link/transfer_guard.h"
 #include "shell/dialog_template.h"
 #include "shell/resources.h"
 
@@ -30,8 +28,11 @@ constexpr DialogTemplate kTransferTemplate{
 
 } // namespace
 
-CTransferDlg::CTransferDlg(std::atomic<int>& transferFlag, TransferSetup setup, QWidget* parent)
-    : QDialog(parent), m_transferFlag(transferFlag), m_setup(std::move(setup)) {
+CTransferDlg::CTransferDlg(std::atomic<int>& transferFlag, TransferSetup setup,
+                           zrx::TransferDirection direction, const QString& caption,
+                           const zrx::RadioImage& image, QWidget* parent)
+    : QDialog(parent), m_direction(direction), m_caption(caption), m_image(image),
+      m_session(transferFlag, std::move(setup)) {
     BuildDialog(this, kTransferTemplate);
     m_progress = qobject_cast<QProgressBar*>(DialogItem(this, kIdProgress));
     m_staticPercent = qobject_cast<QLabel*>(DialogItem(this, kIdPercent));
@@ -54,7 +55,7 @@ CTransferDlg::CTransferDlg(std::atomic<int>& transferFlag, TransferSetup setup, 
     };
     hooks.failure = [this](const QString& message) { ShowFailure(message); };
     hooks.ended = [this](bool) { OnCancel(); };
-    m_bridge = std::make_unique<TransferBridge>(this, std::move(hooks), m_transferFlag);
+    m_bridge = std::make_unique<TransferBridge>(this, std::move(hooks));
 }
 
 CTransferDlg::~CTransferDlg() {
@@ -72,10 +73,9 @@ int CTransferDlg::exec() {
 
 void CTransferDlg::OnInitDialog() {
     // One step per block: 128 to read the whole memory, 124 to write it.
-    const auto direction = m_bRead ? zrx::TransferDirection::Read : zrx::TransferDirection::Write;
-    m_progress->setRange(0, zrx::transferBlockCount(direction));
+    m_progress->setRange(0, zrx::transferBlockCount(m_direction));
     m_progress->setValue(0);
-    setWindowTitle(m_strCaption);
+    setWindowTitle(m_caption);
     m_start->setFocus();
 }
 
@@ -84,39 +84,18 @@ void CTransferDlg::accept() {
 }
 
 void CTransferDlg::OnStart() {
-    // One worker per dialog, and one transfer in the whole program: the
-    // flag is taken here, before the worker exists, so a second press (or
-    // Enter held down) finds it taken.
-    if (m_worker.joinable() || !zrx::claimTransferFlag(m_transferFlag)) {
-        return;
-    }
-    m_worker = std::thread(&CTransferDlg::RunWorker, this, m_image);
-}
-
-void CTransferDlg::RunWorker(zrx::RadioImage image) {
-    const zrx::TransferRequest request{m_bRead ? zrx::TransferDirection::Read
-                                               : zrx::TransferDirection::Write,
-                                       m_setup.portName.toStdString(), m_setup.language};
-    const std::unique_ptr<zrx::SerialPort> port = m_setup.makePort();
-    const zrx::TransferOutcome outcome = zrx::runTransfer(*port, request, image, *m_bridge);
-    m_openError =
-        outcome == zrx::TransferOutcome::OpenFailure ? port->openError() : zrx::PortOpenError::None;
-    m_workerSucceeded = outcome == zrx::TransferOutcome::Success;
-    m_result = image;
+    // One worker per dialog, and one transfer in the whole program.
+    m_session.Start(m_direction, m_image, *m_bridge);
 }
 
 void CTransferDlg::WaitForWorker() {
-    if (!m_worker.joinable()) {
+    if (!m_session.Started()) {
         return;
     }
     // A worker that has ended is past all its waits; one still talking to
     // the radio stops before its next exchange.
     m_bridge->abandon();
-    m_worker.join();
-    m_bSuccess = m_workerSucceeded;
-    if (m_bSuccess && m_bRead) {
-        m_image = m_result;
-    }
+    m_result = m_session.Finish();
 }
 
 void CTransferDlg::OnCancel() {

@@ -143,8 +143,8 @@ private slots:
         CAboutDlg about(app.MainFrame());
         CLanguageDlg language(zrx::Language::English, app.MainFrame());
         std::atomic<int> flag{0};
-        CTransferDlg transfer(flag, TransferSetup{}, app.MainFrame());
-        transfer.m_strCaption = QStringLiteral("Read Data");
+        CTransferDlg transfer(flag, TransferSetup{}, zrx::TransferDirection::Read,
+                              QStringLiteral("Read Data"), zrx::makeNewImage(), app.MainFrame());
         transfer.OnInitDialog();
         zrx::RadioImage image = zrx::makeNewImage();
         const auto running = LanguageFromCode(QString::fromLatin1(code));

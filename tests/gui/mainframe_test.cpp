@@ -74,6 +74,7 @@ private slots:
               {"P&rint Setup...", 57606},
               {nullptr, 0},
               {"E&xit", 57665}}},
+            {"&Edit", {{"&Undo\tCtrl+Z", 57643}, {"&Redo\tCtrl+Y", 57644}}},
             {"&Program",
              {{"&Read\tCtrl+R", 32785},
               {"&Write\tCtrl+W", 32786},

@@ -427,9 +427,9 @@ private slots:
             {cmd::kSideKey, "侧键", 0x3C8, 0xFF, 0x00},    // codes 15 -> None
             {cmd::kEmbed, "PCBA 码", 0x3B1, 0x00, 0xFF},   // "A" and a NUL -> "A"
         };
-        app.Document()->Image().setByte(0x3B0, 0x41);
+        app.Document()->SetByte(0x3B0, 0x41, {});
         for (const auto& c : kCommands) {
-            app.Document()->Image().setByte(c.offset, c.before);
+            app.Document()->SetByte(c.offset, c.before, {});
             QString caption;
             ModalAnswers answers;
             answers.expect<QDialog>(QString::fromUtf8(c.caption), [&caption](QDialog* modal) {

@@ -327,7 +327,7 @@ private slots:
         AppObserver observer;
         auto app = startIn(folder, observer);
         QVERIFY(app);
-        app->Document()->Image().setByte(0x010, 0x46);
+        app->Document()->SetByte(0x010, 0x46, {});
         const zrx::RadioImage before = app->Document()->Image();
         QString message;
         ModalAnswers answers;
@@ -342,7 +342,9 @@ private slots:
         QVERIFY(app->Document()->GetPathName().isEmpty());
     }
 
-    void toolbarSaveAfterDefaultFactoryWritesTheOpenEditIntoDefaultSin() {
+    // The factory memory comes in untitled: the toolbar's Save asks for a
+    // name, the open edit goes into that file and Default.sin stays as shipped.
+    void toolbarSaveAfterDefaultFactoryAsksForANameAndKeepsDefaultSin() {
         ProgramFolder folder;
         folder.addAllLibraries();
         folder.writeIni("[Setup]\nLanguage=Eng\n");
@@ -360,13 +362,18 @@ private slots:
         QVERIFY(view != nullptr);
 
         view->findChild<QPushButton*>(QStringLiteral("1068"))->click();
-        QCOMPARE(QFileInfo(app->Document()->GetPathName()).fileName(),
-                 QStringLiteral("Default.sin"));
+        QCOMPARE(app->Document()->GetPathName(), QString());
+        QStringList asked;
+        app->Document()->SetFileNamePrompt(
+            [&](QWidget*, CProgramDoc::FileDialogKind, const QString& start) {
+                asked << start;
+                return folder.file(QStringLiteral("mine.sin"));
+            });
         // A frequency typed over channel 2 and not yet committed...
         harness::clickCell(view->grid(), 2, 1);
         harness::type(QStringLiteral("455.5"));
         QVERIFY(view->frequencyEdit()->isVisible());
-        // ...is in the file the toolbar's Save writes, which is Default.sin.
+        // ...is in the file the toolbar's Save writes, under the name given.
         QToolBar* bar = frame->ToolBar();
         QWidget* saveButton = bar->widgetForAction(frame->Action(cmd::kFileSave));
         QVERIFY(saveButton != nullptr);
@@ -376,7 +383,9 @@ private slots:
         QByteArray expected = factory;
         // 455.5 MHz = 45550000 in BCD, low pair first.
         expected.replace(0x20, 4, QByteArray::fromHex("00005545"));
-        QCOMPARE(folder.readFile(QStringLiteral("Default.sin")), expected);
+        QCOMPARE(asked, QStringList{QString()});
+        QCOMPARE(folder.readFile(QStringLiteral("mine.sin")), expected);
+        QCOMPARE(folder.readFile(QStringLiteral("Default.sin")), factory);
     }
 
     void cancelledOpenChangesNothing() {

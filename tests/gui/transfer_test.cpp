@@ -131,14 +131,13 @@ private slots:
         QVERIFY(zrx::saveChannelDataFile(memory, before));
         RadioSimulator radio({"--memory", memory, "--save", saved}, log);
         m_app->State().portName = QString::fromStdString(radio.device());
-        view()->EncodeChannels();
         const zrx::RadioImage sent = m_app->Document()->Image();
 
         // The worker writes a copy of its own: what changes in the
         // document while it runs does not reach the radio.
         const Seen seen = run(0, 3, Qt::Key_W, [this] {
-            zrx::RadioImage& image = m_app->Document()->Image();
-            image.setByte(0x3D0, static_cast<std::uint8_t>(image.byte(0x3D0) ^ 0xFFu));
+            CProgramDoc* doc = m_app->Document();
+            doc->SetByte(0x3D0, static_cast<std::uint8_t>(doc->Image().byte(0x3D0) ^ 0xFFu), {});
         });
         QCOMPARE(seen.caption, QStringLiteral("Write Data"));
         QCOMPARE(seen.positions.size(), 124);
@@ -182,8 +181,8 @@ private slots:
         m_app->State().portName = noPort ? QString() : QString::fromStdString(radio.device());
         TempDir data;
         const EnvironmentOverride dataHome("XDG_DATA_HOME", data.path().string());
-        view()->grid()->SetTextMatrix(5, 1, QStringLiteral("455.00000"));
-        view()->EncodeChannels();
+        m_app->Document()->EditChannel(
+            5, {"455.00000", "455.00000", "Off", "Off", "No", "Wide", "Add"}, {});
         const zrx::RadioImage image = m_app->Document()->Image();
         const QString cell = view()->grid()->GetTextMatrix(5, 1);
 
@@ -219,8 +218,8 @@ private slots:
         RadioSimulator radio({"--baud", "9600"}, log);
         std::atomic<int> flag{0};
         auto* dialog = new CTransferDlg(
-            flag, TransferSetup{QString::fromStdString(radio.device()), zrx::Language::English});
-        dialog->m_bRead = true;
+            flag, TransferSetup{QString::fromStdString(radio.device()), zrx::Language::English},
+            zrx::TransferDirection::Read, QStringLiteral("Read Data"), zrx::makeNewImage());
         dialog->OnInitDialog();
         dialog->show();
         dialog->OnStart();

@@ -78,8 +78,7 @@ private slots:
         });
         if (edited) {
             // A committed edit: channel 1 on 450 MHz.
-            view->grid()->SetTextMatrix(1, 1, QStringLiteral("450.00000"));
-            view->grid()->SetTextMatrix(1, 2, QStringLiteral("450.00000"));
+            doc->EditChannel(1, {"450.00000", "450.00000", "Off", "Off", "No", "Wide", "Add"}, {});
         }
 
         // The command goes on unless the question was cancelled.
@@ -140,7 +139,8 @@ private slots:
             wentOn = doc->GetPathName().endsWith(QStringLiteral("b.sin"));
             break;
         case Command::DefaultFactory:
-            wentOn = doc->GetPathName().endsWith(QStringLiteral("Default.sin"));
+            // The factory memory comes in untitled.
+            wentOn = doc->GetPathName().isEmpty();
             break;
         case Command::Language:
             wentOn = !observer.launched.isEmpty();
@@ -164,7 +164,7 @@ private slots:
         QVERIFY(doc->IsModified());
         view->rangeList()->setCurrentIndex(0);
         QVERIFY(!doc->IsModified());
-        doc->Image().setByte(zrx::layout::kPcbaCode, 0x41);
+        doc->SetByte(zrx::layout::kPcbaCode, 0x41, {});
         QVERIFY(doc->IsModified());
         QVERIFY(doc->OnSaveDocument(program.folder.file(QStringLiteral("saved.sin"))));
         QVERIFY(!doc->IsModified());

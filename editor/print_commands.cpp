@@ -1,7 +1,6 @@
-// The view's side of printing: the Print, Print without dialog and Print
-// Preview commands, and the one page they all draw from the grid's texts.
-#include "programview.h"
-#include "shell/program_state.h"
+// The Print, Print without dialog and Print Preview commands, and the one
+// page they all draw from the grid's texts.
+#include "print_commands.h"
 
 #include <QFileInfo>
 #include <QMessageBox>
@@ -16,7 +15,9 @@
 #include "image/language.h"
 #include "document/programdoc.h"
 #include "print_request.h"
+#include "shell/command_ids.h"
 #include "shell/printer_settings.h"
+#include "shell/program_state.h"
 #include "shell/qt_text.h"
 #include "shell/resources.h"
 
@@ -28,17 +29,38 @@ constexpr zrx::LocalText kPrinterNotFound{"Printer not found: ", "找不到打�
                                           "找不到打印機："};
 constexpr zrx::LocalText kPrintFailed{"Could not print on: ", "无法打印到：", "無法打印到："};
 
-QString local(const zrx::LocalText& text, zrx::Language language) {
-    return toQString(text.in(language));
-}
-
 QString applicationTitle() {
     return res("String", "ZRX PC Encoder");
 }
 
 } // namespace
 
-channel_table_print::GridTexts CProgramView::GridTexts() const {
+PrintCommands::PrintCommands(CProgramDoc* doc, ProgramState& state, PrinterSettings* printers,
+                             CMSFlexGrid* grid, QWidget* parent)
+    : m_doc(doc), m_state(state),
+      m_ownPrinters(printers == nullptr ? std::make_unique<PrinterSettings>() : nullptr),
+      m_printers(printers == nullptr ? m_ownPrinters.get() : printers), m_grid(grid),
+      m_parent(parent) {}
+
+PrintCommands::~PrintCommands() = default;
+
+bool PrintCommands::OnCmdMsg(int id) {
+    switch (id) {
+    case cmd::kFilePrint:
+        OnFilePrint();
+        return true;
+    case cmd::kFilePrintDirect:
+        OnFilePrintDirect();
+        return true;
+    case cmd::kFilePrintPreview:
+        OnFilePrintPreview();
+        return true;
+    default:
+        return false;
+    }
+}
+
+channel_table_print::GridTexts PrintCommands::GridTexts() const {
     channel_table_print::GridTexts rows;
     for (long r = 0; r < m_grid->GetRows(); ++r) {
         QStringList row;
@@ -50,17 +72,17 @@ channel_table_print::GridTexts CProgramView::GridTexts() const {
     return rows;
 }
 
-void CProgramView::OnPrint(QPainter& painter) {
+void PrintCommands::OnPrint(QPainter& painter) {
     channel_table_print::DrawPage(painter, GridTexts());
 }
 
-void CProgramView::NameJob(QPrinter& printer) const {
+void PrintCommands::NameJob(QPrinter& printer) const {
     // The job is named after the document, as the print queue shows it.
     const QString path = m_doc->GetPathName();
     printer.setDocName(path.isEmpty() ? applicationTitle() : QFileInfo(path).fileName());
 }
 
-bool CProgramView::PrintOn(QPrinter& printer) {
+bool PrintCommands::PrintOn(QPrinter& printer) {
     NameJob(printer);
     QPainter painter;
     if (!painter.begin(&printer)) {
@@ -71,17 +93,15 @@ bool CProgramView::PrintOn(QPrinter& printer) {
     return painter.end();
 }
 
-void CProgramView::ReportPrintFailure(const QPrinter& printer) {
+void PrintCommands::ReportPrintFailure(const QPrinter& printer) {
     const QString where = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
                                                                         : printer.printerName();
-    QMessageBox::warning(this, applicationTitle(), local(kPrintFailed, m_state.language) + where);
+    QMessageBox::warning(m_parent, applicationTitle(), toQString(kPrintFailed, m_state.language) + where);
 }
 
-void CProgramView::OnFilePrint() {
-    // An edit still open is part of the table the user sees.
-    commitOpenEditor();
+void PrintCommands::OnFilePrint() {
     QPrinter& printer = m_printers->Printer();
-    QPrintDialog dialog(&printer, this);
+    QPrintDialog dialog(&printer, m_parent);
     // The channel table is one page.
     dialog.setMinMax(1, 1);
     if (dialog.exec() != QDialog::Accepted) {
@@ -92,8 +112,7 @@ void CProgramView::OnFilePrint() {
     }
 }
 
-void CProgramView::OnFilePrintDirect() {
-    commitOpenEditor();
+void PrintCommands::OnFilePrintDirect() {
     // On the printer as it is set up.
     QPrinter& printer = m_printers->Printer();
     if (!PrintOn(printer)) {
@@ -101,19 +120,18 @@ void CProgramView::OnFilePrintDirect() {
     }
 }
 
-void CProgramView::PrintForCommandLine(PrintRequest& request) {
-    commitOpenEditor();
+void PrintCommands::PrintForCommandLine(PrintRequest& request) {
     // On the printer the command line named, or the default one. The
     // program reports the outcome and ends; nothing is shown here.
     const QString name =
         request.printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : request.printerName;
     if (name.isEmpty()) {
-        request.failure = local(kNoDefaultPrinter, m_state.language);
+        request.failure = toQString(kNoDefaultPrinter, m_state.language);
         return;
     }
     const QPrinterInfo info = QPrinterInfo::printerInfo(name);
     if (info.isNull()) {
-        request.failure = local(kPrinterNotFound, m_state.language) + name;
+        request.failure = toQString(kPrinterNotFound, m_state.language) + name;
         return;
     }
     // The driver and port of the switch have no meaning to this print system:
@@ -121,18 +139,17 @@ void CProgramView::PrintForCommandLine(PrintRequest& request) {
     QPrinter printer(info, QPrinter::HighResolution);
     request.printed = PrintOn(printer);
     if (!request.printed) {
-        request.failure = local(kPrintFailed, m_state.language) + name;
+        request.failure = toQString(kPrintFailed, m_state.language) + name;
     }
 }
 
-void CProgramView::OnFilePrintPreview() {
-    commitOpenEditor();
+void PrintCommands::OnFilePrintPreview() {
     QPrinter& printer = m_printers->Printer();
     NameJob(printer);
-    QPrintPreviewDialog preview(&printer, this);
+    QPrintPreviewDialog preview(&printer, m_parent);
     // The preview pages are drawn as the printed one; the preview's own Print
     // button asks this again with the chosen printer.
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, m_parent, [this](QPrinter* target) {
         QPainter painter(target);
         OnPrint(painter);
     });

@@ -1,7 +1,7 @@
-// In-place editing of the channel grid: which editor opens over which cell,
-// what a commit writes back, and what each key does.
-#include "programview.h"
-#include "shell/program_state.h"
+// The channel grid as a view of the document: drawn from the radio image,
+// edited in place through three editors laid over a cell, each commit one
+// step of the document's.
+#include "channel_grid_editor.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -12,8 +12,12 @@
 #include <QMouseEvent>
 
 #include "cell_edit_rules.h"
+#include "document/programdoc.h"
 #include "grid/msflexgrid.h"
 #include "grid_texts.h"
+#include "image/image_layout.h"
+#include "image/tone_list.h"
+#include "shell/program_state.h"
 #include "shell/qt_text.h"
 
 namespace {
@@ -96,11 +100,143 @@ const zrx::editing::ChoicePair* choicesOf(long col) {
     }
 }
 
+constexpr int kGridRows = 17;
+constexpr int kGridCols = zrx::editing::kGridColumnCount;
+
+// What the Edit menu calls the step of a committed cell: "Rx Freq, CH 3".
+constexpr zrx::LocalText kCellStep{"%1, %2 %3", "%1，%2 %3", "%1，%2 %3"};
+
 } // namespace
 
-void CProgramView::ShowCellEditor() {
+ChannelGridEditor::ChannelGridEditor(CProgramDoc* doc, ProgramState& state, Widgets widgets,
+                                     QObject* parent)
+    : QObject(parent), m_doc(doc), m_state(state), m_form(widgets.form), m_grid(widgets.grid),
+      m_freqEdit(widgets.frequencyEdit), m_toneListBox(widgets.toneList),
+      m_choiceList(widgets.choiceList) {
+    // The editors lie over the grid while they are shown.
+    for (QWidget* editor : {static_cast<QWidget*>(m_freqEdit), static_cast<QWidget*>(m_toneListBox),
+                            static_cast<QWidget*>(m_choiceList)}) {
+        editor->hide();
+        editor->raise();
+        editor->installEventFilter(this);
+    }
+    m_grid->installEventFilter(this);
+    // Enter in an opened drop-down reaches its list, not the box: it must
+    // still commit and move on, as it does with the list closed.
+    m_toneListBox->view()->installEventFilter(this);
+    m_choiceList->view()->installEventFilter(this);
+    connect(m_grid, &CMSFlexGrid::EnterCell, this, &ChannelGridEditor::OnGridEnterCell);
+    connect(m_grid, &CMSFlexGrid::MouseDown, this, &ChannelGridEditor::OnGridMouseDown);
+}
+
+ChannelGridEditor::~ChannelGridEditor() {
+    // The editors outlive this part of the view by a moment; nothing they
+    // report then may reach it.
+    for (QWidget* watched :
+         {static_cast<QWidget*>(m_freqEdit), static_cast<QWidget*>(m_toneListBox),
+          static_cast<QWidget*>(m_choiceList), static_cast<QWidget*>(m_grid),
+          static_cast<QWidget*>(m_toneListBox->view()),
+          static_cast<QWidget*>(m_choiceList->view())}) {
+        watched->removeEventFilter(this);
+    }
+}
+
+void ChannelGridEditor::InitGrid() {
+    m_grid->SetRows(kGridRows);
+    m_grid->SetCols(kGridCols);
+    m_grid->SetFixedRows(1);
+    m_grid->SetFixedCols(1);
+    for (int c = 0; c < kGridCols; ++c) {
+        m_grid->SetTextMatrix(
+            0, c, toQString(zrx::editing::kGridHeadings.at(static_cast<std::size_t>(c)), m_state.language));
+        m_grid->SetColAlignment(c, CMSFlexGrid::kAlignCenterCenter);
+    }
+    for (int r = 1; r < kGridRows; ++r) {
+        m_grid->SetTextMatrix(r, 0, QString::number(r));
+    }
+    m_grid->SetSelectionMode(0);
+    m_grid->SetWordWrap(true);
+    // The channel-number column is half as wide as each data column.
+    const long width = m_grid->GetColWidth(0);
+    m_grid->SetColWidth(0, width / 2);
+    for (int c = 1; c < kGridCols; ++c) {
+        m_grid->SetColWidth(c, width);
+    }
+    m_toneList.clear();
+    for (const std::string& tone : zrx::buildToneList(m_state.language)) {
+        m_toneList.append(toQString(tone));
+    }
+    m_toneListBox->clear();
+    m_toneListBox->addItems(m_toneList);
+    m_toneListBox->setCurrentIndex(-1);
+}
+
+zrx::ChannelTexts ChannelGridEditor::RowTexts(long row) const {
+    zrx::ChannelTexts texts;
+    for (int c = 0; c < zrx::kChannelColumnCount; ++c) {
+        texts.at(static_cast<std::size_t>(c)) = m_grid->GetTextMatrix(row, c + 1).toStdString();
+    }
+    return texts;
+}
+
+void ChannelGridEditor::DrawRow(int channel) {
+    const zrx::ChannelTexts texts = zrx::decodeChannel(m_doc->Image(), channel, m_state.language);
+    for (int c = 0; c < zrx::kChannelColumnCount; ++c) {
+        const QString text = toQString(texts.at(static_cast<std::size_t>(c)));
+        if (m_grid->GetTextMatrix(channel, c + 1) != text) {
+            m_grid->SetTextMatrix(channel, c + 1, text);
+        }
+    }
+}
+
+void ChannelGridEditor::RedrawAll() {
+    // An editor still open belongs to the channels being replaced: its text
+    // must not land in the new ones.
+    DiscardOpenEditor();
+    for (int n = 1; n <= zrx::layout::kChannelCount; ++n) {
+        DrawRow(n);
+    }
+}
+
+void ChannelGridEditor::Redraw() {
+    // A row stands for the image while its texts encode to exactly the
+    // image's bytes. The texts the user committed do (that is how they got
+    // there), so they stay as typed; a row that an undo, a read or a
+    // loaded file changed is decoded again.
+    const zrx::RadioImage& image = m_doc->Image();
+    for (int n = 1; n <= zrx::layout::kChannelCount; ++n) {
+        zrx::RadioImage shown = image;
+        zrx::encodeChannel(shown, n, RowTexts(n));
+        if (shown == image) {
+            continue;
+        }
+        if (m_openEditor != OpenEditor::None && m_editRow == n) {
+            DiscardOpenEditor();
+        }
+        DrawRow(n);
+    }
+}
+
+void ChannelGridEditor::CommitRow(long row, long column, const zrx::ChannelTexts& texts) {
+    for (int c = 0; c < zrx::kChannelColumnCount; ++c) {
+        const QString text = toQString(texts.at(static_cast<std::size_t>(c)));
+        if (m_grid->GetTextMatrix(row, c + 1) != text) {
+            m_grid->SetTextMatrix(row, c + 1, text);
+        }
+    }
+    const QString step =
+        toQString(kCellStep, m_state.language)
+            .arg(toQString(zrx::editing::kGridHeadings.at(static_cast<std::size_t>(column)),
+                           m_state.language),
+                 toQString(zrx::editing::kGridHeadings.at(0), m_state.language),
+                 QString::number(row));
+    m_doc->EditChannel(static_cast<int>(row), texts, step);
+}
+
+
+void ChannelGridEditor::ShowCellEditor() {
     // Only one editor at a time: the one still open commits first.
-    commitOpenEditor();
+    CommitOpenEditor();
 
     const long row = m_grid->GetRow();
     if (row < 1 || row >= m_grid->GetRows()) {
@@ -142,18 +278,18 @@ void CProgramView::ShowCellEditor() {
     }
 }
 
-void CProgramView::placeEditor(QWidget* editor) {
+void ChannelGridEditor::placeEditor(QWidget* editor) {
     const QRect gridRect = m_grid->geometry();
     const auto rect = zrx::editing::cellEditorRect(
         m_grid->GetColPos(m_editCol), m_grid->GetRowPos(m_editRow), m_grid->GetColWidth(m_editCol),
-        m_grid->GetRowHeight(m_editRow), logicalDpiX(), logicalDpiY(), gridRect.left(),
+        m_grid->GetRowHeight(m_editRow), m_form->logicalDpiX(), m_form->logicalDpiY(), gridRect.left(),
         gridRect.top());
     editor->setGeometry(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     editor->raise();
     editor->update();
 }
 
-void CProgramView::OnGridEnterCell() {
+void ChannelGridEditor::OnGridEnterCell() {
     const long wanted = m_grid->GetMouseCol() == 0 ? CMSFlexGrid::kHighLightWithFocus
                                                    : CMSFlexGrid::kHighLightNever;
     if (m_grid->GetHighLight() != wanted) {
@@ -161,7 +297,7 @@ void CProgramView::OnGridEnterCell() {
     }
 }
 
-void CProgramView::OnGridMouseDown(short button, short /*shift*/, long /*x*/, long /*y*/) {
+void ChannelGridEditor::OnGridMouseDown(short button, short /*shift*/, long /*x*/, long /*y*/) {
     if (button != 1) {
         return;
     }
@@ -178,51 +314,42 @@ void CProgramView::OnGridMouseDown(short button, short /*shift*/, long /*x*/, lo
     ShowCellEditor();
 }
 
-void CProgramView::OnKillFocusFreqEdit() {
+void ChannelGridEditor::OnKillFocusFreqEdit() {
     // Only the open editor commits, and only once: hiding it can move the
     // focus again.
     if (m_openEditor != OpenEditor::Frequency) {
         return;
     }
     m_openEditor = OpenEditor::None;
-    zrx::ChannelTexts row;
-    for (int c = 0; c < zrx::kChannelColumnCount; ++c) {
-        row.at(static_cast<std::size_t>(c)) = m_grid->GetTextMatrix(m_editRow, c + 1).toStdString();
-    }
     const zrx::ChannelTexts committed = zrx::editing::commitFrequency(
-        row, static_cast<int>(m_editCol), m_freqEdit->text().toStdString(), m_state.language,
-        m_state.bandLower, m_state.bandUpper);
-    for (int c = 0; c < zrx::kChannelColumnCount; ++c) {
-        const std::size_t i = static_cast<std::size_t>(c);
-        if (committed.at(i) != row.at(i)) {
-            m_grid->SetTextMatrix(m_editRow, c + 1, toQString(committed.at(i)));
-        }
-    }
+        RowTexts(m_editRow), static_cast<int>(m_editCol), m_freqEdit->text().toStdString(),
+        m_state.language, m_state.bandLower, m_state.bandUpper);
     m_freqEdit->hide();
+    CommitRow(m_editRow, m_editCol, committed);
 }
 
-void CProgramView::OnKillFocusToneList() {
+void ChannelGridEditor::OnKillFocusToneList() {
     commitList(m_toneListBox, OpenEditor::Tone);
 }
 
-void CProgramView::OnKillFocusChoiceList() {
+void ChannelGridEditor::OnKillFocusChoiceList() {
     commitList(m_choiceList, OpenEditor::Choice);
 }
 
-void CProgramView::commitList(QComboBox* list, OpenEditor which) {
+void ChannelGridEditor::commitList(QComboBox* list, OpenEditor which) {
     if (m_openEditor != which) {
         return;
     }
     m_openEditor = OpenEditor::None;
-    const std::string text =
-        zrx::editing::listCommitText(m_grid->GetTextMatrix(m_editRow, kRxColumn).toStdString(),
-                                     list->currentText().toStdString());
-    m_grid->SetTextMatrix(m_editRow, m_editCol, toQString(text));
+    zrx::ChannelTexts row = RowTexts(m_editRow);
+    row.at(static_cast<std::size_t>(m_editCol - 1)) = zrx::editing::listCommitText(
+        m_grid->GetTextMatrix(m_editRow, kRxColumn).toStdString(), list->currentText().toStdString());
     list->hidePopup();
     list->hide();
+    CommitRow(m_editRow, m_editCol, row);
 }
 
-void CProgramView::commitOpenEditor() {
+void ChannelGridEditor::CommitOpenEditor() {
     switch (m_openEditor) {
     case OpenEditor::Frequency:
         OnKillFocusFreqEdit();
@@ -238,7 +365,7 @@ void CProgramView::commitOpenEditor() {
     }
 }
 
-void CProgramView::discardOpenEditor() {
+void ChannelGridEditor::DiscardOpenEditor() {
     m_openEditor = OpenEditor::None;
     m_toneListBox->hidePopup();
     m_choiceList->hidePopup();
@@ -247,19 +374,19 @@ void CProgramView::discardOpenEditor() {
     m_choiceList->hide();
 }
 
-void CProgramView::postKey(int key) {
+void ChannelGridEditor::postKey(int key) {
     // Handled later, like a key the user typed on the grid.
     QCoreApplication::postEvent(m_grid, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
 }
 
-bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
+bool ChannelGridEditor::eventFilter(QObject* watched, QEvent* event) {
     if (PreTranslateMessage(watched, event)) {
         return true;
     }
-    return QWidget::eventFilter(watched, event);
+    return QObject::eventFilter(watched, event);
 }
 
-bool CProgramView::PreTranslateMessage(QObject* watched, QEvent* event) {
+bool ChannelGridEditor::PreTranslateMessage(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::FocusOut: {
         // A list's own drop-down takes the focus for a moment: not a commit.
@@ -320,13 +447,13 @@ bool CProgramView::PreTranslateMessage(QObject* watched, QEvent* event) {
     }
 }
 
-bool CProgramView::filterFrequencyEditKey(QEvent* event) {
+bool ChannelGridEditor::filterFrequencyEditKey(QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const zrx::editing::KeyStroke stroke = strokeOf(key);
     switch (zrx::editing::frequencyKeyAction(stroke)) {
     case zrx::editing::FrequencyKeyAction::Commit: {
         const bool wasEmpty = m_freqEdit->text().isEmpty();
-        commitOpenEditor();
+        CommitOpenEditor();
         m_grid->setFocus(Qt::OtherFocusReason);
         postKey(wasEmpty ? Qt::Key_Down : Qt::Key_Right);
         return true;
@@ -344,18 +471,18 @@ bool CProgramView::filterFrequencyEditKey(QEvent* event) {
     return false;
 }
 
-bool CProgramView::filterListKey(QEvent* event) {
+bool ChannelGridEditor::filterListKey(QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (keyOf(key) != Key::Enter) {
         return false;
     }
-    commitOpenEditor();
+    CommitOpenEditor();
     m_grid->setFocus(Qt::OtherFocusReason);
     postKey(Qt::Key_Right);
     return true;
 }
 
-bool CProgramView::filterOpenedListKey(QComboBox* list, QEvent* event) {
+bool ChannelGridEditor::filterOpenedListKey(QComboBox* list, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (keyOf(key) != Key::Enter) {
         return false;
@@ -370,7 +497,7 @@ bool CProgramView::filterOpenedListKey(QComboBox* list, QEvent* event) {
     return filterListKey(event);
 }
 
-bool CProgramView::filterGridKey(QEvent* event) {
+bool ChannelGridEditor::filterGridKey(QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const Key pressed = keyOf(key);
     if (pressed == Key::Enter) {

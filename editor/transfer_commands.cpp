@@ -1,0 +1,70 @@
+#include "transfer_commands.h"
+
+#include <QMainWindow>
+#include <QStatusBar>
+
+#include "document/programdoc.h"
+#include "safety/backup_store.h"
+#include "shell/command_ids.h"
+#include "shell/program_state.h"
+#include "shell/qt_text.h"
+#include "transfer/port_problem.h"
+#include "transfer/transferdlg.h"
+
+namespace {
+
+constexpr zrx::LocalText kReadCaption{"Read Data", "读数据", "讀數據"};
+constexpr zrx::LocalText kWriteCaption{"Write Data", "写数据", "寫數據"};
+
+} // namespace
+
+TransferCommands::TransferCommands(CProgramDoc* doc, ProgramState& state, QWidget* parent)
+    : m_doc(doc), m_state(state), m_parent(parent) {}
+
+bool TransferCommands::OnCmdMsg(int id) {
+    switch (id) {
+    case cmd::kRead:
+        OnRead();
+        return true;
+    case cmd::kWrite:
+        OnWrite();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TransferCommands::OnRead() {
+    const QString caption = toQString(kReadCaption, m_state.language);
+    CTransferDlg dialog(m_state.transferFlag, TransferSetup{m_state.portName, m_state.language},
+                        zrx::TransferDirection::Read, caption, m_doc->Image(), m_parent->window());
+    dialog.exec();
+    ReportOpenProblem(dialog);
+    if (!dialog.Result().success) {
+        return;
+    }
+    const zrx::RadioImage& memory = dialog.Result().image;
+    // Every memory read from a radio is also kept, exactly as the radio
+    // sent it, in the user's backup folder. A backup that cannot be kept
+    // changes nothing on screen: the read itself went through.
+    static_cast<void>(zrx::keepReadBackup(memory, zrx::BackupOrigin::ProgramRead));
+    // What the radio held becomes the document's as one step. It is in no
+    // file yet: the document counts it as a change, so closing asks first.
+    m_doc->TakeMemory(memory, caption);
+}
+
+void TransferCommands::OnWrite() {
+    CTransferDlg dialog(m_state.transferFlag, TransferSetup{m_state.portName, m_state.language},
+                        zrx::TransferDirection::Write, toQString(kWriteCaption, m_state.language),
+                        m_doc->EffectiveImage(), m_parent->window());
+    dialog.exec();
+    ReportOpenProblem(dialog);
+}
+
+void TransferCommands::ReportOpenProblem(const CTransferDlg& dialog) {
+    auto* frame = qobject_cast<QMainWindow*>(m_parent->window());
+    if (frame == nullptr || dialog.Result().openError != zrx::PortOpenError::PermissionDenied) {
+        return;
+    }
+    frame->statusBar()->showMessage(PermissionProblemText(m_state.portName, m_state.language));
+}

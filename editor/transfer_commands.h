@@ -1,0 +1,30 @@
+#pragma once
+
+class CProgramDoc;
+class CTransferDlg;
+class QWidget;
+struct ProgramState;
+
+// Read and Write: each runs one transfer dialog with the radio. Only a read
+// that went through changes the document, as one step; its memory is also
+// kept as a backup.
+class TransferCommands {
+public:
+    // The dialogs open over `parent`; its window's status bar tells what
+    // the dialog cannot (a port's permissions).
+    TransferCommands(CProgramDoc* doc, ProgramState& state, QWidget* parent);
+
+    // Read and Write; false for any other command.
+    bool OnCmdMsg(int id);
+    void OnRead();
+    void OnWrite();
+
+private:
+    // A port that would not open because of its permissions is named in
+    // the status bar, with the way out.
+    void ReportOpenProblem(const CTransferDlg& dialog);
+
+    CProgramDoc* m_doc;
+    ProgramState& m_state;
+    QWidget* m_parent;
+};
