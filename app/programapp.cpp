@@ -173,8 +173,7 @@ bool CProgramApp::CreateDocumentTemplate() {
     // list), so their keys work at once.
     connect(&m_document->UndoStack(), &QUndoStack::indexChanged, m_frame.get(),
             &CMainFrame::UpdateCommandUI);
-    connect(&m_document->UndoStack(), &QUndoStack::cleanChanged, m_frame.get(),
-            &CMainFrame::UpdateCommandUI);
+    m_frame->UpdateCommandUI();
     return true;
 }
 

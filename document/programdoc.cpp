@@ -74,27 +74,36 @@ private:
     State m_after;
 };
 
-// Default Factory: the factory memory as an untitled document. Undo also
-// gives back the path of the document it replaced.
+// Default Factory: the factory memory as an untitled document, with
+// nothing to save yet, as after New. Undo gives back the document it
+// replaced: its path, and, unless something was saved since, what counted
+// as unchanged then.
 class CProgramDoc::FactoryStep : public QUndoCommand {
 public:
     FactoryStep(CProgramDoc& doc, State factory, const QString& name)
         : QUndoCommand(name), m_doc(doc), m_before(doc.Current()), m_pathBefore(doc.m_pathName),
-          m_factory(std::move(factory)) {}
+          m_unchangedBefore(doc.m_unchanged), m_factory(std::move(factory)) {}
     void undo() override {
         m_doc.m_pathName = m_pathBefore;
+        if (m_doc.m_saves == m_savesAtRedo) {
+            m_doc.m_unchanged = m_unchangedBefore;
+        }
         m_doc.Show(m_before);
     }
     void redo() override {
         m_doc.m_pathName.clear();
         m_doc.Show(m_factory);
+        m_doc.SetUnchanged();
+        m_savesAtRedo = m_doc.m_saves;
     }
 
 private:
     CProgramDoc& m_doc;
     State m_before;
     QString m_pathBefore;
+    zrx::RadioImage m_unchangedBefore;
     State m_factory;
+    int m_savesAtRedo = 0;
 };
 
 CProgramDoc::CProgramDoc(const ProgramState& state, QObject* parent)
@@ -191,8 +200,6 @@ bool CProgramDoc::LoadFactoryDefaults(const QString& path, const QString& step) 
     m_image = before.image;
     m_positions = before.positions;
     m_undo.push(new FactoryStep(*this, after, step));
-    // As after New: nothing to save until the user changes something.
-    SetUnchanged();
     return true;
 }
 
@@ -267,6 +274,7 @@ bool CProgramDoc::OnSaveDocument(const QString& path) {
     }
     m_image = EffectiveImage();
     SetUnchanged();
+    ++m_saves;
     return true;
 }
 

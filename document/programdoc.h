@@ -160,6 +160,8 @@ private:
     FormPositions m_positions;
     // The effective image when the document was last opened or saved.
     zrx::RadioImage m_unchanged;
+    // How many times it was saved.
+    int m_saves = 0;
     QUndoStack m_undo;
     Question m_question;
     FileNamePrompt m_fileNamePrompt;
