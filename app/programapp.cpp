@@ -1,4 +1,5 @@
 #include "programapp.h"
+#include "shell/qt_text.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,9 +12,9 @@
 #include <cstdio>
 
 #include "aboutdlg.h"
+#include "document/programdoc.h"
 #include "editor/print_request.h"
 #include "editor/programview.h"
-#include "document/programdoc.h"
 #include "languagedlg.h"
 #include "shell/command_ids.h"
 #include "shell/font_fallbacks.h"
@@ -87,7 +88,7 @@ bool CProgramApp::InitInstance(const StartupContext& context) {
     m_state.language = LanguageFromCode(code);
 
     if (!LoadLanguageLibrary(code, context.workingDirectory)) {
-        ShowStartupMessage(InLanguage(kLoadLanguageFailed, m_state.language));
+        ShowStartupMessage(toQString(kLoadLanguageFailed, m_state.language));
         return false;
     }
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon128.png")));

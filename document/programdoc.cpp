@@ -133,9 +133,9 @@ std::uint8_t positionByte(int position) {
 
 void CProgramDoc::Take(const zrx::RadioImage& image) {
     m_image = image;
-    m_positions = {shownPosition(zrx::kModelEntries.size(), image.byte(zrx::layout::kModelIndex)),
-                   shownPosition(zrx::kFrequencyRangeEntries.size(),
-                                 image.byte(zrx::layout::kRangeIndex))};
+    m_positions = {
+        shownPosition(zrx::kModelEntries.size(), image.byte(zrx::layout::kModelIndex)),
+        shownPosition(zrx::kFrequencyRangeEntries.size(), image.byte(zrx::layout::kRangeIndex))};
 }
 
 zrx::RadioImage CProgramDoc::EffectiveImage() const {

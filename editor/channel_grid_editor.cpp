@@ -1,6 +1,5 @@
-// The channel grid as a view of the document: drawn from the radio image,
-// edited in place through three editors laid over a cell, each commit one
-// step of the document's.
+// In-place editing of the channel grid: which editor opens over which cell,
+// what a commit gives the grid's view, and what each key does.
 #include "channel_grid_editor.h"
 
 #include <QAbstractItemView>
@@ -12,11 +11,10 @@
 #include <QMouseEvent>
 
 #include "cell_edit_rules.h"
-#include "document/programdoc.h"
+#include "channel_grid_view.h"
+#include "editor_keys.h"
 #include "grid/msflexgrid.h"
 #include "grid_texts.h"
-#include "image/image_layout.h"
-#include "image/tone_list.h"
 #include "shell/program_state.h"
 #include "shell/qt_text.h"
 
@@ -35,45 +33,6 @@ constexpr long kTxToneColumn = gridColumn(zrx::ChannelColumn::TxTone);
 constexpr long kBusyLockColumn = gridColumn(zrx::ChannelColumn::BusyLock);
 constexpr long kBandwidthColumn = gridColumn(zrx::ChannelColumn::Bandwidth);
 constexpr long kAddScanColumn = gridColumn(zrx::ChannelColumn::AddScan);
-
-Key keyOf(const QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return Key::Enter;
-    case Qt::Key_Delete:
-        return Key::Delete;
-    case Qt::Key_Backspace:
-        return Key::Backspace;
-    case Qt::Key_Left:
-        return Key::Left;
-    case Qt::Key_Right:
-        return Key::Right;
-    case Qt::Key_Up:
-        return Key::Up;
-    case Qt::Key_Down:
-        return Key::Down;
-    case Qt::Key_Home:
-        return Key::Home;
-    case Qt::Key_End:
-        return Key::End;
-    case Qt::Key_Period:
-        return Key::Point;
-    case Qt::Key_Comma:
-        // The keypad's decimal key gives a comma on some layouts.
-        return (event->modifiers() & Qt::KeypadModifier) ? Key::Point : Key::Other;
-    default:
-        if (event->key() >= Qt::Key_0 && event->key() <= Qt::Key_9) {
-            return Key::Digit;
-        }
-        return Key::Other;
-    }
-}
-
-zrx::editing::KeyStroke strokeOf(const QKeyEvent* event) {
-    return {keyOf(event), (event->modifiers() & Qt::KeypadModifier) != 0,
-            (event->modifiers() & Qt::ShiftModifier) != 0};
-}
 
 // Selects the first entry that begins with `text`, ignoring case; true when
 // one was found.
@@ -100,17 +59,11 @@ const zrx::editing::ChoicePair* choicesOf(long col) {
     }
 }
 
-constexpr int kGridRows = 17;
-constexpr int kGridCols = zrx::editing::kGridColumnCount;
-
-// What the Edit menu calls the step of a committed cell: "Rx Freq, CH 3".
-constexpr zrx::LocalText kCellStep{"%1, %2 %3", "%1，%2 %3", "%1，%2 %3"};
-
 } // namespace
 
-ChannelGridEditor::ChannelGridEditor(CProgramDoc* doc, ProgramState& state, Widgets widgets,
+ChannelGridEditor::ChannelGridEditor(ChannelGridView& view, ProgramState& state, Widgets widgets,
                                      QObject* parent)
-    : QObject(parent), m_doc(doc), m_state(state), m_form(widgets.form), m_grid(widgets.grid),
+    : QObject(parent), m_view(view), m_state(state), m_form(widgets.form), m_grid(widgets.grid),
       m_freqEdit(widgets.frequencyEdit), m_toneListBox(widgets.toneList),
       m_choiceList(widgets.choiceList) {
     // The editors lie over the grid while they are shown.
@@ -140,99 +93,6 @@ ChannelGridEditor::~ChannelGridEditor() {
         watched->removeEventFilter(this);
     }
 }
-
-void ChannelGridEditor::InitGrid() {
-    m_grid->SetRows(kGridRows);
-    m_grid->SetCols(kGridCols);
-    m_grid->SetFixedRows(1);
-    m_grid->SetFixedCols(1);
-    for (int c = 0; c < kGridCols; ++c) {
-        m_grid->SetTextMatrix(
-            0, c, toQString(zrx::editing::kGridHeadings.at(static_cast<std::size_t>(c)), m_state.language));
-        m_grid->SetColAlignment(c, CMSFlexGrid::kAlignCenterCenter);
-    }
-    for (int r = 1; r < kGridRows; ++r) {
-        m_grid->SetTextMatrix(r, 0, QString::number(r));
-    }
-    m_grid->SetSelectionMode(0);
-    m_grid->SetWordWrap(true);
-    // The channel-number column is half as wide as each data column.
-    const long width = m_grid->GetColWidth(0);
-    m_grid->SetColWidth(0, width / 2);
-    for (int c = 1; c < kGridCols; ++c) {
-        m_grid->SetColWidth(c, width);
-    }
-    m_toneList.clear();
-    for (const std::string& tone : zrx::buildToneList(m_state.language)) {
-        m_toneList.append(toQString(tone));
-    }
-    m_toneListBox->clear();
-    m_toneListBox->addItems(m_toneList);
-    m_toneListBox->setCurrentIndex(-1);
-}
-
-zrx::ChannelTexts ChannelGridEditor::RowTexts(long row) const {
-    zrx::ChannelTexts texts;
-    for (int c = 0; c < zrx::kChannelColumnCount; ++c) {
-        texts.at(static_cast<std::size_t>(c)) = m_grid->GetTextMatrix(row, c + 1).toStdString();
-    }
-    return texts;
-}
-
-void ChannelGridEditor::DrawRow(int channel) {
-    const zrx::ChannelTexts texts = zrx::decodeChannel(m_doc->Image(), channel, m_state.language);
-    for (int c = 0; c < zrx::kChannelColumnCount; ++c) {
-        const QString text = toQString(texts.at(static_cast<std::size_t>(c)));
-        if (m_grid->GetTextMatrix(channel, c + 1) != text) {
-            m_grid->SetTextMatrix(channel, c + 1, text);
-        }
-    }
-}
-
-void ChannelGridEditor::RedrawAll() {
-    // An editor still open belongs to the channels being replaced: its text
-    // must not land in the new ones.
-    DiscardOpenEditor();
-    for (int n = 1; n <= zrx::layout::kChannelCount; ++n) {
-        DrawRow(n);
-    }
-}
-
-void ChannelGridEditor::Redraw() {
-    // A row stands for the image while its texts encode to exactly the
-    // image's bytes. The texts the user committed do (that is how they got
-    // there), so they stay as typed; a row that an undo, a read or a
-    // loaded file changed is decoded again.
-    const zrx::RadioImage& image = m_doc->Image();
-    for (int n = 1; n <= zrx::layout::kChannelCount; ++n) {
-        zrx::RadioImage shown = image;
-        zrx::encodeChannel(shown, n, RowTexts(n));
-        if (shown == image) {
-            continue;
-        }
-        if (m_openEditor != OpenEditor::None && m_editRow == n) {
-            DiscardOpenEditor();
-        }
-        DrawRow(n);
-    }
-}
-
-void ChannelGridEditor::CommitRow(long row, long column, const zrx::ChannelTexts& texts) {
-    for (int c = 0; c < zrx::kChannelColumnCount; ++c) {
-        const QString text = toQString(texts.at(static_cast<std::size_t>(c)));
-        if (m_grid->GetTextMatrix(row, c + 1) != text) {
-            m_grid->SetTextMatrix(row, c + 1, text);
-        }
-    }
-    const QString step =
-        toQString(kCellStep, m_state.language)
-            .arg(toQString(zrx::editing::kGridHeadings.at(static_cast<std::size_t>(column)),
-                           m_state.language),
-                 toQString(zrx::editing::kGridHeadings.at(0), m_state.language),
-                 QString::number(row));
-    m_doc->EditChannel(static_cast<int>(row), texts, step);
-}
-
 
 void ChannelGridEditor::ShowCellEditor() {
     // Only one editor at a time: the one still open commits first.
@@ -282,8 +142,8 @@ void ChannelGridEditor::placeEditor(QWidget* editor) {
     const QRect gridRect = m_grid->geometry();
     const auto rect = zrx::editing::cellEditorRect(
         m_grid->GetColPos(m_editCol), m_grid->GetRowPos(m_editRow), m_grid->GetColWidth(m_editCol),
-        m_grid->GetRowHeight(m_editRow), m_form->logicalDpiX(), m_form->logicalDpiY(), gridRect.left(),
-        gridRect.top());
+        m_grid->GetRowHeight(m_editRow), m_form->logicalDpiX(), m_form->logicalDpiY(),
+        gridRect.left(), gridRect.top());
     editor->setGeometry(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     editor->raise();
     editor->update();
@@ -322,10 +182,10 @@ void ChannelGridEditor::OnKillFocusFreqEdit() {
     }
     m_openEditor = OpenEditor::None;
     const zrx::ChannelTexts committed = zrx::editing::commitFrequency(
-        RowTexts(m_editRow), static_cast<int>(m_editCol), m_freqEdit->text().toStdString(),
+        m_view.RowTexts(m_editRow), static_cast<int>(m_editCol), m_freqEdit->text().toStdString(),
         m_state.language, m_state.bandLower, m_state.bandUpper);
     m_freqEdit->hide();
-    CommitRow(m_editRow, m_editCol, committed);
+    m_view.CommitRow(m_editRow, m_editCol, committed);
 }
 
 void ChannelGridEditor::OnKillFocusToneList() {
@@ -341,12 +201,13 @@ void ChannelGridEditor::commitList(QComboBox* list, OpenEditor which) {
         return;
     }
     m_openEditor = OpenEditor::None;
-    zrx::ChannelTexts row = RowTexts(m_editRow);
-    row.at(static_cast<std::size_t>(m_editCol - 1)) = zrx::editing::listCommitText(
-        m_grid->GetTextMatrix(m_editRow, kRxColumn).toStdString(), list->currentText().toStdString());
+    zrx::ChannelTexts row = m_view.RowTexts(m_editRow);
+    row.at(static_cast<std::size_t>(m_editCol - 1)) =
+        zrx::editing::listCommitText(m_grid->GetTextMatrix(m_editRow, kRxColumn).toStdString(),
+                                     list->currentText().toStdString());
     list->hidePopup();
     list->hide();
-    CommitRow(m_editRow, m_editCol, row);
+    m_view.CommitRow(m_editRow, m_editCol, row);
 }
 
 void ChannelGridEditor::CommitOpenEditor() {
@@ -518,4 +379,10 @@ bool ChannelGridEditor::filterGridKey(QEvent* event) {
         break;
     }
     return false;
+}
+
+void ChannelGridEditor::RowReplaced(int row) {
+    if (m_openEditor != OpenEditor::None && m_editRow == row) {
+        DiscardOpenEditor();
+    }
 }

@@ -1,26 +1,18 @@
 #pragma once
 
 #include <QObject>
-#include <QStringList>
 
-#include "image/channel_codec.h"
-
+class ChannelGridView;
 class CMSFlexGrid;
-class CProgramDoc;
 class QComboBox;
 class QEvent;
 class QLineEdit;
 class QWidget;
 struct ProgramState;
 
-// The channel grid as a view of the document, and its in-place editing.
-//
-// The grid shows the sixteen channels of the document's image; it is drawn
-// again from the image whenever the document changes, wherever what it shows
-// no longer stands for the image's bytes. An edit happens in one of three
+// In-place editing of the channel grid. An edit happens in one of three
 // editors laid over a cell (the frequency box, the tone list, the choice
-// list); once committed it goes into the document as one step, and only the
-// edited channel is encoded.
+// list); once committed, the grid's view takes it into the document.
 class ChannelGridEditor : public QObject {
     Q_OBJECT
 public:
@@ -32,16 +24,13 @@ public:
         QComboBox* toneList;
         QComboBox* choiceList;
     };
-    ChannelGridEditor(CProgramDoc* doc, ProgramState& state, Widgets widgets,
+    ChannelGridEditor(ChannelGridView& view, ProgramState& state, Widgets widgets,
                       QObject* parent = nullptr);
     ~ChannelGridEditor() override;
 
-    // Sets up the grid's rows, columns, headings and the tone list, once.
-    void InitGrid();
-    // Every row drawn from the image; an open editor is closed unused.
-    void RedrawAll();
-    // The rows that no longer stand for the image drawn again from it.
-    void Redraw();
+    // The row an open editor lies on is being drawn anew: the editor's text
+    // belongs to what was there and is dropped.
+    void RowReplaced(int row);
 
     // Commits and hides whichever editor is open.
     void CommitOpenEditor();
@@ -55,18 +44,12 @@ public:
     void OnKillFocusToneList();
     void OnKillFocusChoiceList();
 
-    [[nodiscard]] const QStringList& toneList() const { return m_toneList; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum class OpenEditor { None, Frequency, Tone, Choice };
 
-    [[nodiscard]] zrx::ChannelTexts RowTexts(long row) const;
-    void DrawRow(int channel);
-    // The row's texts into the document, as the step of editing `column`.
-    void CommitRow(long row, long column, const zrx::ChannelTexts& texts);
     void commitList(QComboBox* list, OpenEditor which);
     void placeEditor(QWidget* editor);
     void postKey(int key);
@@ -79,14 +62,13 @@ private:
     bool filterOpenedListKey(QComboBox* list, QEvent* event);
     bool filterGridKey(QEvent* event);
 
-    CProgramDoc* m_doc;
+    ChannelGridView& m_view;
     ProgramState& m_state;
     QWidget* m_form;
     CMSFlexGrid* m_grid;
     QLineEdit* m_freqEdit;
     QComboBox* m_toneListBox;
     QComboBox* m_choiceList;
-    QStringList m_toneList;
     OpenEditor m_openEditor = OpenEditor::None;
     // The cell the open editor was laid over.
     long m_editRow = 0;

@@ -11,9 +11,9 @@
 #include <QPrinterInfo>
 
 #include "channel_table_print.h"
+#include "document/programdoc.h"
 #include "grid/msflexgrid.h"
 #include "image/language.h"
-#include "document/programdoc.h"
 #include "print_request.h"
 #include "shell/command_ids.h"
 #include "shell/printer_settings.h"
@@ -96,7 +96,8 @@ bool PrintCommands::PrintOn(QPrinter& printer) {
 void PrintCommands::ReportPrintFailure(const QPrinter& printer) {
     const QString where = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
                                                                         : printer.printerName();
-    QMessageBox::warning(m_parent, applicationTitle(), toQString(kPrintFailed, m_state.language) + where);
+    QMessageBox::warning(m_parent, applicationTitle(),
+                         toQString(kPrintFailed, m_state.language) + where);
 }
 
 void PrintCommands::OnFilePrint() {
@@ -149,9 +150,10 @@ void PrintCommands::OnFilePrintPreview() {
     QPrintPreviewDialog preview(&printer, m_parent);
     // The preview pages are drawn as the printed one; the preview's own Print
     // button asks this again with the chosen printer.
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, m_parent, [this](QPrinter* target) {
-        QPainter painter(target);
-        OnPrint(painter);
-    });
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, m_parent,
+                     [this](QPrinter* target) {
+                         QPainter painter(target);
+                         OnPrint(painter);
+                     });
     preview.exec();
 }

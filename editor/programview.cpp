@@ -12,11 +12,12 @@
 
 #include "cell_edit_rules.h"
 #include "channel_grid_editor.h"
+#include "channel_grid_view.h"
 #include "dialogs/settings_commands.h"
 #include "document/programdoc.h"
 #include "form_layout.h"
-#include "image/form_lists.h"
 #include "grid/msflexgrid.h"
+#include "image/form_lists.h"
 #include "print_commands.h"
 #include "shell/command_ids.h"
 #include "shell/program_state.h"
@@ -52,8 +53,9 @@ CProgramView::CProgramView(CProgramDoc* doc, ProgramState& state, PrinterSetting
       m_ports(new PortSelection(
           m_state.portName, [this] { return DetectSerialPorts(m_state.language); }, this)) {
     createControls();
+    m_gridView = std::make_unique<ChannelGridView>(m_doc, m_state, m_grid);
     m_editor = std::make_unique<ChannelGridEditor>(
-        m_doc, m_state,
+        *m_gridView, m_state,
         ChannelGridEditor::Widgets{this, m_grid, m_freqEdit, m_toneListBox, m_choiceList});
     m_transfers = std::make_unique<TransferCommands>(m_doc, m_state, this);
     m_printing = std::make_unique<PrintCommands>(m_doc, m_state, printers, m_grid, this);
@@ -67,7 +69,7 @@ CProgramView::CProgramView(CProgramDoc* doc, ProgramState& state, PrinterSetting
 CProgramView::~CProgramView() = default;
 
 const QStringList& CProgramView::toneList() const {
-    return m_editor->toneList();
+    return m_gridView->toneList();
 }
 
 void CProgramView::createControls() {
@@ -186,16 +188,19 @@ void CProgramView::fitGridToItsCells() {
 void CProgramView::OnInitialUpdate() {
     if (!m_gridSetUp) {
         m_gridSetUp = true;
-        m_editor->InitGrid();
+        m_gridView->InitGrid(m_toneListBox);
         fitGridToItsCells();
     }
     ShowFormPositions();
-    m_editor->RedrawAll();
+    // An editor still open belongs to the channels being replaced: its text
+    // must not land in the new ones.
+    m_editor->DiscardOpenEditor();
+    m_gridView->RedrawAll();
 }
 
 void CProgramView::OnDocumentChanged() {
     ShowFormPositions();
-    m_editor->Redraw();
+    m_gridView->Redraw([this](int row) { m_editor->RowReplaced(row); });
 }
 
 void CProgramView::ShowFormPositions() {

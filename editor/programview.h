@@ -7,6 +7,7 @@
 #include "shell/cmd_target.h"
 
 class ChannelGridEditor;
+class ChannelGridView;
 class CMSFlexGrid;
 class CProgramDoc;
 class PortSelection;
@@ -82,6 +83,7 @@ private:
     CMSFlexGrid* m_grid = nullptr;
     QPushButton* m_defaultFactory = nullptr;
     PortSelection* m_ports = nullptr;
+    std::unique_ptr<ChannelGridView> m_gridView;
     std::unique_ptr<ChannelGridEditor> m_editor;
     std::unique_ptr<TransferCommands> m_transfers;
     std::unique_ptr<PrintCommands> m_printing;

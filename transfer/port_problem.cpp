@@ -1,6 +1,7 @@
 #include "port_problem.h"
 
 #include "link/port_name.h"
+#include "shell/qt_text.h"
 
 namespace {
 
@@ -14,10 +15,6 @@ constexpr zrx::LocalText kPermissionDenied{
 constexpr zrx::LocalText kPermissionDenied{"%1: permission denied", "%1：权限不足", "%1：權限不足"};
 #endif
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 QString PermissionProblemText(const QString& portName, zrx::Language language) {
@@ -27,5 +24,5 @@ QString PermissionProblemText(const QString& portName, zrx::Language language) {
     const QString device =
         QString::fromStdString(zrx::posixDeviceForPortName(portName.toStdString()));
 #endif
-    return fromUtf8(kPermissionDenied.in(language)).arg(device);
+    return toQString(kPermissionDenied, language).arg(device);
 }

@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "transfer/serial_port_list.h"
 #include "shell/cmd_target.h"
+#include "transfer/serial_port_list.h"
 
 class QAction;
 class QMenu;

@@ -1,4 +1,5 @@
 #include "serial_port_list.h"
+#include "shell/qt_text.h"
 
 #include <algorithm>
 
@@ -16,11 +17,6 @@ const QString kDash = QStringLiteral(" \u2014 ");
 
 constexpr zrx::LocalText kUsbSerial{"USB serial", "USB 串口", "USB 串口"};
 constexpr zrx::LocalText kSerialPort{"serial port", "串口", "串口"};
-
-QString text(const zrx::LocalText& local, zrx::Language language) {
-    const std::string_view chosen = local.in(language);
-    return QString::fromUtf8(chosen.data(), static_cast<qsizetype>(chosen.size()));
-}
 
 } // namespace
 
@@ -43,12 +39,12 @@ DetectedPort DescribePort(const PortFacts& facts, zrx::Language language) {
         if (chip.isEmpty()) {
             chip = !facts.description.isEmpty() ? facts.description : facts.manufacturer;
         }
-        what = text(kUsbSerial, language);
+        what = toQString(kUsbSerial, language);
         if (!chip.isEmpty()) {
             what += QStringLiteral(" (%1)").arg(chip);
         }
     } else {
-        what = !facts.description.isEmpty() ? facts.description : text(kSerialPort, language);
+        what = !facts.description.isEmpty() ? facts.description : toQString(kSerialPort, language);
     }
     port.label = facts.name + kDash + what;
     return port;

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "shell/qt_text.h"
+
 TransferBridge::TransferBridge(QObject* window, Hooks hooks)
     : m_window(window), m_hooks(std::move(hooks)) {}
 
@@ -48,14 +50,13 @@ void TransferBridge::portOpened() {
 }
 
 void TransferBridge::setProgress(int position, int upperBound, std::string_view percentText) {
-    const QString percent =
-        QString::fromUtf8(percentText.data(), static_cast<qsizetype>(percentText.size()));
+    const QString percent = toQString(percentText);
     callAndWait(
         [this, position, upperBound, percent] { m_hooks.progress(position, upperBound, percent); });
 }
 
 void TransferBridge::showFailure(std::string_view message) {
-    const QString text = QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
+    const QString text = toQString(message);
     callAndWait([this, text] { m_hooks.failure(text); });
 }
 

@@ -6,9 +6,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "transfer/transfer_bridge.h"
 #include "shell/dialog_template.h"
 #include "shell/resources.h"
+#include "transfer/transfer_bridge.h"
 
 namespace {
 

@@ -16,14 +16,14 @@
 #include "dialogs/optionfunctiondlg.h"
 #include "dialogs/pcbadlg.h"
 #include "dialogs/sidekeydlg.h"
+#include "document/programdoc.h"
 #include "editor/programview.h"
 #include "grid/msflexgrid.h"
 #include "gui_test_support.h"
 #include "image/new_image.h"
-#include "document/programdoc.h"
-#include "transfer/transferdlg.h"
 #include "shell/language_choice.h"
 #include "shell/mainframe.h"
+#include "transfer/transferdlg.h"
 
 namespace {
 

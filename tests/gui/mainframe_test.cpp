@@ -5,8 +5,8 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "gui_test_support.h"
 #include "document/programdoc.h"
+#include "gui_test_support.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
 #include "shell/menu_table.h"

@@ -12,10 +12,10 @@
 #include <QTimer>
 
 #include "app/view_factory.h"
+#include "document/programdoc.h"
 #include "editor/channel_grid_editor.h"
 #include "editor/programview.h"
 #include "grid/msflexgrid.h"
-#include "document/programdoc.h"
 #include "shell/program_state.h"
 
 int main(int argc, char** argv) {

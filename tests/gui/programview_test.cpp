@@ -12,11 +12,11 @@
 #include <memory>
 
 #include "app/view_factory.h"
+#include "document/programdoc.h"
 #include "editor/programview.h"
 #include "image/channel_data_file.h"
 #include "image/image_layout.h"
 #include "image/new_image.h"
-#include "document/programdoc.h"
 #include "modal_answers.h"
 #include "shell/command_ids.h"
 #include "shell/program_state.h"

@@ -10,10 +10,10 @@
 
 #include "app/aboutdlg.h"
 #include "app/languagedlg.h"
+#include "document/programdoc.h"
 #include "editor/programview.h"
 #include "gui_test_support.h"
 #include "image/new_image.h"
-#include "document/programdoc.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
 #include "view_harness.h"

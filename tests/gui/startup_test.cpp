@@ -3,9 +3,9 @@
 #include <QtTest>
 
 #include "app/command_line.h"
+#include "document/programdoc.h"
 #include "gui_test_support.h"
 #include "image/new_image.h"
-#include "document/programdoc.h"
 #include "shell/inifile.h"
 #include "shell/mainframe.h"
 

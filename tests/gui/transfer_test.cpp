@@ -14,6 +14,7 @@
 #include "core/radio_simulator.h"
 #include "core/random_image.h"
 #include "core/temp_dir.h"
+#include "document/programdoc.h"
 #include "editor/programview.h"
 #include "grid/msflexgrid.h"
 #include "gui_test_support.h"
@@ -21,13 +22,12 @@
 #include "image/channel_data_file.h"
 #include "image/image_layout.h"
 #include "image/new_image.h"
-#include "document/programdoc.h"
-#include "transfer/port_selection.h"
 #include "link/posix_serial_port.h"
-#include "transfer/transferdlg.h"
 #include "safety/backup_store.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
+#include "transfer/port_selection.h"
+#include "transfer/transferdlg.h"
 
 namespace {
 

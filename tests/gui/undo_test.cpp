@@ -13,8 +13,8 @@
 #include "dialogs/pcbadlg.h"
 #include "document/programdoc.h"
 #include "editor/programview.h"
-#include "gui_test_support.h"
 #include "grid/msflexgrid.h"
+#include "gui_test_support.h"
 #include "image/channel_data_file.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
@@ -46,18 +46,17 @@ private slots:
         QTest::addColumn<QByteArray>("language");
         QTest::addColumn<Step>("step");
         QTest::addColumn<QString>("undoText");
-        QTest::newRow("cell") << QByteArray("Eng") << Step::Cell
-                              << "&Undo Rx Freq, CH 3\tCtrl+Z";
-        QTest::newRow("cell, Chinese") << QByteArray("Chs") << Step::Cell
-                                       << "撤销 接收频率，信道 3(&U)\tCtrl+Z";
-        QTest::newRow("cell, Traditional") << QByteArray("Cht") << Step::Cell
-                                           << "復原 接收頻率，信道 3(&U)\tCtrl+Z";
-        QTest::newRow("Frequency Range") << QByteArray("Eng") << Step::Range
-                                         << "&Undo Frequency Range\tCtrl+Z";
-        QTest::newRow("Default Factory") << QByteArray("Eng") << Step::DefaultFactory
-                                         << "&Undo Default Factory\tCtrl+Z";
-        QTest::newRow("PCBA code") << QByteArray("Eng") << Step::SettingsDialog
-                                   << "&Undo PCBA\tCtrl+Z";
+        QTest::newRow("cell") << QByteArray("Eng") << Step::Cell << "&Undo Rx Freq, CH 3\tCtrl+Z";
+        QTest::newRow("cell, Chinese")
+            << QByteArray("Chs") << Step::Cell << "撤销 接收频率，信道 3(&U)\tCtrl+Z";
+        QTest::newRow("cell, Traditional")
+            << QByteArray("Cht") << Step::Cell << "復原 接收頻率，信道 3(&U)\tCtrl+Z";
+        QTest::newRow("Frequency Range")
+            << QByteArray("Eng") << Step::Range << "&Undo Frequency Range\tCtrl+Z";
+        QTest::newRow("Default Factory")
+            << QByteArray("Eng") << Step::DefaultFactory << "&Undo Default Factory\tCtrl+Z";
+        QTest::newRow("PCBA code")
+            << QByteArray("Eng") << Step::SettingsDialog << "&Undo PCBA\tCtrl+Z";
         QTest::newRow("read") << QByteArray("Eng") << Step::Read << "&Undo Read Data\tCtrl+Z";
     }
 
@@ -104,9 +103,8 @@ private slots:
             frame->Dispatch(cmd::kEmbed);
             break;
         case Step::Read:
-            answers.expect<CTransferDlg>("the transfer dialog", [](CTransferDlg* dialog) {
-                dialog->OnStart();
-            });
+            answers.expect<CTransferDlg>("the transfer dialog",
+                                         [](CTransferDlg* dialog) { dialog->OnStart(); });
             frame->Dispatch(cmd::kRead);
             break;
         }
@@ -129,7 +127,8 @@ private slots:
         QCOMPARE(doc->IsModified(), step != Step::DefaultFactory);
         // The grid shows the document, whichever way it last changed.
         for (int n = 1; n <= 16; ++n) {
-            const zrx::ChannelTexts texts = zrx::decodeChannel(after, n, program.app.State().language);
+            const zrx::ChannelTexts texts =
+                zrx::decodeChannel(after, n, program.app.State().language);
             for (int c = 0; c < 7; ++c) {
                 if (step != Step::Cell || n != 3) {
                     QCOMPARE(view->grid()->GetTextMatrix(n, c + 1),
@@ -138,9 +137,8 @@ private slots:
             }
         }
         // A new document starts a new history.
-        doc->SetQuestion([](QWidget*, const QString&, const QString&) {
-            return CProgramDoc::Answer::No;
-        });
+        doc->SetQuestion(
+            [](QWidget*, const QString&, const QString&) { return CProgramDoc::Answer::No; });
         frame->Dispatch(cmd::kFileNew);
         QVERIFY(!frame->Action(cmd::kEditUndo)->isEnabled());
     }

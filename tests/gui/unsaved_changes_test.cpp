@@ -7,12 +7,12 @@
 #include <QtTest>
 
 #include "app/languagedlg.h"
+#include "document/programdoc.h"
 #include "editor/programview.h"
 #include "grid/msflexgrid.h"
 #include "gui_test_support.h"
 #include "image/image_layout.h"
 #include "image/new_image.h"
-#include "document/programdoc.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
 
