@@ -67,56 +67,33 @@ RadioImage imageForImport() {
 }
 
 TEST(ChannelTableImport, ValuesAreStoredAsTheGridWouldAndEveryChangeIsNoted) {
-    using Texts = std::vector<std::string>;
-    const Texts emptyRow{"", "", "", "", "", "", ""};
     const struct {
         const char* table;
         int channel;
-        Texts row;                      // the channel afterwards, in English
-        std::vector<std::string> notes; // "line: message"
+        const char* row;   // the channel afterwards, in English
+        const char* notes; // "line: message" each
     } cases[] = {
-        {"CH,Rx Freq,Tx Freq\n3,,\n", 3, emptyRow, {}},
-        {"CH,Rx Freq,Rx Tone\n3,0,D023N\n",
-         3,
-         emptyRow,
-         {"2: CH 3, Rx Tone: \"D023N\" not stored: the channel has no Rx frequency"}},
-        {"CH,Rx Freq,Tx Freq\n7,999.99999,123\n",
-         7,
-         {"470.00000", "400.00000", "Off", "Off", "No", "Wide", "Add"},
-         {"2: CH 7, Rx Freq: \"999.99999\" is outside 400-470 MHz; stored as 470.00000",
-          "2: CH 7, Tx Freq: \"123\" is outside 400-470 MHz; stored as 400.00000"}},
+        {"CH,Rx Freq,Tx Freq\n3,,\n", 3, ",,,,,,", ""},
+        {"CH,Rx Freq,Rx Tone\n3,0,D023N\n", 3, ",,,,,,",
+         "2: CH 3, Rx Tone: \"D023N\" not stored: the channel has no Rx frequency\n"},
+        {"CH,Rx Freq,Tx Freq\n7,999.99999,123\n", 7, "470.00000,400.00000,Off,Off,No,Wide,Add",
+         "2: CH 7, Rx Freq: \"999.99999\" is outside 400-470 MHz; stored as 470.00000\n"
+         "2: CH 7, Tx Freq: \"123\" is outside 400-470 MHz; stored as 400.00000\n"},
         // A typo: ten thousand times the frequency. Tx follows the stored Rx.
-        {"CH,Rx Freq\n\n7,4625625\n",
-         7,
-         {"470.00000", "470.00000", "Off", "Off", "No", "Wide", "Add"},
-         {"3: CH 7, Rx Freq: \"4625625\" is outside 400-470 MHz; stored as 470.00000"}},
-        {"CH,Rx Freq\n7,462.563\n",
-         7,
-         {"462.56250", "462.56250", "Off", "Off", "No", "Wide", "Add"},
-         {"2: CH 7, Rx Freq: \"462.563\" is off the 5 and 6.25 kHz raster; stored as 462.56250"}},
-        {"CH,Rx Freq,Busy Lock\n9,450.5,否\n",
-         9,
-         {"450.50000", "450.50000", "Off", "Off", "No", "Wide", "Add"},
-         {}},
-        {"CH,Tx Freq,W/N\n10,462,Narrow\n",
-         10,
-         emptyRow,
-         {"2: CH 10, Tx Freq: \"462\" not stored: the channel has no Rx frequency",
-          "2: CH 10, W/N: \"Narrow\" not stored: the channel has no Rx frequency"}},
+        {"CH,Rx Freq\n\n7,4625625\n", 7, "470.00000,470.00000,Off,Off,No,Wide,Add",
+         "3: CH 7, Rx Freq: \"4625625\" is outside 400-470 MHz; stored as 470.00000\n"},
+        {"CH,Rx Freq\n7,462.563\n", 7, "462.56250,462.56250,Off,Off,No,Wide,Add",
+         "2: CH 7, Rx Freq: \"462.563\" is off the 5 and 6.25 kHz raster; stored as 462.56250\n"},
+        {"CH,Tx Freq,W/N\n10,462,Narrow\n", 10, ",,,,,,",
+         "2: CH 10, Tx Freq: \"462\" not stored: the channel has no Rx frequency\n"
+         "2: CH 10, W/N: \"Narrow\" not stored: the channel has no Rx frequency\n"},
         // What the channel holds is kept as it is, even where the grid would
         // not have stored it.
-        {"CH,Rx Freq,Rx Tone\n4,480.00000,12.3\n",
-         4,
-         {"480.00000", "480.00000", "12.3", "Off", "Yes", "Wide", "Add"},
-         {}},
-        {"CH,Tx Freq\n3,0\n",
-         3,
-         {"450.00000", "0.00000", "67.0", "67.0", "Yes", "Wide", "Add"},
-         {}},
-        {"CH,Rx Freq,Tx Tone,Add Scan,W/N\n3, 446.00625 ,關,刪除,\n",
-         3,
-         {"446.00625", "450.00000", "67.0", "Off", "Yes", "Wide", "Del"},
-         {}},
+        {"CH,Rx Freq,Rx Tone\n4,480.00000,12.3\n", 4, "480.00000,480.00000,12.3,Off,Yes,Wide,Add",
+         ""},
+        {"CH,Tx Freq\n3,0\n", 3, "450.00000,0.00000,67.0,67.0,Yes,Wide,Add", ""},
+        {"CH,Rx Freq,Tx Tone,Add Scan,W/N\n3, 446.00625 ,關,刪除,\n", 3,
+         "446.00625,450.00000,67.0,Off,Yes,Wide,Del", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.table);
@@ -124,12 +101,16 @@ TEST(ChannelTableImport, ValuesAreStoredAsTheGridWouldAndEveryChangeIsNoted) {
         std::vector<TableNote> notes;
         const auto error = importChannelTable(c.table, image, notes);
         ASSERT_FALSE(error) << error->message;
-        Texts row = channelTableRows(image, Language::English)[static_cast<std::size_t>(c.channel)];
-        row.erase(row.begin());
-        EXPECT_EQ(row, c.row);
-        std::vector<std::string> noted;
+        const std::vector<std::string> row =
+            channelTableRows(image, Language::English)[static_cast<std::size_t>(c.channel)];
+        std::string texts;
+        for (std::size_t i = 1; i < row.size(); ++i) {
+            texts += (i > 1 ? "," : "") + row[i];
+        }
+        EXPECT_EQ(texts, c.row);
+        std::string noted;
         for (const TableNote& note : notes) {
-            noted.push_back(std::to_string(note.line) + ": " + note.message);
+            noted += std::to_string(note.line) + ": " + note.message + "\n";
         }
         EXPECT_EQ(noted, c.notes);
     }
