@@ -30,9 +30,6 @@ constexpr long kRxColumn = gridColumn(zrx::ChannelColumn::RxFrequency);
 constexpr long kTxColumn = gridColumn(zrx::ChannelColumn::TxFrequency);
 constexpr long kRxToneColumn = gridColumn(zrx::ChannelColumn::RxTone);
 constexpr long kTxToneColumn = gridColumn(zrx::ChannelColumn::TxTone);
-constexpr long kBusyLockColumn = gridColumn(zrx::ChannelColumn::BusyLock);
-constexpr long kBandwidthColumn = gridColumn(zrx::ChannelColumn::Bandwidth);
-constexpr long kAddScanColumn = gridColumn(zrx::ChannelColumn::AddScan);
 
 // Selects the first entry that begins with `text`, ignoring case; true when
 // one was found.
@@ -44,19 +41,6 @@ bool selectByPrefix(QComboBox* list, const QString& text) {
         }
     }
     return false;
-}
-
-const zrx::editing::ChoicePair* choicesOf(long col) {
-    switch (col) {
-    case kBusyLockColumn:
-        return &zrx::editing::kBusyLockChoices;
-    case kBandwidthColumn:
-        return &zrx::editing::kBandwidthChoices;
-    case kAddScanColumn:
-        return &zrx::editing::kAddScanChoices;
-    default:
-        return nullptr;
-    }
 }
 
 } // namespace
@@ -125,10 +109,11 @@ void ChannelGridEditor::ShowCellEditor() {
         m_openEditor = OpenEditor::Tone;
         m_toneListBox->setFocus(Qt::OtherFocusReason);
         placeEditor(m_toneListBox);
-    } else if (const zrx::editing::ChoicePair* choices = choicesOf(col)) {
+    } else if (const zrx::editing::ChoicePair* choices =
+                   zrx::editing::choicesFor(static_cast<zrx::ChannelColumn>(col - 1))) {
         m_choiceList->clear();
-        m_choiceList->addItem(toQString(choices->first.in(m_state.language)));
-        m_choiceList->addItem(toQString(choices->second.in(m_state.language)));
+        m_choiceList->addItem(toQString(choices->first, m_state.language));
+        m_choiceList->addItem(toQString(choices->second, m_state.language));
         m_choiceList->setCurrentIndex(-1);
         selectByPrefix(m_choiceList, text);
         m_choiceList->show();
