@@ -11,8 +11,10 @@
 #include <QRegularExpressionValidator>
 
 #include "cell_edit_rules.h"
+#include "channel_commands.h"
 #include "channel_grid_editor.h"
 #include "channel_grid_view.h"
+#include "channel_selection.h"
 #include "dialogs/settings_commands.h"
 #include "document/programdoc.h"
 #include "form_layout.h"
@@ -57,6 +59,8 @@ CProgramView::CProgramView(CProgramDoc* doc, ProgramState& state, PrinterSetting
     m_editor = std::make_unique<ChannelGridEditor>(
         *m_gridView, m_state,
         ChannelGridEditor::Widgets{this, m_grid, m_freqEdit, m_toneListBox, m_choiceList});
+    m_selection = new ChannelSelection(m_grid, this);
+    m_channels = std::make_unique<ChannelCommands>(m_doc, m_state, m_grid, m_selection, this);
     m_transfers = std::make_unique<TransferCommands>(m_doc, m_state, this);
     m_printing = std::make_unique<PrintCommands>(m_doc, m_state, printers, m_grid, this);
     connect(m_doc, &CProgramDoc::imageChanged, this, &CProgramView::OnDocumentChanged);
@@ -299,11 +303,20 @@ bool CProgramView::OnCmdMsg(int id) {
     case cmd::kFilePrintPreview:
         m_editor->CommitOpenEditor();
         return m_printing->OnCmdMsg(id);
+    case cmd::kEditCut:
+    case cmd::kEditCopy:
+    case cmd::kEditPaste:
+    case cmd::kEditClear:
+    case cmd::kMoveUp:
+    case cmd::kMoveDown:
+    case cmd::kSortByRx:
+        m_editor->CommitOpenEditor();
+        return m_channels->OnCmdMsg(id);
     default:
         return m_ports->OnCmdMsg(id);
     }
 }
 
 bool CProgramView::OnUpdateCmdUI(int id, CCmdUI& ui) {
-    return m_ports->OnUpdateCmdUI(id, ui);
+    return m_channels->OnUpdateCmdUI(id, ui) || m_ports->OnUpdateCmdUI(id, ui);
 }

@@ -6,7 +6,9 @@
 
 #include "shell/cmd_target.h"
 
+class ChannelCommands;
 class ChannelGridEditor;
+class ChannelSelection;
 class ChannelGridView;
 class CMSFlexGrid;
 class CProgramDoc;
@@ -62,6 +64,8 @@ public:
     [[nodiscard]] QComboBox* choiceList() const { return m_choiceList; }
     [[nodiscard]] const QStringList& toneList() const;
     [[nodiscard]] ChannelGridEditor* gridEditor() const { return m_editor.get(); }
+    [[nodiscard]] ChannelSelection* selection() const { return m_selection; }
+    [[nodiscard]] ChannelCommands* channelCommands() const { return m_channels.get(); }
 
 private:
     void createControls();
@@ -85,6 +89,8 @@ private:
     PortSelection* m_ports = nullptr;
     std::unique_ptr<ChannelGridView> m_gridView;
     std::unique_ptr<ChannelGridEditor> m_editor;
+    ChannelSelection* m_selection = nullptr;
+    std::unique_ptr<ChannelCommands> m_channels;
     std::unique_ptr<TransferCommands> m_transfers;
     std::unique_ptr<PrintCommands> m_printing;
 

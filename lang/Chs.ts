@@ -340,6 +340,34 @@
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>剪切(&amp;T)	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>复制(&amp;C)	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>粘贴(&amp;P)	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>&amp;Delete	Del</source>
+        <translation>删除(&amp;D)	Del</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up	Ctrl+Up</source>
+        <translation>上移(&amp;U)	Ctrl+Up</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn	Ctrl+Down</source>
+        <translation>下移(&amp;W)	Ctrl+Down</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by Rx Frequency</source>
+        <translation>按接收频率排序(&amp;S)</translation>
+    </message>
 </context>
 <context>
     <name>String</name>
@@ -580,6 +608,48 @@ Undo</source>
 Redo</source>
         <translation>重做刚撤销的操作
 重做</translation>
+    </message>
+    <message>
+        <source>Cut the selected channels to the clipboard
+Cut</source>
+        <translation>把所选信道剪切到剪贴板
+剪切</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels to the clipboard
+Copy</source>
+        <translation>把所选信道复制到剪贴板
+复制</translation>
+    </message>
+    <message>
+        <source>Paste channels over the current channel and those below
+Paste</source>
+        <translation>把信道粘贴到当前信道及其下方
+粘贴</translation>
+    </message>
+    <message>
+        <source>Empty the selected channels
+Delete</source>
+        <translation>清空所选信道
+删除</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up one place
+Move Up</source>
+        <translation>把所选信道上移一位
+上移</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down one place
+Move Down</source>
+        <translation>把所选信道下移一位
+下移</translation>
+    </message>
+    <message>
+        <source>Order the channels by Rx frequency, empty channels last
+Sort</source>
+        <translation>按接收频率排列信道，空信道在后
+排序</translation>
     </message>
 </context>
 </TS>

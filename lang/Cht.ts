@@ -340,6 +340,34 @@
         <source>&amp;Edit</source>
         <translation>編輯(&amp;E)</translation>
     </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>剪下(&amp;T)	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>複製(&amp;C)	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>貼上(&amp;P)	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>&amp;Delete	Del</source>
+        <translation>刪除(&amp;D)	Del</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up	Ctrl+Up</source>
+        <translation>上移(&amp;U)	Ctrl+Up</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn	Ctrl+Down</source>
+        <translation>下移(&amp;W)	Ctrl+Down</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by Rx Frequency</source>
+        <translation>按接收頻率排序(&amp;S)</translation>
+    </message>
 </context>
 <context>
     <name>String</name>
@@ -580,6 +608,48 @@ Undo</source>
 Redo</source>
         <translation>重做剛復原的操作
 重做</translation>
+    </message>
+    <message>
+        <source>Cut the selected channels to the clipboard
+Cut</source>
+        <translation>把所選信道剪下到剪貼簿
+剪下</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels to the clipboard
+Copy</source>
+        <translation>把所選信道複製到剪貼簿
+複製</translation>
+    </message>
+    <message>
+        <source>Paste channels over the current channel and those below
+Paste</source>
+        <translation>把信道貼上到目前信道及其下方
+貼上</translation>
+    </message>
+    <message>
+        <source>Empty the selected channels
+Delete</source>
+        <translation>清空所選信道
+刪除</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up one place
+Move Up</source>
+        <translation>把所選信道上移一位
+上移</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down one place
+Move Down</source>
+        <translation>把所選信道下移一位
+下移</translation>
+    </message>
+    <message>
+        <source>Order the channels by Rx frequency, empty channels last
+Sort</source>
+        <translation>按接收頻率排列信道，空信道在後
+排序</translation>
     </message>
 </context>
 </TS>

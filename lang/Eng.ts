@@ -340,6 +340,34 @@
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>Cu&amp;t	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Copy	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>&amp;Paste	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>&amp;Delete	Del</source>
+        <translation>&amp;Delete	Del</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up	Ctrl+Up</source>
+        <translation>Move &amp;Up	Ctrl+Up</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn	Ctrl+Down</source>
+        <translation>Move Do&amp;wn	Ctrl+Down</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by Rx Frequency</source>
+        <translation>&amp;Sort by Rx Frequency</translation>
+    </message>
 </context>
 <context>
     <name>String</name>
@@ -580,6 +608,48 @@ Undo</translation>
 Redo</source>
         <translation>Redo the previously undone action
 Redo</translation>
+    </message>
+    <message>
+        <source>Cut the selected channels to the clipboard
+Cut</source>
+        <translation>Cut the selected channels to the clipboard
+Cut</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels to the clipboard
+Copy</source>
+        <translation>Copy the selected channels to the clipboard
+Copy</translation>
+    </message>
+    <message>
+        <source>Paste channels over the current channel and those below
+Paste</source>
+        <translation>Paste channels over the current channel and those below
+Paste</translation>
+    </message>
+    <message>
+        <source>Empty the selected channels
+Delete</source>
+        <translation>Empty the selected channels
+Delete</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up one place
+Move Up</source>
+        <translation>Move the selected channels up one place
+Move Up</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down one place
+Move Down</source>
+        <translation>Move the selected channels down one place
+Move Down</translation>
+    </message>
+    <message>
+        <source>Order the channels by Rx frequency, empty channels last
+Sort</source>
+        <translation>Order the channels by Rx frequency, empty channels last
+Sort</translation>
     </message>
 </context>
 </TS>

@@ -183,6 +183,9 @@ void CMainFrame::CreateAccelerators() {
         shortcut->setObjectName(QStringLiteral("accelerator%1").arg(accelerator.id));
         const int id = accelerator.id;
         connect(shortcut, &QAction::triggered, this, [this, id] {
+            // What a command may do depends on more than the last command
+            // (a picked channel, the clipboard): asked afresh for each key.
+            UpdateCommandUI();
             if (QAction* action = m_actions.value(id); action == nullptr || action->isEnabled()) {
                 Dispatch(id);
             }
