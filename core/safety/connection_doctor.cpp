@@ -1,4 +1,5 @@
 #include "connection_doctor.h"
+
 #include "device_access.h"
 #include "hex_bytes.h"
 #include "link/port_name.h"
