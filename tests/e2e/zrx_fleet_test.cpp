@@ -140,9 +140,10 @@ TEST_F(ZrxFleet, GoesOnPastASilentPortAndAFailingRadio) {
     const std::string good = addRadio({}).device();
     const std::string silent = addRadio({"--silent"}).device();
     const std::string stuck = addRadio({"--stuck-cell", "0x2A0"}).device();
+    const std::string absent = (dir / "unplugged").string();
     const fs::path log = dir / "fleet.jsonl";
     ChildProcess fleet("zrx", {"fleet", templ, "--port", good, "--port", silent, "--port", stuck,
-                               "--json", "--log", log.string()});
+                               "--port", absent, "--json", "--log", log.string()});
     ASSERT_TRUE(awaitCondition([&] { return linesOf(readBytes(log)).size() == 2; }));
     // SIGTERM, as a service manager stops it: the same clean stop as Ctrl+C.
     EXPECT_EQ(fleet.stop(), 1);
@@ -165,7 +166,13 @@ TEST_F(ZrxFleet, GoesOnPastASilentPortAndAFailingRadio) {
     EXPECT_TRUE(holdsTemplate(1));
     EXPECT_EQ(linesOf(fleet.standardOutput()).back(), "2 radios: 1 ok, 1 failed");
     const std::string& shown = fleet.standardError();
-    EXPECT_TRUE(contains(shown, silent + ": waiting for a radio\n")) << shown;
+    // Silence is an empty cable, said once; a port that does not open says why.
+    const auto waiting = shown.find(silent + ": waiting for a radio\n");
+    EXPECT_NE(waiting, std::string::npos) << shown;
+    EXPECT_EQ(shown.find(silent + ": waiting", waiting + 1), std::string::npos) << shown;
+    EXPECT_TRUE(contains(shown, absent + ": port not available - no such device: " + absent + "\n"))
+        << shown;
+    EXPECT_TRUE(contains(shown, absent + ": finished\n")) << shown;
     EXPECT_FALSE(contains(shown, silent + ": writing")) << shown;
     EXPECT_TRUE(contains(shown, "zrx: 1 of 2 radios failed\n")) << shown;
 }
