@@ -80,9 +80,12 @@ struct FleetPlan {
 
 // What a run tells whoever shows it. The calls come from the ports'
 // threads, one at a time (the run holds one lock around each), so an
-// implementation needs no lock against the run itself; a window passes them
-// on to its own thread. They should return soon, as a port waits for them,
-// and may call FleetRun::stop().
+// implementation needs no lock against the run itself, only against its own
+// readers. They should return soon, as the port waits for them: a window
+// passes them on to its own thread without waiting there (a blocking call
+// would deadlock with a window that waits for the run to end). They may
+// call FleetRun::stop(), never FleetRun::wait(). The observer must outlive
+// the run.
 class FleetObserver {
 public:
     virtual ~FleetObserver() = default;
