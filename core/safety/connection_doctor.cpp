@@ -1,8 +1,7 @@
 #include "connection_doctor.h"
 
-#include <cstdio>
-
 #include "device_access.h"
+#include "hex_bytes.h"
 #include "link/port_name.h"
 
 namespace zrx {
@@ -59,19 +58,7 @@ std::string replaceAll(std::string text, std::string_view marker, std::string_vi
 }
 
 std::string hex(const std::vector<std::uint8_t>& bytes, Language language) {
-    if (bytes.empty()) {
-        return std::string(kNothing.in(language));
-    }
-    std::string text;
-    for (const std::uint8_t byte : bytes) {
-        char digits[4];
-        std::snprintf(digits, sizeof digits, "%02X", unsigned{byte});
-        if (!text.empty()) {
-            text += ' ';
-        }
-        text += digits;
-    }
-    return text;
+    return bytes.empty() ? std::string(kNothing.in(language)) : hexBytes(bytes);
 }
 
 // The bytes that came back to the handshake, all attempts together.
@@ -208,10 +195,11 @@ DoctorReport runDoctor(SerialPort& port, std::string_view portName, Language lan
         report.findings.push_back(DoctorFinding{check, true, {}});
     }
     report.findings.front().detail = device;
-    const LineProbe probe = probeLine(port);
+    report.portOpened = true;
+    report.probe = probeLine(port);
     port.close();
-    report.findings.push_back(radioFinding(probe, language));
-    report.radioAnswered = probe.verdict == LineVerdict::Radio;
+    report.findings.push_back(radioFinding(report.probe, language));
+    report.radioAnswered = report.probe.verdict == LineVerdict::Radio;
     return report;
 }
 

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "await_condition.h"
 #include "child_process.h"
 
 // zrx-sim running for one test: the device path it printed, and its byte
@@ -67,14 +68,7 @@ public:
     [[nodiscard]] bool
     awaitSessionsClosed(int count,
                         std::chrono::milliseconds timeout = std::chrono::seconds(20)) const {
-        const auto deadline = std::chrono::steady_clock::now() + timeout;
-        while (traffic().sessionsClosed < count) {
-            if (std::chrono::steady_clock::now() >= deadline) {
-                return false;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        return true;
+        return awaitCondition([&] { return traffic().sessionsClosed >= count; }, timeout);
     }
 
 private:

@@ -74,6 +74,7 @@ int main(int argc, char** argv) {
     int hangUpBlock = 0;
     std::uint32_t chaosSeed = 0;
     std::string stuckCell;
+    int swapGap = 0;
 
     app.add_option("--memory", memoryFile,
                    "Start with this .sin file as the radio's memory "
@@ -112,6 +113,11 @@ int main(int argc, char** argv) {
                  "No radio: every byte comes straight back, as through a loop-back plug");
     app.add_flag("--noise", faults.noise,
                  "No radio: every byte is answered by garbage, as by a wrong device or speed");
+    app.add_option("--swap-radios", swapGap,
+                   "Act as a bench where radios are swapped: once a write has been read back "
+                   "whole, nothing answers the next N handshakes (the radio is off the "
+                   "cable), then a new radio with the starting memory does")
+        ->check(CLI::PositiveNumber);
     auto* chaos = app.add_option("--chaos", chaosSeed,
                                  "Spoil about one reply in 250 at random, from this seed");
     CLI11_PARSE(app, argc, argv);
@@ -142,6 +148,9 @@ int main(int argc, char** argv) {
     }
     if (hangUpBlock > 0) {
         faults.hangUpBlock = hangUpBlock;
+    }
+    if (swapGap > 0) {
+        faults.swapGap = swapGap;
     }
 
     zrx::RadioImage memory = zrx::makeNewImage();

@@ -17,10 +17,6 @@ namespace zrx::cli {
 
 namespace {
 
-constexpr LocalText kNoBackupNoWrite{
-    "nothing was written: the radio's memory could not be kept as a backup first",
-    "未写入任何数据：无法先备份电台存储器", "未寫入任何資料：無法先備份電台記憶體"};
-
 struct WriteOptions {
     std::string port;
     std::string file;
@@ -38,7 +34,7 @@ void backUpRadio(SerialPort& port, Language language, const std::string& portNam
         throw CommandFailed(progress.failure());
     }
     if (const BackupSaved saved = keepReadBackup(before, BackupOrigin::BeforeWrite); !saved.ok) {
-        throw CommandFailed(std::string(kNoBackupNoWrite.in(language)) + ": " + saved.error);
+        throw CommandFailed(std::string(kNoBackupNoWriteText.in(language)) + ": " + saved.error);
     }
 }
 
