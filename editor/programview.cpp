@@ -295,6 +295,7 @@ bool CProgramView::OnCmdMsg(int id) {
         return true;
     case cmd::kRead:
     case cmd::kWrite:
+    case cmd::kProgramMany:
         // Read and Write, and printing below, take an edit still open as made.
         m_editor->CommitOpenEditor();
         return m_transfers->OnCmdMsg(id);

@@ -8,6 +8,7 @@
 #include "shell/command_ids.h"
 #include "shell/program_state.h"
 #include "shell/qt_text.h"
+#include "transfer/fleetdlg.h"
 #include "transfer/port_problem.h"
 #include "transfer/transferdlg.h"
 
@@ -28,6 +29,9 @@ bool TransferCommands::OnCmdMsg(int id) {
         return true;
     case cmd::kWrite:
         OnWrite();
+        return true;
+    case cmd::kProgramMany:
+        OnProgramMany();
         return true;
     default:
         return false;
@@ -59,6 +63,13 @@ void TransferCommands::OnWrite() {
                         m_doc->EffectiveImage(), m_parent->window());
     dialog.exec();
     ReportOpenProblem(dialog);
+}
+
+void TransferCommands::OnProgramMany() {
+    // The memory as the document holds it now is what every radio gets.
+    CFleetDlg dialog(m_doc->EffectiveImage(), m_state.language, DetectSerialPorts(m_state.language),
+                     m_parent->window());
+    dialog.exec();
 }
 
 void TransferCommands::ReportOpenProblem(const CTransferDlg& dialog) {

@@ -18,6 +18,7 @@ public:
     bool OnCmdMsg(int id);
     void OnRead();
     void OnWrite();
+    void OnProgramMany();
 
 private:
     // A port that would not open because of its permissions is named in

@@ -368,6 +368,10 @@
         <source>&amp;Sort by Rx Frequency</source>
         <translation>按接收频率排序(&amp;S)</translation>
     </message>
+    <message>
+        <source>Program &amp;Many Radios...</source>
+        <translation>多台电台编程(&amp;M)...</translation>
+    </message>
 </context>
 <context>
     <name>String</name>
@@ -650,6 +654,12 @@ Move Down</source>
 Sort</source>
         <translation>按接收频率排列信道，空信道在后
 排序</translation>
+    </message>
+    <message>
+        <source>Write this memory into many radios, on every cable at once
+Many Radios</source>
+        <translation>把这份数据写入多台电台，所有写频线同时进行
+多台电台</translation>
     </message>
 </context>
 </TS>

@@ -368,6 +368,10 @@
         <source>&amp;Sort by Rx Frequency</source>
         <translation>按接收頻率排序(&amp;S)</translation>
     </message>
+    <message>
+        <source>Program &amp;Many Radios...</source>
+        <translation>多台電台編程(&amp;M)...</translation>
+    </message>
 </context>
 <context>
     <name>String</name>
@@ -650,6 +654,12 @@ Move Down</source>
 Sort</source>
         <translation>按接收頻率排列信道，空信道在後
 排序</translation>
+    </message>
+    <message>
+        <source>Write this memory into many radios, on every cable at once
+Many Radios</source>
+        <translation>把這份數據寫入多台電台，所有寫頻線同時進行
+多台電台</translation>
     </message>
 </context>
 </TS>

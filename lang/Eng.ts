@@ -368,6 +368,10 @@
         <source>&amp;Sort by Rx Frequency</source>
         <translation>&amp;Sort by Rx Frequency</translation>
     </message>
+    <message>
+        <source>Program &amp;Many Radios...</source>
+        <translation>Program &amp;Many Radios...</translation>
+    </message>
 </context>
 <context>
     <name>String</name>
@@ -650,6 +654,12 @@ Move Down</translation>
 Sort</source>
         <translation>Order the channels by Rx frequency, empty channels last
 Sort</translation>
+    </message>
+    <message>
+        <source>Write this memory into many radios, on every cable at once
+Many Radios</source>
+        <translation>Write this memory into many radios, on every cable at once
+Many Radios</translation>
     </message>
 </context>
 </TS>

@@ -44,6 +44,7 @@ inline constexpr int kHelp = 32798;
 inline constexpr int kMoveUp = 32800;
 inline constexpr int kMoveDown = 32801;
 inline constexpr int kSortByRx = 32802;
+inline constexpr int kProgramMany = 32805;
 
 // The Port menu's commands are not consecutive: 32791 is Side Key.
 inline constexpr int kComPorts[8] = {kCom1, kCom2, kCom3, kCom4, kCom5, kCom6, kCom7, kCom8};

@@ -89,6 +89,7 @@ private slots:
             {"&Program",
              {{"&Read\tCtrl+R", 32785},
               {"&Write\tCtrl+W", 32786},
+              {"Program &Many Radios...", 32805},
               {nullptr, 0},
               {"Option", 32784},
               {"Side Key", 32791}}},
@@ -177,7 +178,8 @@ private slots:
                                      cmd::kEditClear,
                                      cmd::kMoveUp,
                                      cmd::kMoveDown,
-                                     cmd::kSortByRx};
+                                     cmd::kSortByRx,
+                                     cmd::kProgramMany};
         frame()->SetCommandTargets(nullptr, m_app->Document(), m_app.get());
         for (int id : AllCommands()) {
             if (id == cmd::kFileOpen || id == cmd::kAppAbout || id == cmd::kLanguage ||
