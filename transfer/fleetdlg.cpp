@@ -177,17 +177,24 @@ void CFleetDlg::BuildWidgets() {
     buttons->addWidget(m_close);
 
     m_portRows = table(kPortHeadings, 5, m_language, this);
+    m_portRows->horizontalHeader()->setStretchLastSection(false);
+    for (int column : {0, 3, 4}) {
+        m_portRows->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+    m_portRows->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_portRows->setColumnWidth(2, 160);
     m_log = table(kLogHeadings, 8, m_language, this);
+    m_log->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_summary = new QLabel(this);
 
     layout->addWidget(portsLabel);
     layout->addWidget(m_portList);
     layout->addWidget(m_backup);
     layout->addLayout(buttons);
-    layout->addWidget(m_portRows);
-    layout->addWidget(m_log, 1);
+    layout->addWidget(m_portRows, 1);
+    layout->addWidget(m_log, 2);
     layout->addWidget(m_summary);
-    resize(720, 520);
+    resize(760, 600);
 
     connect(m_start, &QPushButton::clicked, this, &CFleetDlg::OnStart);
     connect(m_stop, &QPushButton::clicked, this, &CFleetDlg::OnStop);
