@@ -114,7 +114,7 @@ TEST(PlanChecks, EachCheckFindsItsFaultAndNothingElse) {
                               {6, "450", "450", "Narrow", "Add", "67.0"}});
          },
          {{K::Duplicate, W, {1, 3, 5}}, {K::Duplicate, W, {2, 6}}}},
-        {"PMR446: Wide, split by Tx, split by Rx, and frequencies next to the band",
+        {"PMR446 at Low power: Wide, split by Tx, split by Rx, and frequencies next to the band",
          [] {
              RadioImage image = document({{1, "446.00625", "446.00625", "Wide"},
                                           {2, "446.01875", "446.03125"},
@@ -132,13 +132,6 @@ TEST(PlanChecks, EachCheckFindsItsFaultAndNothingElse) {
                  {{1, "446.00625", "446.00625"}, {2, "450", "450"}, {3, "446.19375", "446.19375"}});
          },
          {{K::Pmr446HighPower, W, {1, 3}}}},
-        {"the same at Low power",
-         [] {
-             RadioImage image = document({{1, "446.00625", "446.00625"}});
-             lowPower(image);
-             return image;
-         },
-         {}},
         {"empty channels between used ones while the Scan option is On; none after the last",
          [] {
              RadioImage image = document(
