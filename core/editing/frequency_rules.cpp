@@ -75,8 +75,7 @@ BandLimits imageBand(const RadioImage& image) {
     const std::size_t shown =
         shownPosition(kFrequencyRangeEntries, image.byte(layout::kRangeIndex));
     // Every entry of the list names its band; the fallback is only a guard.
-    return bandFromRangeText(kFrequencyRangeEntries.at(shown))
-        .value_or(BandLimits{400 * kCountsPerMegahertz, 470 * kCountsPerMegahertz});
+    return bandFromRangeText(kFrequencyRangeEntries.at(shown)).value_or(kRadioBand);
 }
 
 std::optional<FrequencyCount> readFrequencyText(std::string_view text) {

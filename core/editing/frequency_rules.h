@@ -24,7 +24,15 @@ inline constexpr FrequencyCount kRaster6k25 = 625;
 struct BandLimits {
     FrequencyCount lower = 0;
     FrequencyCount upper = 0;
+
+    [[nodiscard]] constexpr bool holds(FrequencyCount frequency) const {
+        return frequency >= lower && frequency <= upper;
+    }
 };
+
+// What the radio itself can tune, whatever Frequency Range the form shows:
+// 400 to 470 MHz.
+inline constexpr BandLimits kRadioBand{40000000, 47000000};
 
 // "400-470MHz" -> 40000000..47000000: the first run of digits, any
 // non-digits, the second run of digits, both in whole MHz. A text without two

@@ -6,22 +6,10 @@
 
 namespace zrx {
 
-// `pattern` with %1, %2, ... replaced by the values, in order: how the
-// texts in three languages take the words that vary.
-[[nodiscard]] inline std::string fillIn(std::string_view pattern,
-                                        std::initializer_list<std::string_view> values) {
-    std::string text;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-        const auto index = static_cast<std::size_t>(next - '1');
-        if (pattern[i] == '%' && next >= '1' && next <= '9' && index < values.size()) {
-            text.append(*(values.begin() + index));
-            ++i;
-        } else {
-            text.push_back(pattern[i]);
-        }
-    }
-    return text;
-}
+// `format` with each %1 ... %9 replaced by the value in that place of
+// `values` ("CH %1: %2"). A marker without a value stays as it is, and a
+// value is never searched for markers itself.
+[[nodiscard]] std::string fillText(std::string_view format,
+                                   std::initializer_list<std::string_view> values);
 
 } // namespace zrx

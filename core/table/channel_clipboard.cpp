@@ -149,7 +149,7 @@ PasteResult pasteChannels(RadioImage& image, std::string_view text, int first,
     auto refuse = [&result, language](const LocalText& why,
                                       std::initializer_list<std::string_view> values) {
         result = PasteResult{};
-        result.refusal = fillIn(why.in(language), values);
+        result.refusal = fillText(why.in(language), values);
         return result;
     };
     if (!utf8::isValid(text)) {

@@ -194,7 +194,7 @@ std::optional<TableError> importChannelTable(std::string_view csvText, RadioImag
                                                " " + bad->problem};
         }
         for (const editing::CellChange& change : edit.changes) {
-            found.push_back({record.line, describe(*channel, change, band)});
+            found.push_back({record.line, describe(*channel, change, band), *channel, change});
         }
         // A channel the table leaves as it was keeps its bytes as they were.
         if (edit.texts != current) {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "editing/table_row_edit.h"
 #include "image/language.h"
 #include "image/radio_image.h"
 
@@ -23,10 +24,13 @@ struct TableError {
 };
 
 // A value of the table that was stored otherwise than written, e.g.
-// 'CH 5, Rx Freq: "4625625" is outside 400-470 MHz; stored as 470.00000'.
+// 'CH 5, Rx Freq: "4625625" is outside 400-470 MHz; stored as 470.00000',
+// with the channel and the change that the message tells of.
 struct TableNote {
     std::size_t line = 0;
     std::string message;
+    int channel = 0;
+    editing::CellChange change;
 };
 
 // Writes the channels a CSV channel table lists into `image` as the grid's

@@ -50,16 +50,17 @@ protected:
     EnvironmentOverride data{"XDG_DATA_HOME", dataHome.string()};
 };
 
-// The line of `text` that contains `part`, or empty.
+// The last line of `text` that contains `part`, or empty.
 std::string lineWith(const std::string& text, const std::string& part) {
     std::istringstream in(text);
+    std::string found;
     for (std::string line; std::getline(in, line);) {
         if (const auto at = line.find(part); at != std::string::npos) {
-            return line.substr(
+            found = line.substr(
                 line.rfind('\r', at) == std::string::npos ? 0 : line.rfind('\r', at) + 1);
         }
     }
-    return {};
+    return found;
 }
 
 TEST_F(ZrxSafety, VerifyProvesTheWriteAndCatchesACellThatDidNotTakeIt) {
@@ -94,7 +95,8 @@ TEST_F(ZrxSafety, VerifyProvesTheWriteAndCatchesACellThatDidNotTakeIt) {
         std::vector<std::string> arguments = {"--memory", memory};
         arguments.insert(arguments.end(), c.fault.begin(), c.fault.end());
         RadioSimulator sim(arguments);
-        EXPECT_EQ(zrx({"write", "--port", sim.device(), file, "--verify"}), c.status) << errors;
+        EXPECT_EQ(zrx({"write", "--port", sim.device(), file, "--verify", "--force"}), c.status)
+            << errors;
         if (!c.message.empty()) {
             EXPECT_EQ(lineWith(errors, "zrx: "), c.message) << errors;
         }
@@ -151,7 +153,8 @@ TEST_F(ZrxSafety, EverySuccessfulReadKeepsAByteExactBackupAndNoFailedOneDoes) {
 TEST_F(ZrxSafety, WriteBackupWritesNothingWhenTheRadioCannotBeReadFirst) {
     const std::string saved = (dir / "after.sin").string();
     RadioSimulator sim({"--bad-ack-at", "100", "--save", saved});
-    EXPECT_EQ(zrx({"write", "--backup", "--port", sim.device(), save("new.sin", randomImage(5))}),
+    EXPECT_EQ(zrx({"write", "--backup", "--port", sim.device(), save("new.sin", randomImage(5)),
+                   "--force"}),
               1);
     EXPECT_NE(errors.find("zrx: Communication with the radio failed\n"), std::string::npos);
     ASSERT_EQ(sim.stop(), 0);

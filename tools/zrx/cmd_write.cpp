@@ -12,6 +12,7 @@
 #include "safety/backup_store.h"
 #include "safety/write_verification.h"
 #include "transfer_progress.h"
+#include "write_checks.h"
 
 namespace zrx::cli {
 
@@ -22,6 +23,7 @@ struct WriteOptions {
     std::string file;
     bool verify = false;
     bool backup = false;
+    bool force = false;
 };
 
 // Reads the radio and keeps its memory as a backup; CommandFailed when
@@ -44,6 +46,7 @@ void writeToRadio(Language language, const WriteOptions& options) {
     if (const FileResult loaded = loadChannelDataFile(path, image); !loaded) {
         throw CommandFailed(describe(loaded, path));
     }
+    checkBeforeWrite(image, options.force, language, std::cerr);
     const auto port = makeSystemSerialPort();
     if (options.backup) {
         backUpRadio(*port, language, options.port);
@@ -66,7 +69,8 @@ void writeToRadio(Language language, const WriteOptions& options) {
 
 void addWriteCommand(CLI::App& app) {
     auto* command = app.add_subcommand(
-        "write", "Write FILE.sin to the radio (its first 992 bytes; the list selections stay)");
+        "write", "Write FILE.sin to the radio (its first 992 bytes; the list selections stay) "
+                 "after the checks of zrx check: warnings are printed, errors refuse the write");
     auto options = std::make_shared<WriteOptions>();
     command->add_option("--port", options->port, "Serial port: COM1..COM8 or a device path")
         ->required();
@@ -75,6 +79,8 @@ void addWriteCommand(CLI::App& app) {
                       "Read the radio back after writing and compare every written byte");
     command->add_flag("--backup", options->backup,
                       "Read the radio first and keep its memory as a backup (see zrx backups)");
+    command->add_flag("--force", options->force,
+                      "Write even a memory the radio cannot use as it is (see zrx check)");
     const auto language = addLanguageOption(*command);
     command->callback([options, language] { writeToRadio(language(), *options); });
 }
