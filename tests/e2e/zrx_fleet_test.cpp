@@ -14,6 +14,7 @@
 #include "core/file_bytes.h"
 #include "core/radio_simulator.h"
 #include "core/random_image.h"
+#include "editing/channel_operations.h"
 #include "image/channel_data_file.h"
 #include "image/image_layout.h"
 #include "image/settings_codes.h"
@@ -26,8 +27,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Noise in every byte but the channels, which are empty: a template the
+// checks before a write have nothing to say about.
 RadioImage fleetTemplate() {
     RadioImage image = randomImage(41);
+    for (int channel = 1; channel <= 16; ++channel) {
+        editing::clearChannel(image, channel);
+    }
     encodePcbaCode(image, "FLEET7");
     return image;
 }

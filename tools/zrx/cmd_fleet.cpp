@@ -6,8 +6,8 @@
 
 #include "command_failed.h"
 #include "commands.h"
-#include "fill_text.h"
 #include "fleet_console.h"
+#include "image/text_fill.h"
 #include "input_files.h"
 #include "language_option.h"
 #include "safety/fleet_log.h"
@@ -15,6 +15,7 @@
 #include "safety/fleet_run.h"
 #include "stop_signals.h"
 #include "terminal.h"
+#include "write_checks.h"
 
 namespace zrx::cli {
 
@@ -51,6 +52,7 @@ struct FleetOptions {
     std::string log;
     bool json = false;
     bool backup = false;
+    bool force = false;
     int count = 0;
 };
 
@@ -81,6 +83,8 @@ std::string footer(const FleetRun& run, Language language) {
 void programFleet(Language language, const FleetOptions& options) {
     FleetPlan plan;
     plan.templateImage = loadImageOrFail(argumentPath(options.templateFile));
+    // Every radio gets the template: its checks come before the first one.
+    checkBeforeWrite(plan.templateImage, options.force, language, std::cerr);
     plan.ports = portsToProgram(options, language);
     plan.language = language;
     plan.backup = options.backup;
@@ -163,6 +167,9 @@ void addFleetCommand(CLI::App& app) {
         ->check(CLI::PositiveNumber);
     command->add_flag("--backup", options->backup,
                       "Read each radio first and keep its memory as a backup (see zrx backups)");
+    command->add_flag("--force", options->force,
+                      "Program the template even when the checks find a memory the radio cannot "
+                      "use");
     const auto language = addLanguageOption(*command);
     command->callback([options, language, ports, all] {
         if (ports->count() == 0 && all->count() == 0) {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <ostream>
 
-#include "fill_text.h"
+#include "image/text_fill.h"
 #include "safety/fleet_ports.h"
 #include "terminal.h"
 
