@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
+#include "dialogs/findingsdlg.h"
 #include "document/programdoc.h"
 #include "safety/backup_store.h"
 #include "shell/command_ids.h"
@@ -16,6 +17,11 @@ namespace {
 
 constexpr zrx::LocalText kReadCaption{"Read Data", "读数据", "讀數據"};
 constexpr zrx::LocalText kWriteCaption{"Write Data", "写数据", "寫數據"};
+
+// Program.ini: "CheckBeforeWrite=0" under [Setup] turns the checks before a
+// write off.
+const QString kSetup = QStringLiteral("Setup");
+const QString kCheckBeforeWrite = QStringLiteral("CheckBeforeWrite");
 
 } // namespace
 
@@ -32,6 +38,9 @@ bool TransferCommands::OnCmdMsg(int id) {
         return true;
     case cmd::kProgramMany:
         OnProgramMany();
+        return true;
+    case cmd::kCheckPlan:
+        OnCheckPlan();
         return true;
     default:
         return false;
@@ -57,7 +66,39 @@ void TransferCommands::OnRead() {
     m_doc->TakeMemory(memory, caption);
 }
 
+std::vector<zrx::checks::Finding> TransferCommands::Findings() const {
+    return zrx::checks::checkPlan(m_doc->EffectiveImage(), {m_state.bandLower, m_state.bandUpper});
+}
+
+void TransferCommands::OnCheckPlan() {
+    CFindingsDlg dialog(Findings(), CFindingsDlg::Purpose::Review, m_state.language,
+                        m_parent->window());
+    dialog.exec();
+}
+
+bool TransferCommands::FindingsAllowWriting() {
+    if (m_state.iniFile.ReadString(kSetup, kCheckBeforeWrite) == QStringLiteral("0")) {
+        return true;
+    }
+    const std::vector<zrx::checks::Finding> findings = Findings();
+    if (findings.empty()) {
+        return true;
+    }
+    CFindingsDlg dialog(findings, CFindingsDlg::Purpose::BeforeWrite, m_state.language,
+                        m_parent->window());
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    if (dialog.DoNotCheckAgain()) {
+        m_state.iniFile.WriteString(kSetup, kCheckBeforeWrite, QStringLiteral("0"));
+    }
+    return true;
+}
+
 void TransferCommands::OnWrite() {
+    if (!FindingsAllowWriting()) {
+        return;
+    }
     CTransferDlg dialog(m_state.transferFlag, TransferSetup{m_state.portName, m_state.language},
                         zrx::TransferDirection::Write, toQString(kWriteCaption, m_state.language),
                         m_doc->EffectiveImage(), m_parent->window());
@@ -66,6 +107,9 @@ void TransferCommands::OnWrite() {
 }
 
 void TransferCommands::OnProgramMany() {
+    if (!FindingsAllowWriting()) {
+        return;
+    }
     // The memory as the document holds it now is what every radio gets.
     CFleetDlg dialog(m_doc->EffectiveImage(), m_state.language, DetectSerialPorts(m_state.language),
                      m_parent->window());

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <vector>
+
+#include "checks/plan_checks.h"
+
 class CProgramDoc;
 class CTransferDlg;
 class QWidget;
@@ -19,8 +23,14 @@ public:
     void OnRead();
     void OnWrite();
     void OnProgramMany();
+    // Program > Check Plan: what the checks find in the document, shown.
+    void OnCheckPlan();
 
 private:
+    // Before the memory goes into radios: the checks' findings, when there
+    // are any and the user has not turned them off; true to go on.
+    bool FindingsAllowWriting();
+    [[nodiscard]] std::vector<zrx::checks::Finding> Findings() const;
     // A port that would not open because of its permissions is named in
     // the status bar, with the way out.
     void ReportOpenProblem(const CTransferDlg& dialog);
