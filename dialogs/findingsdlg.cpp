@@ -91,6 +91,14 @@ CFindingsDlg::CFindingsDlg(const std::vector<zrx::checks::Finding>& findings, Pu
     layout->addWidget(buttons);
 }
 
+void CFindingsDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The reasons wrap to the width the table has once it is laid out.
+    if (m_table != nullptr) {
+        m_table->resizeRowsToContents();
+    }
+}
+
 bool CFindingsDlg::DoNotCheckAgain() const {
     return m_doNotCheck != nullptr && m_doNotCheck->isChecked();
 }

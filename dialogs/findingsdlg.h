@@ -30,6 +30,9 @@ public:
     [[nodiscard]] QPushButton* AcceptButton() const { return m_accept; }
     [[nodiscard]] QCheckBox* DoNotCheckBox() const { return m_doNotCheck; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QTableWidget* m_table = nullptr;
     QPushButton* m_accept = nullptr;
