@@ -3,6 +3,7 @@
 #include "device_access.h"
 #include "hex_bytes.h"
 #include "link/port_name.h"
+#include "link/transfer_failure.h"
 
 namespace zrx {
 
@@ -14,14 +15,6 @@ constexpr LocalText kMayOpen{"You may open it", "您有权打开", "您有權開
 constexpr LocalText kNotInUse{"Not in use by another program", "未被其他程序占用",
                               "未被其他程式佔用"};
 constexpr LocalText kRadioCheck{"Radio", "电台", "電台"};
-
-constexpr LocalText kNoName{"no port name given", "未指定串口", "未指定串口"};
-constexpr LocalText kNotFound{"no such device: %1", "设备不存在：%1", "裝置不存在：%1"};
-constexpr LocalText kInUse{"another program has it open; close that program (a terminal, "
-                           "another programming tool) and try again",
-                           "另一个程序正在使用它；请关闭该程序（终端、其他写频软件）后重试",
-                           "另一個程式正在使用它；請關閉該程式（終端機、其他寫頻軟體）後重試"};
-constexpr LocalText kCannotOpen{"the system would not open it", "系统无法打开它", "系統無法開啟它"};
 
 constexpr LocalText kNoReply{
     "no reply at all: check the cable and its plug in the radio, that the radio is switched on, "
@@ -72,14 +65,6 @@ std::vector<std::uint8_t> everythingHeard(const LineProbe& probe) {
         heard.resize(kShown);
     }
     return heard;
-}
-
-std::string deviceFor(std::string_view portName) {
-#ifdef _WIN32
-    return std::string(portName);
-#else
-    return posixDeviceForPortName(portName);
-#endif
 }
 
 } // namespace
@@ -158,34 +143,18 @@ DoctorFinding radioFinding(const LineProbe& probe, Language language) {
 
 DoctorReport runDoctor(SerialPort& port, std::string_view portName, Language language) {
     DoctorReport report;
-    const std::string device = deviceFor(portName);
+    const std::string device = portDevice(portName);
     if (!port.open(portName)) {
         const PortOpenError error = port.openError();
-        std::string detail;
-        switch (error) {
-        case PortOpenError::NoName:
-            detail = kNoName.in(language);
-            break;
-        case PortOpenError::NotFound:
-            detail = replaceAll(std::string(kNotFound.in(language)), "%1", device);
-            break;
-        case PortOpenError::NotSerialDevice:
+        // What a transfer says, except where the doctor can say more.
+        std::string detail = describeOpenError(error, portName, language);
+        if (error == PortOpenError::NotSerialDevice) {
             detail = device + ": " + describeNonSerialPath(device, language);
-            break;
-        case PortOpenError::PermissionDenied: {
+        } else if (error == PortOpenError::PermissionDenied) {
             const auto access = deviceAccess(device);
             detail = device + ": " +
                      (access ? permissionAdvice(*access, language)
                              : permissionAdvice(DeviceAccess{}, language));
-            break;
-        }
-        case PortOpenError::InUse:
-            detail = device + ": " + std::string(kInUse.in(language));
-            break;
-        case PortOpenError::None:
-        case PortOpenError::Other:
-            detail = device + ": " + std::string(kCannotOpen.in(language));
-            break;
         }
         report.findings = findingsForOpenError(error, std::move(detail));
         return report;

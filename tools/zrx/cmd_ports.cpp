@@ -3,7 +3,9 @@
 #include <iostream>
 
 #include "commands.h"
+#include "json_output.h"
 #include "language_option.h"
+#include "link/usb_serial_chips.h"
 #include "safety/device_access.h"
 #include "safety/serial_port_inventory.h"
 
@@ -17,8 +19,37 @@ constexpr LocalText kMayNotOpen{"you may not open it (zrx doctor --port %1 says 
                                 "您无权打开（zrx doctor --port %1 可查明原因）",
                                 "您無權開啟（zrx doctor --port %1 可查明原因）"};
 
-void listPorts(Language language) {
+void writeUsbId(JsonWriter& json, std::string_view key, const std::optional<std::uint16_t>& id) {
+    json.key(key);
+    id ? json.integer(*id) : json.null();
+}
+
+void listPortsJson(const std::vector<SystemSerialPort>& ports, Language language) {
+    JsonWriter json;
+    json.beginObject().field("ok", true).key("ports").beginArray();
+    for (const SystemSerialPort& port : ports) {
+        json.beginObject();
+        json.field("name", port.name).field("device", port.device);
+        json.field("description", describeSerialPort(port, language));
+        json.field("usb", port.usb());
+        writeUsbId(json, "vendor_id", port.vendorId);
+        writeUsbId(json, "product_id", port.productId);
+        json.field("chip", port.usb() ? usbSerialChip(*port.vendorId, port.productId.value_or(0))
+                                      : std::string_view());
+        json.field("driver", port.driver);
+        json.field("manufacturer", port.manufacturer).field("product", port.product);
+        json.field("may_open", mayOpenDevice(port.device));
+        json.endObject();
+    }
+    printJson(json.endArray().endObject());
+}
+
+void listPorts(Language language, bool json) {
     const std::vector<SystemSerialPort> ports = listSystemSerialPorts();
+    if (json) {
+        listPortsJson(ports, language);
+        return;
+    }
     if (ports.empty()) {
         std::cout << kNone.in(language) << '\n';
         return;
@@ -40,8 +71,10 @@ void addPortsCommand(CLI::App& app) {
     auto* command = app.add_subcommand(
         "ports", "List the serial ports of this computer, with USB ids, and whether you may "
                  "open each");
+    auto json = std::make_shared<bool>(false);
+    command->add_flag("--json", *json, "Print one JSON document instead (see README)");
     const auto language = addLanguageOption(*command);
-    command->callback([language] { listPorts(language()); });
+    command->callback([language, json] { listPorts(language(), *json); });
 }
 
 } // namespace zrx::cli
