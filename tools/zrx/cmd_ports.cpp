@@ -7,17 +7,12 @@
 #include "language_option.h"
 #include "link/usb_serial_chips.h"
 #include "safety/device_access.h"
+#include "safety/port_report.h"
 #include "safety/serial_port_inventory.h"
 
 namespace zrx::cli {
 
 namespace {
-
-constexpr LocalText kNone{"no serial ports found", "未找到串口", "未找到串口"};
-constexpr LocalText kMayOpen{"you may open it", "您有权打开", "您有權開啟"};
-constexpr LocalText kMayNotOpen{"you may not open it (zrx doctor --port %1 says why)",
-                                "您无权打开（zrx doctor --port %1 可查明原因）",
-                                "您無權開啟（zrx doctor --port %1 可查明原因）"};
 
 void writeUsbId(JsonWriter& json, std::string_view key, const std::optional<std::uint16_t>& id) {
     json.key(key);
@@ -50,18 +45,8 @@ void listPorts(Language language, bool json) {
         listPortsJson(ports, language);
         return;
     }
-    if (ports.empty()) {
-        std::cout << kNone.in(language) << '\n';
-        return;
-    }
-    for (const SystemSerialPort& port : ports) {
-        std::string access(mayOpenDevice(port.device) ? kMayOpen.in(language)
-                                                      : kMayNotOpen.in(language));
-        if (const auto at = access.find("%1"); at != std::string::npos) {
-            access.replace(at, 2, port.device);
-        }
-        std::cout << port.device << "  " << describeSerialPort(port, language) << "  " << access
-                  << '\n';
+    for (const std::string& line : serialPortReport(ports, language)) {
+        std::cout << line << '\n';
     }
 }
 
