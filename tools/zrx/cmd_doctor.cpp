@@ -85,6 +85,7 @@ std::string reportJson(const DoctorReport& report, const std::string& portName, 
 void examinePort(Language language, const DoctorOptions& options) {
     RadioLink link(options.trace, "doctor on " + options.port);
     const DoctorReport report = runDoctor(link.port(), options.port, language);
+    link.note(report.radioAnswered ? "ended: a radio answered" : "ended: no radio answered");
     link.warnIfTraceFailed(language);
     if (options.json) {
         const std::string document = reportJson(report, options.port, language);
