@@ -28,16 +28,20 @@ check() {
     fi
 }
 
-# A simulated radio; prints its device once it is up (30 s at most).
+# start_sim NAME ARGS...: a simulated radio, its device in $NAME once it is
+# up (30 s at most). Called as is, never in $(...), so that `sims` keeps its
+# process for the clean-up.
 start_sim() {
-    local log=$work/sim$((${#sims[@]} + 1)).out
+    local name=$1
+    shift
+    local log=$work/sim-$name.out
     "$out/zrx-sim" --baud 0 "$@" >"$log" 2>&1 &
     sims+=($!)
     local deadline=$((SECONDS + 30))
-    until [[ $(head -1 "$log") == /* ]] || ((SECONDS > deadline)); do
+    until [[ $(head -1 "$log" 2>/dev/null) == /* ]] || ((SECONDS > deadline)); do
         sleep 0.05
     done
-    head -1 "$log"
+    printf -v "$name" '%s' "$(head -1 "$log")"
 }
 
 "$out/zrx" new "$work/a.sin" && cp "$work/a.sin" "$work/b.sin"
@@ -72,7 +76,7 @@ check "diff of two files" '.ok == true and .same == false and .scope == "whole-i
 check "diff of a missing file" '.ok == false and (.error | '"$is_string"')' \
     "$(zrx diff "$work/a.sin" "$work/missing.sin" --json)"
 
-radio=$(start_sim --memory "$work/a.sin")
+start_sim radio --memory "$work/a.sin"
 check "diff with the radio" '.ok == true and .same == false and .scope == "written-bytes"
   and .a == {"source": "radio", "port": "'"$radio"'"} and .b.source == "file"' \
     "$(zrx diff "$work/b.sin" --port "$radio" --json)"
@@ -91,17 +95,17 @@ check "doctor" '.ok == true and .radio_answered == true and (.checks | length ==
   and .line.verdict == "radio" and .line.identification == "5A 52 58 34 31 32 00 01"' \
     "$(zrx doctor --port "$radio" --json)"
 
-garbled=$(start_sim --memory "$work/a.sin" --garble-block 0x100)
+start_sim garbled --memory "$work/a.sin" --garble-block 0x100
 check "read settled by a third read" '.ok == true and .reads == 3 and .disputed_blocks == [256]
   and (.backup | '"$is_string"')' "$(zrx read --port "$garbled" --out "$work/g.sin" --verify --json)"
 
-silent=$(start_sim --silent)
+start_sim silent --silent
 check "read of a silent radio" '.ok == false and .error == "Communication with the radio failed"
   and (.detail | startswith("the radio did not answer the handshake"))
   and .failure.cause == "no-handshake-answer" and .failure.direction == "read"
   and .failure.port == "'"$silent"'" and .failure.part_written == false' \
     "$(zrx read --port "$silent" --out "$work/s.sin" --json)"
-refusing=$(start_sim --bad-ack-at 9)
+start_sim refusing --bad-ack-at 9
 check "write refused part way" '.ok == false and .failure.cause == "block-refused"
   and .failure.block == 9 and .failure.blocks == 124 and .failure.address == 64
   and .failure.part_written == true' \
@@ -121,7 +125,7 @@ check "backups" '.ok == true and (.folder | '"$is_string"') and (.backups | leng
           and (.channels | type == "number") and (.pcba_code | '"$is_string"'))' \
     "$(zrx backups --json)"
 
-fleet_radio=$(start_sim --memory "$work/a.sin")
+start_sim fleet_radio --memory "$work/a.sin"
 check "fleet" '.ok == true and .programmed == 1 and .failed == 0 and (.radios | length == 1)
   and (.radios[0] | .unit == 1 and .result == "ok" and .verify == "verified"
        and .port == "'"$fleet_radio"'" and .pcba == "AB12" and (.seconds | type == "number"))' \
