@@ -170,8 +170,12 @@ TEST_F(ZrxFleet, GoesOnPastASilentPortAndAFailingRadio) {
         << entryOf[stuck];
     EXPECT_TRUE(contains(entryOf[stuck], "\"verify\":\"mismatch\"")) << entryOf[stuck];
     EXPECT_TRUE(holdsTemplate(1));
-    EXPECT_EQ(linesOf(fleet.standardOutput()).back(), "2 radios: 1 ok, 1 failed");
+    // With --json stdout is one document, the totals with the radios.
+    EXPECT_TRUE(contains(fleet.standardOutput(), "\"programmed\": 1,\n  \"failed\": 1,\n"))
+        << fleet.standardOutput();
+    EXPECT_EQ(linesOf(fleet.standardOutput()).back(), "}");
     const std::string& shown = fleet.standardError();
+    EXPECT_TRUE(contains(shown, "2 radios: 1 ok, 1 failed\n")) << shown;
     // Silence is an empty cable, said once; a port that does not open says why.
     const auto waiting = shown.find(silent + ": waiting for a radio\n");
     EXPECT_NE(waiting, std::string::npos) << shown;
