@@ -1,5 +1,6 @@
 #include "transfer_commands.h"
 
+#include <QCheckBox>
 #include <QMainWindow>
 #include <QStatusBar>
 
@@ -22,6 +23,8 @@ constexpr zrx::LocalText kWriteCaption{"Write Data", "写数据", "寫數據"};
 // write off.
 const QString kSetup = QStringLiteral("Setup");
 const QString kCheckBeforeWrite = QStringLiteral("CheckBeforeWrite");
+// "VerifyRead=1": the read's Verify (read twice) box is ticked.
+const QString kVerifyRead = QStringLiteral("VerifyRead");
 
 } // namespace
 
@@ -47,23 +50,45 @@ bool TransferCommands::OnCmdMsg(int id) {
     }
 }
 
-void TransferCommands::OnRead() {
-    const QString caption = toQString(kReadCaption, m_state.language);
-    CTransferDlg dialog(m_state.transferFlag, TransferSetup{m_state.portName, m_state.language},
-                        zrx::TransferDirection::Read, caption, m_doc->Image(), m_parent->window());
+TransferSetup TransferCommands::Setup() {
+    // The trace of this transfer replaces the last one's.
+    m_state.lastTransferTrace.clear();
+    return TransferSetup{m_state.portName, m_state.language, zrx::makeSystemSerialPort,
+                         &m_state.lastTransferTrace};
+}
+
+std::optional<zrx::RadioImage> TransferCommands::ReadRadio() {
+    CTransferDlg dialog(m_state.transferFlag, Setup(), zrx::TransferDirection::Read,
+                        toQString(kReadCaption, m_state.language), m_doc->Image(),
+                        m_parent->window());
+    // Reading twice is the user's choice, kept for the next read.
+    const bool verify = m_state.iniFile.ReadString(kSetup, kVerifyRead) == QStringLiteral("1");
+    dialog.VerifyBox()->setChecked(verify);
     dialog.exec();
+    if (dialog.VerifyBox()->isChecked() != verify) {
+        m_state.iniFile.WriteString(kSetup, kVerifyRead,
+                                    dialog.VerifyBox()->isChecked() ? QStringLiteral("1")
+                                                                    : QStringLiteral("0"));
+    }
     ReportOpenProblem(dialog);
     if (!dialog.Result().success) {
-        return;
+        return std::nullopt;
     }
-    const zrx::RadioImage& memory = dialog.Result().image;
     // Every memory read from a radio is also kept, exactly as the radio
     // sent it, in the user's backup folder. A backup that cannot be kept
     // changes nothing on screen: the read itself went through.
-    static_cast<void>(zrx::keepReadBackup(memory, zrx::BackupOrigin::ProgramRead));
+    static_cast<void>(zrx::keepReadBackup(dialog.Result().image, zrx::BackupOrigin::ProgramRead));
+    return dialog.Result().image;
+}
+
+void TransferCommands::OnRead() {
+    const std::optional<zrx::RadioImage> memory = ReadRadio();
+    if (!memory) {
+        return;
+    }
     // What the radio held becomes the document's as one step. It is in no
     // file yet: the document counts it as a change, so closing asks first.
-    m_doc->TakeMemory(memory, caption);
+    m_doc->TakeMemory(*memory, toQString(kReadCaption, m_state.language));
 }
 
 std::vector<zrx::checks::Finding> TransferCommands::Findings() const {
@@ -99,9 +124,9 @@ void TransferCommands::OnWrite() {
     if (!FindingsAllowWriting()) {
         return;
     }
-    CTransferDlg dialog(m_state.transferFlag, TransferSetup{m_state.portName, m_state.language},
-                        zrx::TransferDirection::Write, toQString(kWriteCaption, m_state.language),
-                        m_doc->EffectiveImage(), m_parent->window());
+    CTransferDlg dialog(m_state.transferFlag, Setup(), zrx::TransferDirection::Write,
+                        toQString(kWriteCaption, m_state.language), m_doc->EffectiveImage(),
+                        m_parent->window());
     dialog.exec();
     ReportOpenProblem(dialog);
 }

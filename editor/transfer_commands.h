@@ -1,6 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <vector>
+
+#include "image/radio_image.h"
+#include "transfer/transfer_session.h"
 
 #include "checks/plan_checks.h"
 
@@ -30,6 +34,11 @@ private:
     // Before the memory goes into radios: the checks' findings, when there
     // are any and the user has not turned them off; true to go on.
     bool FindingsAllowWriting();
+    // The transfer's set-up, its trace emptied for it.
+    [[nodiscard]] TransferSetup Setup();
+    // Runs a read dialog; the radio's memory (also kept as a backup) when
+    // the read went through.
+    [[nodiscard]] std::optional<zrx::RadioImage> ReadRadio();
     [[nodiscard]] std::vector<zrx::checks::Finding> Findings() const;
     // A port that would not open because of its permissions is named in
     // the status bar, with the way out.

@@ -6,6 +6,7 @@
 #include "image/frequency_codec.h"
 #include "image/language.h"
 #include "inifile.h"
+#include "link/serial_trace.h"
 
 // What the parts of the running program share: the language and the folder
 // it runs from (both fixed at start-up), the port the user chose, the band
@@ -27,4 +28,6 @@ struct ProgramState {
     CIniFile iniFile;
     // 1 while a programming worker runs: only one transfer at a time.
     std::atomic<int> transferFlag{0};
+    // Every byte of the last transfer, kept (bounded) for a diagnostic report.
+    zrx::MemoryTrace lastTransferTrace;
 };

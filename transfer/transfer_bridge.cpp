@@ -57,7 +57,13 @@ void TransferBridge::setProgress(int position, int upperBound, std::string_view 
 
 void TransferBridge::showFailure(std::string_view message) {
     const QString text = toQString(message);
-    callAndWait([this, text] { m_hooks.failure(text); });
+    callAndWait([this, text] { m_hooks.failure(text, QString()); });
+}
+
+void TransferBridge::reportFailure(const zrx::TransferFailure& failure) {
+    const QString message = toQString(failure.message);
+    const QString detail = toQString(failure.detail);
+    callAndWait([this, message, detail] { m_hooks.failure(message, detail); });
 }
 
 bool TransferBridge::stopRequested() const {

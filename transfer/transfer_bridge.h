@@ -22,8 +22,9 @@ public:
     struct Hooks {
         std::function<void()> portOpened;
         std::function<void(int position, int upperBound, const QString& percent)> progress;
-        // Returns once the user has dismissed the message.
-        std::function<void(const QString& message)> failure;
+        // Returns once the user has dismissed the message; `detail` is its
+        // second line, what happened (may be empty).
+        std::function<void(const QString& message, const QString& detail)> failure;
         // The worker's closing command to the window.
         std::function<void(bool success)> ended;
     };
@@ -40,6 +41,7 @@ public:
     void portOpened() override;
     void setProgress(int position, int upperBound, std::string_view percentText) override;
     void showFailure(std::string_view message) override;
+    void reportFailure(const zrx::TransferFailure& failure) override;
     [[nodiscard]] bool stopRequested() const override;
     void transferEnded(bool success) override;
 

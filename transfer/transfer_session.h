@@ -4,6 +4,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <thread>
 
 #include "image/language.h"
@@ -12,15 +13,18 @@
 #include "link/transfer_engine.h"
 
 namespace zrx {
+class TraceSink;
 class TransferObserver;
-}
+} // namespace zrx
 
 // What a transfer needs from the program besides its image: where the radio
-// is, which language the messages speak, and how a port is made.
+// is, which language the messages speak, how a port is made, and where the
+// bytes it exchanges are traced (nowhere when null).
 struct TransferSetup {
     QString portName;
     zrx::Language language = zrx::Language::English;
     std::function<std::unique_ptr<zrx::SerialPort>()> makePort = zrx::makeSystemSerialPort;
+    zrx::TraceSink* trace = nullptr;
 };
 
 // How one transfer ended, handed over once its worker has finished.
@@ -32,6 +36,8 @@ struct TransferResult {
     zrx::PortOpenError openError = zrx::PortOpenError::None;
     // What the worker threw, when it ended that way (it counts as a failure).
     QString crash;
+    // What went wrong, when something did: the message and its second line.
+    std::optional<zrx::TransferFailure> failure;
 };
 
 // One transfer with the radio, on a worker thread of its own. The program
@@ -50,9 +56,11 @@ public:
 
     // Starts the worker moving `image` in `direction`, reporting to
     // `observer`; false, and nothing started, when a transfer runs anywhere
-    // in the program or this session has already run one.
+    // in the program or this session has already run one. A read with
+    // `verify` reads the radio twice (three times when they differ) and
+    // keeps what two reads agree on.
     bool Start(zrx::TransferDirection direction, const zrx::RadioImage& image,
-               zrx::TransferObserver& observer);
+               zrx::TransferObserver& observer, bool verify = false);
     [[nodiscard]] bool Started() const { return m_started; }
 
     // Waits for the worker and gives its result; a session that never
@@ -61,7 +69,7 @@ public:
 
 private:
     void Run(zrx::TransferDirection direction, zrx::RadioImage image,
-             zrx::TransferObserver& observer);
+             zrx::TransferObserver& observer, bool verify);
 
     std::atomic<int>& m_busy;
     TransferSetup m_setup;

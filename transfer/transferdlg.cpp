@@ -1,5 +1,6 @@
 #include "transferdlg.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -7,6 +8,8 @@
 #include <QPushButton>
 
 #include "shell/dialog_template.h"
+#include "shell/dialog_units.h"
+#include "shell/qt_text.h"
 #include "shell/resources.h"
 #include "transfer/transfer_bridge.h"
 
@@ -26,18 +29,30 @@ constexpr DialogTemplate kTransferTemplate{
     133, "", 200, 55, kTransferControls, "Times New Roman", 8,
 };
 
+constexpr zrx::LocalText kVerifyText{"&Verify (read twice)", "校验（读两次）(&V)",
+                                     "校驗（讀兩次）(&V)"};
+
 } // namespace
 
 CTransferDlg::CTransferDlg(std::atomic<int>& transferFlag, TransferSetup setup,
                            zrx::TransferDirection direction, const QString& caption,
                            const zrx::RadioImage& image, QWidget* parent)
     : QDialog(parent), m_direction(direction), m_caption(caption), m_image(image),
-      m_session(transferFlag, std::move(setup)) {
+      m_language(setup.language), m_session(transferFlag, std::move(setup)) {
     BuildDialog(this, kTransferTemplate);
     m_progress = qobject_cast<QProgressBar*>(DialogItem(this, kIdProgress));
     m_staticPercent = qobject_cast<QLabel*>(DialogItem(this, kIdPercent));
     m_start = qobject_cast<QPushButton*>(DialogItem(this, kIdStart));
     m_cancel = qobject_cast<QPushButton*>(DialogItem(this, kIdCancel));
+    if (m_direction == zrx::TransferDirection::Read) {
+        // Below the buttons, the choice to read the radio twice: the line
+        // has no checksum, and two reads that agree leave no doubt.
+        const DialogUnits units(font());
+        m_verify = new QCheckBox(toQString(kVerifyText, m_language), this);
+        m_verify->setGeometry(units.ToPixels(13, 46, 173, 10));
+        SetControlId(m_verify, kIdVerify);
+        setFixedSize(units.ToPixels(kTransferTemplate.width, kTransferTemplate.height + 13));
+    }
     // A dialog with a system menu and a close box, and nothing else.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -53,7 +68,9 @@ CTransferDlg::CTransferDlg(std::atomic<int>& transferFlag, TransferSetup setup,
         m_progress->setValue(position);
         m_staticPercent->setText(percent);
     };
-    hooks.failure = [this](const QString& message) { ShowFailure(message); };
+    hooks.failure = [this](const QString& message, const QString& detail) {
+        ShowFailure(message, detail);
+    };
     hooks.ended = [this](bool) { OnCancel(); };
     m_bridge = std::make_unique<TransferBridge>(this, std::move(hooks));
 }
@@ -85,7 +102,7 @@ void CTransferDlg::accept() {
 
 void CTransferDlg::OnStart() {
     // One worker per dialog, and one transfer in the whole program.
-    m_session.Start(m_direction, m_image, *m_bridge);
+    m_session.Start(m_direction, m_image, *m_bridge, m_verify != nullptr && m_verify->isChecked());
 }
 
 void CTransferDlg::WaitForWorker() {
@@ -109,8 +126,10 @@ void CTransferDlg::reject() {
     }
 }
 
-void CTransferDlg::ShowFailure(const QString& message) {
+void CTransferDlg::ShowFailure(const QString& message, const QString& detail) {
+    // The message as it has always read; what happened on a line of its own.
     QMessageBox box(QMessageBox::Warning, res("String", "ZRX PC Encoder"), message, QMessageBox::Ok,
                     this);
+    box.setInformativeText(detail);
     box.exec();
 }

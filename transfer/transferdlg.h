@@ -9,6 +9,7 @@
 #include "link/transfer_engine.h"
 #include "transfer/transfer_session.h"
 
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -31,6 +32,7 @@ public:
     static constexpr int kIdCancel = 2;
     static constexpr int kIdProgress = 1003;
     static constexpr int kIdPercent = 1005;
+    static constexpr int kIdVerify = 1006;
 
     // `transferFlag` is 1 while any transfer of the program runs; it lets
     // only one run at a time. A write sends `image`; a read ignores it.
@@ -54,6 +56,10 @@ public:
 
     [[nodiscard]] bool WorkerStarted() const { return m_session.Started(); }
 
+    // A read's "Verify (read twice)" box: the radio is read twice and the
+    // reads compared. Null for a write.
+    [[nodiscard]] QCheckBox* VerifyBox() const { return m_verify; }
+
     [[nodiscard]] QProgressBar* Progress() const { return m_progress; }
     [[nodiscard]] QLabel* Percent() const { return m_staticPercent; }
 
@@ -64,15 +70,17 @@ public:
 
 private:
     void WaitForWorker();
-    void ShowFailure(const QString& message);
+    void ShowFailure(const QString& message, const QString& detail);
 
     zrx::TransferDirection m_direction;
     QString m_caption;
     zrx::RadioImage m_image;
+    zrx::Language m_language;
     QProgressBar* m_progress = nullptr;
     QLabel* m_staticPercent = nullptr;
     QPushButton* m_start = nullptr;
     QPushButton* m_cancel = nullptr;
+    QCheckBox* m_verify = nullptr;
     std::unique_ptr<TransferBridge> m_bridge;
     // Declared last: it goes first, waiting for its worker while the bridge
     // the worker reports to still exists.
