@@ -165,9 +165,10 @@ TEST_F(ZrxKnow, TracesHoldEveryByteWithItsMeaning) {
 
 // Over a line that spoils replies, a read made twice never passes a wrong
 // byte off as the radio's: it is the radio's memory or a failure that says
-// what happened. With seed 41 zrx-sim spoils the data of block 0x118 in the
-// second read into bytes of the right length, which a read alone would take
-// for the radio's: a third read settles it.
+// what happened. Which of the two a seed gives depends on the line's timing
+// (noise after a reply may land before or after the next purge), so only the
+// promise itself is checked here; the third read that settles a spoilt block
+// is shown deterministically with --garble-block in the core's tests.
 TEST_F(ZrxKnow, VerifiedReadsOverChaosAreRightOrFail) {
     const std::string memory = save("radio.sin", randomImage(4));
     const std::string out = (dir / "out.sin").string();
@@ -177,10 +178,8 @@ TEST_F(ZrxKnow, VerifiedReadsOverChaosAreRightOrFail) {
         fs::remove(out);
         const int status =
             zrx({"read", "--port", radio.device(), "--out", out, "--verify", "--json"});
-        if (seed == "7" || seed == "41") {
-            ASSERT_EQ(status, 0) << errors;
-            EXPECT_EQ(count(output, seed == "7" ? "\"reads\": 2" : "\"reads\": 3"), 1u);
-            EXPECT_EQ(readBytes(out), readBytes(memory));
+        if (status == 0) {
+            EXPECT_EQ(readBytes(out), readBytes(memory)) << errors;
             continue;
         }
         EXPECT_EQ(status, 1);
