@@ -297,6 +297,7 @@ bool CProgramView::OnCmdMsg(int id) {
     case cmd::kWrite:
     case cmd::kProgramMany:
     case cmd::kCheckPlan:
+    case cmd::kCompareWithRadio:
         // Read and Write, and printing below, take an edit still open as made.
         m_editor->CommitOpenEditor();
         return m_transfers->OnCmdMsg(id);

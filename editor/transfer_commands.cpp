@@ -4,10 +4,12 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
+#include "dialogs/comparedlg.h"
 #include "dialogs/findingsdlg.h"
 #include "document/programdoc.h"
 #include "safety/backup_store.h"
 #include "shell/command_ids.h"
+#include "shell/menu_table.h"
 #include "shell/program_state.h"
 #include "shell/qt_text.h"
 #include "transfer/fleetdlg.h"
@@ -44,6 +46,9 @@ bool TransferCommands::OnCmdMsg(int id) {
         return true;
     case cmd::kCheckPlan:
         OnCheckPlan();
+        return true;
+    case cmd::kCompareWithRadio:
+        OnCompareWithRadio();
         return true;
     default:
         return false;
@@ -118,6 +123,27 @@ bool TransferCommands::FindingsAllowWriting() {
         m_state.iniFile.WriteString(kSetup, kCheckBeforeWrite, QStringLiteral("0"));
     }
     return true;
+}
+
+void TransferCommands::OnCompareWithRadio() {
+    const std::optional<zrx::RadioImage> radio = ReadRadio();
+    if (!radio) {
+        return;
+    }
+    CCompareDlg dialog(zrx::compareImages(*radio, m_doc->EffectiveImage(),
+                                          zrx::CompareScope::WrittenBytes, m_state.language),
+                       m_state.language, m_parent->window());
+    switch (dialog.exec()) {
+    case CCompareDlg::kWriteChanges:
+        OnWrite();
+        break;
+    case CCompareDlg::kUseRadio:
+        // The radio's memory replaces the document's, as one step.
+        m_doc->TakeMemory(*radio, CommandName(cmd::kCompareWithRadio));
+        break;
+    default:
+        break;
+    }
 }
 
 void TransferCommands::OnWrite() {

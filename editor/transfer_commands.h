@@ -27,6 +27,9 @@ public:
     void OnRead();
     void OnWrite();
     void OnProgramMany();
+    // Program > Compare with Radio: the radio read into an image of its
+    // own and every difference shown; the document is not touched by it.
+    void OnCompareWithRadio();
     // Program > Check Plan: what the checks find in the document, shown.
     void OnCheckPlan();
 

@@ -47,6 +47,8 @@ inline constexpr int kSortByRx = 32802;
 inline constexpr int kFileNewFromPlan = 32803;
 inline constexpr int kCheckPlan = 32804;
 inline constexpr int kProgramMany = 32805;
+inline constexpr int kCompareWithRadio = 32806;
+inline constexpr int kSaveDiagnostic = 32807;
 
 // The Port menu's commands are not consecutive: 32791 is Side Key.
 inline constexpr int kComPorts[8] = {kCom1, kCom2, kCom3, kCom4, kCom5, kCom6, kCom7, kCom8};

@@ -38,6 +38,7 @@ constexpr MenuItem kEditMenu[] = {
 constexpr MenuItem kProgramMenu[] = {
     {QT_TRANSLATE_NOOP("Menu128", "&Read\tCtrl+R"), cmd::kRead},
     {QT_TRANSLATE_NOOP("Menu128", "&Write\tCtrl+W"), cmd::kWrite},
+    {QT_TRANSLATE_NOOP("Menu128", "&Compare with Radio..."), cmd::kCompareWithRadio},
     {QT_TRANSLATE_NOOP("Menu128", "Program &Many Radios..."), cmd::kProgramMany},
     {QT_TRANSLATE_NOOP("Menu128", "Chec&k Plan"), cmd::kCheckPlan},
     {nullptr, 0},
@@ -66,6 +67,7 @@ constexpr MenuItem kViewMenu[] = {
 constexpr MenuItem kHelpMenu[] = {
     {QT_TRANSLATE_NOOP("Menu128", "About"), cmd::kAppAbout},
     {QT_TRANSLATE_NOOP("Menu128", "Help"), cmd::kHelp},
+    {QT_TRANSLATE_NOOP("Menu128", "Save &Diagnostic Report..."), cmd::kSaveDiagnostic},
 };
 
 constexpr std::array<MenuPopup, 7> kMainMenu = {{
@@ -148,6 +150,11 @@ constexpr Prompt kPrompts[] = {
     {cmd::kCheckPlan,
      QT_TRANSLATE_NOOP("String", "Check the channels for what a radio cannot use or should not "
                                  "get\nCheck Plan")},
+    {cmd::kCompareWithRadio,
+     QT_TRANSLATE_NOOP("String", "Read the radio and show what a write would change\nCompare")},
+    {cmd::kSaveDiagnostic,
+     QT_TRANSLATE_NOOP("String", "Save what support needs to know in one text file\nDiagnostic "
+                                 "Report")},
     {cmd::kProgramMany,
      QT_TRANSLATE_NOOP("String",
                        "Write this memory into many radios, on every cable at once\nMany Radios")},
@@ -191,6 +198,8 @@ constexpr int kAllCommands[] = {
     cmd::kRead,
     cmd::kWrite,
     cmd::kProgramMany,
+    cmd::kCompareWithRadio,
+    cmd::kSaveDiagnostic,
     cmd::kCheckPlan,
     cmd::kOption,
     cmd::kSideKey,
