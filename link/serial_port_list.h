@@ -10,7 +10,7 @@
 // A serial port this computer has, as the Port menu offers it.
 struct DetectedPort {
     // What the port name becomes when the user picks it: the device path on
-    // Linux and macOS ("/dev/ttyUSB0"), the port's own name on Windows ("COM3").
+    // POSIX systems ("/dev/ttyUSB0"), the port's own name on Windows ("COM3").
     QString portName;
     // What the menu shows: "ttyUSB0 — USB serial (CH340)".
     QString label;
