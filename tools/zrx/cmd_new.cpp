@@ -1,20 +1,60 @@
 #include <CLI/CLI.hpp>
 
+#include <system_error>
+
 #include "command_failed.h"
 #include "commands.h"
 #include "image/channel_data_file.h"
 #include "image/new_image.h"
+#include "input_files.h"
+#include "language_option.h"
 
 namespace zrx::cli {
 
+namespace {
+
+constexpr LocalText kExists{
+    "%1 already exists; zrx new replaces a file only with --force",
+    "%1 已存在；只有加上 --force，zrx new 才会替换已有文件",
+    "%1 已存在；只有加上 --force，zrx new 才會替換已有檔案",
+};
+
+// True when something other than a folder is at `path`: a file, a link
+// (also one whose target is gone) or a device. A folder is left to the save,
+// which says that it is not a regular file.
+bool somethingToReplace(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto entry = std::filesystem::symlink_status(path, ec);
+    if (ec || entry.type() == std::filesystem::file_type::not_found) {
+        return false;
+    }
+    return !std::filesystem::is_directory(path, ec);
+}
+
+struct NewOptions {
+    std::string file;
+    bool force = false;
+};
+
+} // namespace
+
 void addNewCommand(CLI::App& app) {
     auto* command = app.add_subcommand("new", "Write the image of a new document to FILE.sin");
-    auto file = std::make_shared<std::string>();
-    command->add_option("FILE", *file, "Channel data file to create or replace")->required();
-    command->callback([file] {
-        const std::filesystem::path path = std::filesystem::u8path(*file);
+    auto options = std::make_shared<NewOptions>();
+    command->add_option("FILE", options->file, "Channel data file to create")->required();
+    command->add_flag("--force", options->force, "Replace FILE when it exists");
+    const auto language = addLanguageOption(*command);
+    command->callback([options, language] {
+        const std::filesystem::path path = argumentPath(options->file);
+        // A channel set typed in by hand is lost for good when a new image
+        // lands on it by a slip of the command line.
+        if (!options->force && somethingToReplace(path)) {
+            std::string message(kExists.in(language()));
+            message.replace(message.find("%1"), 2, displayName(path));
+            throw CommandFailed(message);
+        }
         if (const FileResult saved = saveChannelDataFile(path, makeNewImage()); !saved) {
-            throw CommandFailed(describe(saved, path));
+            throw CommandFailed(describe(saved, path, language()));
         }
     });
 }
