@@ -213,7 +213,7 @@ private slots:
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 
-    void helpShowsNothingWhenFileOrViewerIsMissing() {
+    void helpSaysWhenFileOrViewerIsMissing() {
         ProgramFolder folder;
         folder.addAllLibraries();
         folder.writeIni("[Setup]\nLanguage=Eng\n");
@@ -225,15 +225,22 @@ private slots:
             ++calls;
             return false;
         });
-        app->MainFrame()->Dispatch(cmd::kHelp); // no eng.chm: nothing asked, nothing shown
+        QStringList notices;
+        app->Help().SetNotice([&notices](QWidget*, const QString& text) { notices << text; });
+        app->Help().SetUnpacker(folder.file(QStringLiteral("zrx-chm-unpack")));
+        app->MainFrame()->Dispatch(cmd::kHelp); // no eng.chm: nothing asked, the file named
         QCOMPARE(calls, 0);
         QVERIFY(!app->Help().BindingFailed());
+        QCOMPARE(notices.size(), 1);
+        QVERIFY(notices.back().startsWith(QStringLiteral("The help file eng.chm is missing")));
         folder.writeFile(QStringLiteral("eng.chm"), "help");
-        app->MainFrame()->Dispatch(cmd::kHelp); // no viewer takes it
+        app->MainFrame()->Dispatch(cmd::kHelp); // no viewer takes it, and no helper is there
         QCOMPARE(calls, 1);
         QVERIFY(app->Help().BindingFailed());
         app->MainFrame()->Dispatch(cmd::kHelp); // remembered: not tried again
         QCOMPARE(calls, 1);
+        QCOMPARE(notices.size(), 3);
+        QVERIFY(notices.back().contains(QStringLiteral("zrx-chm-unpack")));
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 
