@@ -308,10 +308,11 @@ void CProgramView::OnDefaultFactory() {
         box.exec();
         return;
     }
-    // Exactly as File Open with that path: unsaved changes are asked about,
-    // then the document loads it, takes its path and resets the view.
+    // Unsaved changes are asked about, then the factory channels load as a
+    // document of no name, as after New: a Save asks where to put them, so
+    // the factory file itself is never overwritten by a quick Ctrl+S.
     if (m_doc->SaveModified()) {
-        m_doc->OnOpenDocument(path);
+        m_doc->OnOpenUntitled(path);
     }
 }
 

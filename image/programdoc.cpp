@@ -86,7 +86,7 @@ bool CProgramDoc::OnNewDocument() {
     return true;
 }
 
-bool CProgramDoc::OnOpenDocument(const QString& path) {
+bool CProgramDoc::LoadImage(const QString& path) {
     // The whole file is read before the image changes, so a failed open
     // (such as a file shorter than 1024 bytes) leaves the image as it was.
     const zrx::FileResult result = zrx::loadChannelDataFile(toPath(path), m_image);
@@ -95,7 +95,23 @@ bool CProgramDoc::OnOpenDocument(const QString& path) {
             QString::fromStdString(zrx::describe(result, toPath(path), m_state.language)));
         return false;
     }
+    return true;
+}
+
+bool CProgramDoc::OnOpenDocument(const QString& path) {
+    if (!LoadImage(path)) {
+        return false;
+    }
     m_pathName = path;
+    emit documentReset();
+    return true;
+}
+
+bool CProgramDoc::OnOpenUntitled(const QString& path) {
+    if (!LoadImage(path)) {
+        return false;
+    }
+    m_pathName.clear();
     emit documentReset();
     return true;
 }

@@ -28,6 +28,10 @@ public:
     // Loads `path` into the radio image and takes it as the document's path.
     // On failure shows an error box, leaves the image as it was and returns false.
     bool OnOpenDocument(const QString& path);
+    // Loads `path` into the radio image as an untitled document, as after
+    // New: the image comes from the file, the file is not the document's,
+    // so Save asks for a name. Fails as OnOpenDocument does.
+    bool OnOpenUntitled(const QString& path);
     // Writes the radio image to `path`; on failure shows an error box.
     bool OnSaveDocument(const QString& path);
     // Save: under the current path, or asks for one (as Save As) when there is none.
@@ -83,6 +87,9 @@ signals:
     void documentReset();
 
 private:
+    // The file's image into the radio image; false, with the error told and
+    // the image as it was, when it cannot be read.
+    bool LoadImage(const QString& path);
     void ReportFileError(const QString& message);
     [[nodiscard]] zrx::RadioImage ShownImage() const;
 

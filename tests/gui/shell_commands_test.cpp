@@ -341,14 +341,14 @@ private slots:
         QVERIFY(app->Document()->GetPathName().isEmpty());
     }
 
-    void toolbarSaveAfterDefaultFactoryWritesTheOpenEditIntoDefaultSin() {
+    void toolbarSaveWritesTheOpenEditIntoTheOpenFile() {
         ProgramFolder folder;
         folder.addAllLibraries();
         folder.writeIni("[Setup]\nLanguage=Eng\n");
         QFile shipped(QDir(qEnvironmentVariable("ZRX_OUTPUT_DIR")).filePath("Default.sin"));
         QVERIFY(shipped.open(QIODevice::ReadOnly));
         const QByteArray factory = shipped.readAll();
-        folder.writeFile(QStringLiteral("Default.sin"), factory);
+        folder.writeFile(QStringLiteral("radio.sin"), factory);
         AppObserver observer;
         auto app = startIn(folder, observer);
         QVERIFY(app);
@@ -358,14 +358,12 @@ private slots:
         auto* view = frame->findChild<CProgramView*>();
         QVERIFY(view != nullptr);
 
-        view->findChild<QPushButton*>(QStringLiteral("1068"))->click();
-        QCOMPARE(QFileInfo(app->Document()->GetPathName()).fileName(),
-                 QStringLiteral("Default.sin"));
+        QVERIFY(app->Document()->OnOpenDocument(folder.file(QStringLiteral("radio.sin"))));
         // A frequency typed over channel 2 and not yet committed...
         harness::clickCell(view->grid(), 2, 1);
         harness::type(QStringLiteral("455.5"));
         QVERIFY(view->frequencyEdit()->isVisible());
-        // ...is in the file the toolbar's Save writes, which is Default.sin.
+        // ...is in the file the toolbar's Save writes, the open one.
         QToolBar* bar = frame->ToolBar();
         QWidget* saveButton = bar->widgetForAction(frame->Action(cmd::kFileSave));
         QVERIFY(saveButton != nullptr);
@@ -375,7 +373,7 @@ private slots:
         QByteArray expected = factory;
         // 455.5 MHz = 45550000 in BCD, low pair first.
         expected.replace(0x20, 4, QByteArray::fromHex("00005545"));
-        QCOMPARE(folder.readFile(QStringLiteral("Default.sin")), expected);
+        QCOMPARE(folder.readFile(QStringLiteral("radio.sin")), expected);
     }
 
     void cancelledOpenChangesNothing() {

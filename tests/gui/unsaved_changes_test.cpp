@@ -135,13 +135,11 @@ private slots:
             wentOn = !frame->isVisible();
             break;
         case Command::New:
+        case Command::DefaultFactory: // the factory channels come in untitled
             wentOn = doc->GetPathName().isEmpty();
             break;
         case Command::Open:
             wentOn = doc->GetPathName().endsWith(QStringLiteral("b.sin"));
-            break;
-        case Command::DefaultFactory:
-            wentOn = doc->GetPathName().endsWith(QStringLiteral("Default.sin"));
             break;
         case Command::Language:
             wentOn = !observer.launched.isEmpty();
