@@ -4,6 +4,7 @@
 
 #include "commands.h"
 #include "language_option.h"
+#include "link/simulator_link.h"
 #include "safety/device_access.h"
 #include "safety/serial_port_inventory.h"
 
@@ -19,7 +20,8 @@ constexpr LocalText kMayNotOpen{"you may not open it (zrx doctor --port %1 says 
 
 void listPorts(Language language) {
     const std::vector<SystemSerialPort> ports = listSystemSerialPorts();
-    if (ports.empty()) {
+    const std::vector<SimulatedRadio> simulators = listSimulatedRadios();
+    if (ports.empty() && simulators.empty()) {
         std::cout << kNone.in(language) << '\n';
         return;
     }
@@ -32,6 +34,12 @@ void listPorts(Language language) {
         std::cout << port.device << "  " << describeSerialPort(port, language) << "  " << access
                   << '\n';
     }
+    for (const SimulatedRadio& simulator : simulators) {
+        std::string label(kSimulatedRadioLabel.in(language));
+        label.replace(label.find("%1"), 2, simulator.link.filename().string());
+        std::cout << simulator.link.string() << "  " << label << " -> " << simulator.device.string()
+                  << '\n';
+    }
 }
 
 } // namespace
@@ -39,7 +47,7 @@ void listPorts(Language language) {
 void addPortsCommand(CLI::App& app) {
     auto* command = app.add_subcommand(
         "ports", "List the serial ports of this computer, with USB ids, and whether you may "
-                 "open each");
+                 "open each, and the simulated radios (zrx-sim) running now");
     const auto language = addLanguageOption(*command);
     command->callback([language] { listPorts(language()); });
 }
