@@ -20,6 +20,7 @@
 #include "image/image_layout.h"
 #include "image/programdoc.h"
 #include "image/tone_list.h"
+#include "link/other_port_box.h"
 #include "link/port_selection.h"
 #include "shell/command_ids.h"
 #include "shell/printer_settings.h"
@@ -62,6 +63,11 @@ CProgramView::CProgramView(CProgramDoc* doc, ProgramState& state, PrinterSetting
       m_ports(new PortSelection(
           m_state.portName, [this] { return DetectSerialPorts(m_state.language); }, this)) {
     createControls();
+    m_ports->SetLanguage(m_state.language);
+    m_ports->SetAsker([this](const QString& current) {
+        return AskForOtherPort(window(), current, m_state.language);
+    });
+    m_ports->SetKeeper([this](const QString& portName) { KeepPort(portName); });
     // What the user sees is the grid and the two lists, as the image they
     // would encode to.
     m_doc->SetViewHooks({[this] { return EncodedImage(); }, [this] { EncodeChannels(); }});

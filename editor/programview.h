@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "channel_table_print.h"
@@ -84,6 +85,11 @@ public:
     bool OnUpdateCmdUI(int id, CCmdUI& ui) override;
     [[nodiscard]] PortSelection* Ports() const { return m_ports; }
 
+    // Runs a transfer dialog that the view has set up, until the transfer
+    // is over: modally by default. Tests run it without the modal loop.
+    using TransferRunner = std::function<void(CTransferDlg& dialog)>;
+    void SetTransferRunner(TransferRunner runner) { m_transferRunner = std::move(runner); }
+
     [[nodiscard]] CMSFlexGrid* grid() const { return m_grid; }
     [[nodiscard]] QComboBox* modelList() const { return m_modelList; }
     [[nodiscard]] QComboBox* rangeList() const { return m_rangeList; }
@@ -120,6 +126,11 @@ private:
     // A port that would not open because of its permissions is named in
     // the status bar, with the way out.
     void ReportOpenProblem(const CTransferDlg& dialog);
+    // One line in the frame's status bar, when the view is in a frame.
+    void ShowStatus(const QString& text);
+    // Writes the port the user picked into Program.ini, so that the next
+    // start uses it; says so in the status bar when it cannot.
+    void KeepPort(const QString& portName);
     [[nodiscard]] channel_table_print::GridTexts GridTexts() const;
     void NameJob(QPrinter& printer) const;
     // Prints the page on `printer`; false when the printer could not be opened.
@@ -139,6 +150,7 @@ private:
     QPushButton* m_defaultFactory = nullptr;
     QStringList m_toneList;
     PortSelection* m_ports = nullptr;
+    TransferRunner m_transferRunner;
 
     bool m_gridSetUp = false;
     OpenEditor m_openEditor = OpenEditor::None;

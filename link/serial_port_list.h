@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "image/language.h"
+#include "link/simulator_link.h"
 
 // A serial port this computer has, as the Port menu offers it.
 struct DetectedPort {
@@ -39,5 +40,11 @@ struct PortFacts {
 [[nodiscard]] std::vector<DetectedPort> DescribePorts(const std::vector<PortFacts>& ports,
                                                       zrx::Language language);
 
-// The serial ports the system reports now, described in `language`.
+// The entries for running radio simulators: "Simulated radio (zrx-sim)",
+// each picking its link.
+[[nodiscard]] std::vector<DetectedPort>
+DescribeSimulatedRadios(const std::vector<zrx::SimulatedRadio>& radios, zrx::Language language);
+
+// The serial ports the system reports now, described in `language`, then
+// the radio simulators running now.
 [[nodiscard]] std::vector<DetectedPort> DetectSerialPorts(zrx::Language language);

@@ -178,22 +178,6 @@ private slots:
         QCOMPARE(observer.quitRequests, 1);
     }
 
-    void unwritableSettingsFileStillRestarts() {
-        ProgramFolder folder;
-        folder.addAllLibraries();
-        folder.writeIni("[Setup]\nLanguage=Eng\nCOM=COM2\n");
-        AppObserver observer;
-        auto app = startIn(folder, observer);
-        QVERIFY(app);
-        // The settings file's place is taken by a folder now.
-        QFile::remove(folder.file(QStringLiteral("Program.ini")));
-        QDir(folder.path()).mkdir(QStringLiteral("Program.ini"));
-        answerLanguageDialog(2, true);
-        app->MainFrame()->Dispatch(cmd::kLanguage);
-        QCOMPARE(observer.launched.size(), 1);
-        QCOMPARE(observer.quitRequests, 1);
-    }
-
     void helpAsksForTheLanguagesFileByBareName() {
         ProgramFolder folder;
         folder.addAllLibraries();
@@ -225,8 +209,7 @@ private slots:
             ++calls;
             return false;
         });
-        QStringList notices;
-        app->Help().SetNotice([&notices](QWidget*, const QString& text) { notices << text; });
+        const QStringList& notices = observer.notices;
         app->Help().SetUnpacker(folder.file(QStringLiteral("zrx-chm-unpack")));
         app->MainFrame()->Dispatch(cmd::kHelp); // no eng.chm: nothing asked, the file named
         QCOMPARE(calls, 0);
