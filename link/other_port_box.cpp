@@ -34,9 +34,9 @@ std::optional<QString> AskForOtherPort(QWidget* parent, const QString& current,
     box.setTextValue(current);
     if (auto* line = box.findChild<QLineEdit*>()) {
         line->setMaxLength(kLongestPortName);
+        // Room for a long device path, in whatever font the box has.
+        line->setMinimumWidth(line->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
     }
-    // Wide enough for a long device path without scrolling.
-    box.resize(box.fontMetrics().averageCharWidth() * 60, box.sizeHint().height());
     if (box.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
