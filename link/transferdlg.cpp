@@ -131,6 +131,10 @@ void CTransferDlg::reject() {
 }
 
 void CTransferDlg::ShowFailure(const QString& message) {
+    if (m_failureNotice) {
+        m_failureNotice(message);
+        return;
+    }
     QMessageBox box(QMessageBox::Warning, res("String", "ZRX PC Encoder"), message, QMessageBox::Ok,
                     this);
     box.exec();

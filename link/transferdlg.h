@@ -67,6 +67,11 @@ public:
     // Ends the dialog with the Cancel result, after the worker is done.
     void OnCancel();
 
+    // How a failure is told: a message box over the dialog by default (the
+    // worker waits until it is closed). Tests record it instead.
+    using FailureNotice = std::function<void(const QString& message)>;
+    void SetFailureNotice(FailureNotice notice) { m_failureNotice = std::move(notice); }
+
     // Why the port did not open, when that is how the transfer failed.
     [[nodiscard]] zrx::PortOpenError OpenError() const { return m_openError; }
     [[nodiscard]] bool WorkerStarted() const { return m_worker.joinable(); }
@@ -96,4 +101,5 @@ private:
     zrx::RadioImage m_result;
     bool m_workerSucceeded = false;
     zrx::PortOpenError m_openError = zrx::PortOpenError::None;
+    FailureNotice m_failureNotice;
 };

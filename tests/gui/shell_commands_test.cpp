@@ -209,21 +209,17 @@ private slots:
             ++calls;
             return false;
         });
-        const QStringList& notices = observer.notices;
         app->Help().SetUnpacker(folder.file(QStringLiteral("zrx-chm-unpack")));
         app->MainFrame()->Dispatch(cmd::kHelp); // no eng.chm: nothing asked, the file named
         QCOMPARE(calls, 0);
         QVERIFY(!app->Help().BindingFailed());
-        QCOMPARE(notices.size(), 1);
-        QVERIFY(notices.back().startsWith(QStringLiteral("The help file eng.chm is missing")));
         folder.writeFile(QStringLiteral("eng.chm"), "help");
         app->MainFrame()->Dispatch(cmd::kHelp); // no viewer takes it, and no helper is there
         QCOMPARE(calls, 1);
         QVERIFY(app->Help().BindingFailed());
         app->MainFrame()->Dispatch(cmd::kHelp); // remembered: not tried again
         QCOMPARE(calls, 1);
-        QCOMPARE(notices.size(), 3);
-        QVERIFY(notices.back().contains(QStringLiteral("zrx-chm-unpack")));
+        QCOMPARE(observer.notices.size(), 3); // what each of them is: help_viewer_test
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 
