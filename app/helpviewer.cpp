@@ -1,4 +1,5 @@
 #include "helpviewer.h"
+#include "shell/qt_text.h"
 
 #include <cctype>
 
@@ -149,7 +150,7 @@ public:
         }
         if (!bytes) {
             if (type == QTextDocument::HtmlResource) {
-                return QStringLiteral("<p>%1</p>").arg(InLanguage(kPageMissing, m_language));
+                return QStringLiteral("<p>%1</p>").arg(toQString(kPageMissing, m_language));
             }
             return {};
         }
@@ -217,11 +218,11 @@ CHelpViewer::CHelpViewer(std::unique_ptr<HelpBundle> help, QString path, zrx::La
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
-                                   InLanguage(kBack, language), m_page, &QTextBrowser::backward);
+                                   toQString(kBack, language), m_page, &QTextBrowser::backward);
     QAction* forward =
         bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
-                       InLanguage(kForward, language), m_page, &QTextBrowser::forward);
-    bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), InLanguage(kHome, language), this,
+                       toQString(kForward, language), m_page, &QTextBrowser::forward);
+    bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), toQString(kHome, language), this,
                    &CHelpViewer::ShowDefaultTopic);
     back->setEnabled(false);
     forward->setEnabled(false);

@@ -9,7 +9,7 @@
 #include <QProcess>
 
 #include "helpviewer.h"
-#include "shell/language_choice.h"
+#include "shell/qt_text.h"
 #include "shell/resources.h"
 
 namespace {
@@ -83,7 +83,7 @@ QString CHtmlHelp::FindHelpFile(const QString& fileName) const {
 bool CHtmlHelp::DisplayTopic(QWidget* owner, const QString& fileName, zrx::Language language) {
     const QString path = FindHelpFile(fileName);
     if (path.isEmpty()) {
-        m_notice(owner, InLanguage(kHelpFileMissing, language)
+        m_notice(owner, toQString(kHelpFileMissing, language)
                             .arg(fileName, QDir::toNativeSeparators(m_moduleDirectory)));
         return false;
     }
@@ -111,15 +111,14 @@ bool CHtmlHelp::ShowInOwnWindow(QWidget* owner, const QString& path, zrx::Langua
     if (m_window == nullptr) {
         const QString unpacker = UnpackerPath();
         if (!QFileInfo(unpacker).isFile()) {
-            m_notice(
-                owner,
-                InLanguage(kUnpackerMissing, language).arg(QDir::toNativeSeparators(unpacker)));
+            m_notice(owner,
+                     toQString(kUnpackerMissing, language).arg(QDir::toNativeSeparators(unpacker)));
             return false;
         }
         m_window = CHelpViewer::Open(path, unpacker, language, owner);
         if (m_window == nullptr) {
             m_notice(owner,
-                     InLanguage(kHelpFileDamaged, language).arg(QDir::toNativeSeparators(path)));
+                     toQString(kHelpFileDamaged, language).arg(QDir::toNativeSeparators(path)));
             return false;
         }
     }

@@ -1,4 +1,5 @@
 #include "programapp.h"
+#include "shell/qt_text.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,9 +12,9 @@
 #include <cstdio>
 
 #include "aboutdlg.h"
+#include "document/programdoc.h"
 #include "editor/print_request.h"
 #include "editor/programview.h"
-#include "image/programdoc.h"
 #include "languagedlg.h"
 #include "shell/command_ids.h"
 #include "shell/font_fallbacks.h"
@@ -103,7 +104,7 @@ bool CProgramApp::InitInstance(const StartupContext& context) {
     m_state.language = LanguageFromCode(code);
 
     if (!LoadLanguageLibrary(code, context.workingDirectory)) {
-        ShowStartupMessage(InLanguage(kLoadLanguageFailed, m_state.language));
+        ShowStartupMessage(toQString(kLoadLanguageFailed, m_state.language));
         return false;
     }
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon128.png")));
@@ -185,6 +186,11 @@ bool CProgramApp::CreateDocumentTemplate() {
     m_frame->setCentralWidget(scroller);
     m_frame->SetForm(m_view.widget);
     m_frame->SetCommandTargets(m_view.target, m_document.get(), this);
+    // Undo and Redo follow every step, however it was made (a cell, a
+    // list), so their keys work at once.
+    connect(&m_document->UndoStack(), &QUndoStack::indexChanged, m_frame.get(),
+            &CMainFrame::UpdateCommandUI);
+    m_frame->UpdateCommandUI();
     return true;
 }
 
@@ -304,7 +310,7 @@ void CProgramApp::OnLanguage() {
         ini.WriteString(kSetup, kLanguageKey, LanguageCode(*chosen));
     if (!stored) {
         m_messageBox(applicationTitle(),
-                     InLanguage(kLanguageNotStored, m_state.language).arg(ini.WrittenFileName()));
+                     toQString(kLanguageNotStored, m_state.language).arg(ini.WrittenFileName()));
         return;
     }
     m_launcher(m_state.moduleDirectory + programFileName());

@@ -1,10 +1,10 @@
 #include "view_factory.h"
 
+#include "document/programdoc.h"
 #include "editor/programview.h"
-#include "image/programdoc.h"
-#include "link/port_selection.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
+#include "transfer/port_selection.h"
 
 ViewParts CreateProgramView(CProgramDoc* doc, ProgramState& state, QWidget* parent,
                             PrinterSettings* printers) {

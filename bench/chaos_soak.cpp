@@ -91,9 +91,9 @@ int main(int argc, char** argv) {
         fs::remove(out, ec);
         const auto start = Clock::now();
         ChildProcess zrx(
-            "zrx",
-            read ? std::vector<std::string>{"read", "--port", radio.device(), "--out", out}
-                 : std::vector<std::string>{"write", "--verify", "--port", radio.device(), image});
+            "zrx", read ? std::vector<std::string>{"read", "--port", radio.device(), "--out", out}
+                        : std::vector<std::string>{"write", "--verify", "--force", "--port",
+                                                   radio.device(), image});
         const int status = zrx.wait(kHang);
         const double taken = std::chrono::duration<double>(Clock::now() - start).count();
         radio.stop();

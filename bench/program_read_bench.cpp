@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "gui/gui_test_support.h"
-#include "link/transferdlg.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
+#include "transfer/transferdlg.h"
 
 namespace {
 

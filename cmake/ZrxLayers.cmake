@@ -5,7 +5,7 @@
 # include path of each library is a folder holding a link to its own source
 # folder and nothing else. So a folder can include the layers below it
 # (those it DEPENDS on) and never one above it; such an include does not
-# build. The layers, bottom up: shell, image (the document), grid, link,
+# build. The layers, bottom up: shell, document, grid, transfer,
 # dialogs, editor, app.
 function(zrx_gui_library target folder)
     cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-namespace {
+#include "editing/code_characters.h"
 
-const QString kDtmfSymbols = QStringLiteral("0123456789ABCD*#");
+namespace {
 
 bool typesNothing(const QString& text) {
     return std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c.isPrint(); });
@@ -41,7 +41,7 @@ bool DtmfKeyFilter::Passes(const QKeyEvent& event) {
     // the same on every keyboard layout: Shift+3 gives "#" on a US keyboard
     // and "§" on a German one, and only "#" gets in.
     const QString text = event.text();
-    if (text.size() == 1 && kDtmfSymbols.contains(text.front().toUpper())) {
+    if (text.size() == 1 && zrx::editing::dtmfSymbolFor(text.front().unicode()) != 0) {
         return true;
     }
     return alt && typesNothing(text);

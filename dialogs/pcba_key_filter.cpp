@@ -4,11 +4,12 @@
 
 #include <algorithm>
 
+#include "editing/code_characters.h"
+
 namespace {
 
 bool isAsciiLetterOrDigit(QChar c) {
-    const char16_t u = c.unicode();
-    return (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || (u >= u'0' && u <= u'9');
+    return zrx::editing::pcbaCharacterFor(c.unicode()) != 0;
 }
 
 } // namespace

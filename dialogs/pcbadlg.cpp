@@ -3,10 +3,10 @@
 #include <QLineEdit>
 
 #include "image/settings_codes.h"
+#include "pcba_code_validator.h"
 #include "pcba_key_filter.h"
 #include "shell/dialog_template.h"
 #include "shell/qt_text.h"
-#include "upper_case_validator.h"
 
 namespace {
 
@@ -32,14 +32,17 @@ constexpr DialogTemplate kTemplate{CPcbaDlg::kTemplateId,
 CPcbaDlg::CPcbaDlg(zrx::RadioImage& image, QWidget* parent) : QDialog(parent), m_image(image) {
     BuildDialog(this, kTemplate);
     m_code = qobject_cast<QLineEdit*>(DialogItem(this, kIdCode));
-    m_code->setValidator(new UpperCaseValidator(m_code));
+    m_validator = new PcbaCodeValidator(m_code);
+    m_code->setValidator(m_validator);
     m_code->installEventFilter(new PcbaKeyFilter(m_code));
     OnInitDialog();
 }
 
 void CPcbaDlg::OnInitDialog() {
     m_code->setMaxLength(kCodeLength);
-    m_code->setText(toQString(zrx::decodePcbaCode(m_image)));
+    const QString stored = toQString(zrx::decodePcbaCode(m_image));
+    m_validator->AcceptAsShown(stored);
+    m_code->setText(stored);
 }
 
 void CPcbaDlg::accept() {

@@ -5,6 +5,7 @@
 #include "image/radio_image.h"
 
 class QLineEdit;
+class PcbaCodeValidator;
 
 // The PCBA code dialog (the Embed command): the board's code of up to 16
 // letters and digits, shown from the radio image and stored back only on OK.
@@ -26,4 +27,5 @@ private:
 
     zrx::RadioImage& m_image;
     QLineEdit* m_code = nullptr;
+    PcbaCodeValidator* m_validator = nullptr;
 };

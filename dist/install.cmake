@@ -1,7 +1,7 @@
 # `cmake --install` lays out the program as a user gets it: one program
 # folder that holds everything the program looks for beside itself
-# (Program, the language libraries, Default.sin, Program.ini, the help files
-# and the tools), launchers on the PATH that point into it, and what the
+# (Program, the language libraries, Default.sin, Program.ini, the ready
+# channel plans, the help files and the tools), launchers on the PATH that point into it, and what the
 # desktop needs to list it (menu entry, icons, software-centre metadata).
 
 set(ZRX_APP_ID "org.zrxpcencoder.PcEncoder" CACHE STRING
@@ -25,6 +25,8 @@ install(FILES
         "${ZRX_OUTPUT_DIR}/Eng.dll" "${ZRX_OUTPUT_DIR}/Chs.dll" "${ZRX_OUTPUT_DIR}/Cht.dll"
         "${ZRX_OUTPUT_DIR}/Default.sin"
     DESTINATION "${program_dir}")
+# The ready channel plans (zrx new --plan, File > New from Plan).
+install(DIRECTORY plans DESTINATION "${program_dir}")
 # The settings every user starts with, from the source: the output folder's
 # copy holds whatever language the developer chose last.
 install(FILES Program.ini DESTINATION "${program_dir}")

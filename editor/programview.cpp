@@ -11,27 +11,25 @@
 #include <QRegularExpressionValidator>
 
 #include "cell_edit_rules.h"
+#include "channel_commands.h"
+#include "channel_grid_editor.h"
+#include "channel_grid_view.h"
+#include "channel_selection.h"
 #include "dialogs/settings_commands.h"
+#include "document/programdoc.h"
 #include "form_layout.h"
 #include "grid/msflexgrid.h"
-#include "grid_texts.h"
-#include "image/channel_codec.h"
 #include "image/form_lists.h"
-#include "image/image_layout.h"
-#include "image/programdoc.h"
-#include "image/tone_list.h"
-#include "link/other_port_box.h"
-#include "link/port_selection.h"
+#include "print_commands.h"
 #include "shell/command_ids.h"
-#include "shell/printer_settings.h"
 #include "shell/program_state.h"
 #include "shell/qt_text.h"
 #include "shell/resources.h"
+#include "transfer/other_port_box.h"
+#include "transfer/port_selection.h"
+#include "transfer_commands.h"
 
 namespace {
-
-constexpr int kGridRows = 17;
-constexpr int kGridCols = zrx::editing::kGridColumnCount;
 
 // Shown when the factory default file is not beside the program.
 constexpr zrx::LocalText kPromptCaption{"Prompt", "提示", "提示"};
@@ -43,14 +41,11 @@ void tagWithId(QWidget* widget, int id) {
     widget->setProperty("controlId", id);
 }
 
-// A list's selected position as one byte: no selection is 0xFF.
-std::uint8_t selectionByte(const QComboBox* list) {
-    return static_cast<std::uint8_t>(static_cast<unsigned>(list->currentIndex()) & 0xFFu);
-}
-
-void selectFromByte(QComboBox* list, std::uint8_t stored) {
-    const int index = stored < list->count() ? stored : 0;
-    list->setCurrentIndex(index);
+// A form label's text as the step of changing the control beside it.
+QString formStep(const char* label) {
+    QString text = res("Dialog101", label);
+    text.remove(QLatin1Char('&'));
+    return text.trimmed();
 }
 
 } // namespace
@@ -58,31 +53,33 @@ void selectFromByte(QComboBox* list, std::uint8_t stored) {
 CProgramView::CProgramView(CProgramDoc* doc, ProgramState& state, PrinterSettings* printers,
                            QWidget* parent)
     : QWidget(parent), m_doc(doc), m_state(state),
-      m_ownPrinters(printers == nullptr ? std::make_unique<PrinterSettings>() : nullptr),
-      m_printers(printers == nullptr ? m_ownPrinters.get() : printers),
       m_ports(new PortSelection(
           m_state.portName, [this] { return DetectSerialPorts(m_state.language); }, this)) {
     createControls();
+    m_gridView = std::make_unique<ChannelGridView>(m_doc, m_state, m_grid);
+    m_editor = std::make_unique<ChannelGridEditor>(
+        *m_gridView, m_state,
+        ChannelGridEditor::Widgets{this, m_grid, m_freqEdit, m_toneListBox, m_choiceList});
+    m_selection = new ChannelSelection(m_grid, this);
+    m_channels = std::make_unique<ChannelCommands>(m_doc, m_state, m_grid, m_selection, this);
+    m_transfers = std::make_unique<TransferCommands>(m_doc, m_state, this);
     m_ports->SetLanguage(m_state.language);
     m_ports->SetAsker([this](const QString& current) {
         return AskForOtherPort(window(), current, m_state.language);
     });
-    m_ports->SetKeeper([this](const QString& portName) { KeepPort(portName); });
-    // What the user sees is the grid and the two lists, as the image they
-    // would encode to.
-    m_doc->SetViewHooks({[this] { return EncodedImage(); }, [this] { EncodeChannels(); }});
+    m_ports->SetKeeper([this](const QString& portName) { m_transfers->KeepPort(portName); });
+    m_printing = std::make_unique<PrintCommands>(m_doc, m_state, printers, m_grid, this);
+    connect(m_doc, &CProgramDoc::imageChanged, this, &CProgramView::OnDocumentChanged);
+    // Whatever asks the document whether it changed counts an edit still
+    // open in the grid as made.
+    connect(m_doc, &CProgramDoc::pendingEditsWanted, m_editor.get(),
+            &ChannelGridEditor::CommitOpenEditor);
 }
 
-CProgramView::~CProgramView() {
-    // The editors outlive this part of the view by a moment; nothing they
-    // report then may reach the view.
-    for (QWidget* watched :
-         {static_cast<QWidget*>(m_freqEdit), static_cast<QWidget*>(m_toneListBox),
-          static_cast<QWidget*>(m_choiceList), static_cast<QWidget*>(m_grid),
-          static_cast<QWidget*>(m_toneListBox->view()),
-          static_cast<QWidget*>(m_choiceList->view())}) {
-        watched->removeEventFilter(this);
-    }
+CProgramView::~CProgramView() = default;
+
+const QStringList& CProgramView::toneList() const {
+    return m_gridView->toneList();
 }
 
 void CProgramView::createControls() {
@@ -163,63 +160,14 @@ void CProgramView::createControls() {
     m_freqEdit->setAcceptDrops(false);
     m_freqEdit->setAttribute(Qt::WA_InputMethodEnabled, false);
 
-    // The editors lie over the grid while they are shown.
-    for (QWidget* editor : {static_cast<QWidget*>(m_freqEdit), static_cast<QWidget*>(m_toneListBox),
-                            static_cast<QWidget*>(m_choiceList)}) {
-        editor->hide();
-        editor->raise();
-        editor->installEventFilter(this);
-    }
-    m_grid->installEventFilter(this);
-    // Enter in an opened drop-down reaches its list, not the box: it must
-    // still commit and move on, as it does with the list closed.
-    m_toneListBox->view()->installEventFilter(this);
-    m_choiceList->view()->installEventFilter(this);
-
-    connect(m_grid, &CMSFlexGrid::EnterCell, this, &CProgramView::OnGridEnterCell);
-    connect(m_grid, &CMSFlexGrid::MouseDown, this, &CProgramView::OnGridMouseDown);
     // Only a choice by the user sets the band; decoding selects silently.
     connect(m_rangeList, &QComboBox::activated, this, &CProgramView::OnSelChangeRange);
+    // Any other change of a list's selection is the user's too (the
+    // keyboard, the wheel) and goes into the document.
+    for (QComboBox* list : {m_modelList, m_rangeList}) {
+        connect(list, &QComboBox::currentIndexChanged, this, [this, list] { OnListChanged(list); });
+    }
     connect(m_defaultFactory, &QPushButton::clicked, this, &CProgramView::OnDefaultFactory);
-}
-
-void CProgramView::OnInitialUpdate() {
-    if (!m_gridSetUp) {
-        m_gridSetUp = true;
-        InitGrid();
-        fitGridToItsCells();
-        FillToneList();
-        m_toneListBox->clear();
-        m_toneListBox->addItems(m_toneList);
-        m_toneListBox->setCurrentIndex(-1);
-    }
-    DecodeChannels();
-    m_doc->SetUnchanged();
-}
-
-void CProgramView::InitGrid() {
-    m_grid->SetRows(kGridRows);
-    m_grid->SetCols(kGridCols);
-    m_grid->SetFixedRows(1);
-    m_grid->SetFixedCols(1);
-    for (int c = 0; c < kGridCols; ++c) {
-        m_grid->SetTextMatrix(
-            0, c,
-            toQString(
-                zrx::editing::kGridHeadings.at(static_cast<std::size_t>(c)).in(m_state.language)));
-        m_grid->SetColAlignment(c, CMSFlexGrid::kAlignCenterCenter);
-    }
-    for (int r = 1; r < kGridRows; ++r) {
-        m_grid->SetTextMatrix(r, 0, QString::number(r));
-    }
-    m_grid->SetSelectionMode(0);
-    m_grid->SetWordWrap(true);
-    // The channel-number column is half as wide as each data column.
-    const long width = m_grid->GetColWidth(0);
-    m_grid->SetColWidth(0, width / 2);
-    for (int c = 1; c < kGridCols; ++c) {
-        m_grid->SetColWidth(c, width);
-    }
 }
 
 void CProgramView::fitGridToItsCells() {
@@ -247,50 +195,38 @@ void CProgramView::fitGridToItsCells() {
         QSize(place.x() + grown.width(), place.y() + grown.height()) + margin));
 }
 
-void CProgramView::FillToneList() {
-    m_toneList.clear();
-    for (const std::string& tone : zrx::buildToneList(m_state.language)) {
-        m_toneList.append(toQString(tone));
+void CProgramView::OnInitialUpdate() {
+    if (!m_gridSetUp) {
+        m_gridSetUp = true;
+        m_gridView->InitGrid(m_toneListBox);
+        fitGridToItsCells();
     }
-}
-
-void CProgramView::DecodeChannels() {
+    ShowFormPositions();
     // An editor still open belongs to the channels being replaced: its text
     // must not land in the new ones.
-    discardOpenEditor();
-    selectFromByte(m_modelList, m_doc->Image().byte(zrx::layout::kModelIndex));
-    selectFromByte(m_rangeList, m_doc->Image().byte(zrx::layout::kRangeIndex));
-    for (int n = 1; n <= zrx::layout::kChannelCount; ++n) {
-        const zrx::ChannelTexts texts = zrx::decodeChannel(m_doc->Image(), n, m_state.language);
-        for (int c = 0; c < zrx::kChannelColumnCount; ++c) {
-            m_grid->SetTextMatrix(n, c + 1, toQString(texts.at(static_cast<std::size_t>(c))));
-        }
+    m_editor->DiscardOpenEditor();
+    m_gridView->RedrawAll();
+}
+
+void CProgramView::OnDocumentChanged() {
+    ShowFormPositions();
+    m_gridView->Redraw([this](int row) { m_editor->RowReplaced(row); });
+}
+
+void CProgramView::ShowFormPositions() {
+    m_showing = true;
+    const CProgramDoc::FormPositions positions = m_doc->Positions();
+    m_modelList->setCurrentIndex(positions.model);
+    m_rangeList->setCurrentIndex(positions.range);
+    m_showing = false;
+}
+
+void CProgramView::OnListChanged(QComboBox* list) {
+    if (m_showing) {
+        return;
     }
-}
-
-void CProgramView::EncodeChannels() {
-    // An editor still open holds text the user sees as entered: commit it
-    // before the grid is read.
-    commitOpenEditor();
-    EncodeChannelsInto(m_doc->Image());
-}
-
-void CProgramView::EncodeChannelsInto(zrx::RadioImage& image) const {
-    image.setByte(zrx::layout::kModelIndex, selectionByte(m_modelList));
-    image.setByte(zrx::layout::kRangeIndex, selectionByte(m_rangeList));
-    for (int n = 1; n <= zrx::layout::kChannelCount; ++n) {
-        zrx::ChannelTexts texts;
-        for (int c = 0; c < zrx::kChannelColumnCount; ++c) {
-            texts.at(static_cast<std::size_t>(c)) = m_grid->GetTextMatrix(n, c + 1).toStdString();
-        }
-        zrx::encodeChannel(image, n, texts);
-    }
-}
-
-zrx::RadioImage CProgramView::EncodedImage() const {
-    zrx::RadioImage image = m_doc->Image();
-    EncodeChannelsInto(image);
-    return image;
+    m_doc->SetPositions({m_modelList->currentIndex(), m_rangeList->currentIndex()},
+                        formStep(list == m_modelList ? "Model" : "Frequency Range"));
 }
 
 void CProgramView::OnSelChangeRange() {
@@ -309,35 +245,54 @@ void CProgramView::OnDefaultFactory() {
     const QString path = m_state.moduleDirectory + QStringLiteral("Default.sin");
     const QFileInfo file(path);
     if (!file.exists() || file.isDir()) {
-        QMessageBox box(QMessageBox::NoIcon, toQString(kPromptCaption.in(m_state.language)),
-                        toQString(kDefaultMissing.in(m_state.language)), QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::NoIcon, toQString(kPromptCaption, m_state.language),
+                        toQString(kDefaultMissing, m_state.language), QMessageBox::Ok, this);
         box.exec();
         return;
     }
-    // Unsaved changes are asked about, then the factory channels load as a
-    // document of no name, as after New: a Save asks where to put them, so
-    // the factory file itself is never overwritten by a quick Ctrl+S.
+    // Unsaved changes are asked about first, as before any file replaces
+    // them; the factory memory then comes in as an untitled document.
     if (m_doc->SaveModified()) {
-        m_doc->OnOpenUntitled(path);
+        m_doc->LoadFactoryDefaults(path, formStep("Default Factory"));
     }
 }
 
 void CProgramView::OnFileSave() {
-    EncodeChannels();
+    m_editor->CommitOpenEditor();
     m_doc->DoFileSave();
 }
 
 void CProgramView::OnFileSaveAs() {
-    EncodeChannels();
+    m_editor->CommitOpenEditor();
     m_doc->DoSave(QString());
 }
 
+void CProgramView::RunSettingsDialog(int id) {
+    // The dialog works on a copy; what it changed becomes one step named
+    // after it.
+    m_editor->CommitOpenEditor();
+    zrx::RadioImage image = m_doc->Image();
+    QString caption;
+    RunSettingsCommand(id, image, m_state.language, window(), &caption);
+    m_doc->ReplaceImage(image, caption);
+}
+
+void CProgramView::PrintForCommandLine(PrintRequest& request) {
+    m_editor->CommitOpenEditor();
+    m_printing->PrintForCommandLine(request);
+}
+
+void CProgramView::OnPrint(QPainter& painter) {
+    m_printing->OnPrint(painter);
+}
+
 bool CProgramView::OnCmdMsg(int id) {
-    // Option, Side Key and Embed open the radio settings dialogs.
-    if (RunSettingsCommand(id, m_doc->Image(), m_state.language, window())) {
-        return true;
-    }
     switch (id) {
+    case cmd::kOption:
+    case cmd::kSideKey:
+    case cmd::kEmbed:
+        RunSettingsDialog(id);
+        return true;
     case cmd::kFileSave:
         OnFileSave();
         return true;
@@ -345,25 +300,30 @@ bool CProgramView::OnCmdMsg(int id) {
         OnFileSaveAs();
         return true;
     case cmd::kRead:
-        OnRead();
-        return true;
     case cmd::kWrite:
-        OnWrite();
-        return true;
+    case cmd::kProgramMany:
+        // Read and Write, and printing below, take an edit still open as made.
+        m_editor->CommitOpenEditor();
+        return m_transfers->OnCmdMsg(id);
     case cmd::kFilePrint:
-        OnFilePrint();
-        return true;
     case cmd::kFilePrintDirect:
-        OnFilePrintDirect();
-        return true;
     case cmd::kFilePrintPreview:
-        OnFilePrintPreview();
-        return true;
+        m_editor->CommitOpenEditor();
+        return m_printing->OnCmdMsg(id);
+    case cmd::kEditCut:
+    case cmd::kEditCopy:
+    case cmd::kEditPaste:
+    case cmd::kEditClear:
+    case cmd::kMoveUp:
+    case cmd::kMoveDown:
+    case cmd::kSortByRx:
+        m_editor->CommitOpenEditor();
+        return m_channels->OnCmdMsg(id);
     default:
         return m_ports->OnCmdMsg(id);
     }
 }
 
 bool CProgramView::OnUpdateCmdUI(int id, CCmdUI& ui) {
-    return m_ports->OnUpdateCmdUI(id, ui);
+    return m_channels->OnUpdateCmdUI(id, ui) || m_ports->OnUpdateCmdUI(id, ui);
 }

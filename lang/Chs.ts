@@ -328,6 +328,50 @@
         <source>About</source>
         <translation>关于</translation>
     </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>撤销(&amp;U)	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>重做(&amp;R)	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>剪切(&amp;T)	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>复制(&amp;C)	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>粘贴(&amp;P)	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>&amp;Delete	Del</source>
+        <translation>删除(&amp;D)	Del</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up	Ctrl+Up</source>
+        <translation>上移(&amp;U)	Ctrl+Up</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn	Ctrl+Down</source>
+        <translation>下移(&amp;W)	Ctrl+Down</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by Rx Frequency</source>
+        <translation>按接收频率排序(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Program &amp;Many Radios...</source>
+        <translation>多台电台编程(&amp;M)...</translation>
+    </message>
 </context>
 <context>
     <name>String</name>
@@ -548,6 +592,74 @@ Toggle StatusBar</source>
 Cancel Preview</source>
         <translation>关闭打印预览模式
 取消预览</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1	Ctrl+Z</source>
+        <translation>撤销 %1(&amp;U)	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1	Ctrl+Y</source>
+        <translation>重做 %1(&amp;R)	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Undo the last action
+Undo</source>
+        <translation>撤销上一步操作
+撤销</translation>
+    </message>
+    <message>
+        <source>Redo the previously undone action
+Redo</source>
+        <translation>重做刚撤销的操作
+重做</translation>
+    </message>
+    <message>
+        <source>Cut the selected channels to the clipboard
+Cut</source>
+        <translation>把所选信道剪切到剪贴板
+剪切</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels to the clipboard
+Copy</source>
+        <translation>把所选信道复制到剪贴板
+复制</translation>
+    </message>
+    <message>
+        <source>Paste channels over the current channel and those below
+Paste</source>
+        <translation>把信道粘贴到当前信道及其下方
+粘贴</translation>
+    </message>
+    <message>
+        <source>Empty the selected channels
+Delete</source>
+        <translation>清空所选信道
+删除</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up one place
+Move Up</source>
+        <translation>把所选信道上移一位
+上移</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down one place
+Move Down</source>
+        <translation>把所选信道下移一位
+下移</translation>
+    </message>
+    <message>
+        <source>Order the channels by Rx frequency, empty channels last
+Sort</source>
+        <translation>按接收频率排列信道，空信道在后
+排序</translation>
+    </message>
+    <message>
+        <source>Write this memory into many radios, on every cable at once
+Many Radios</source>
+        <translation>把这份数据写入多台电台，所有写频线同时进行
+多台电台</translation>
     </message>
 </context>
 </TS>

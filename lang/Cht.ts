@@ -328,6 +328,50 @@
         <source>About</source>
         <translation>關於</translation>
     </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>復原(&amp;U)	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>重做(&amp;R)	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編輯(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>剪下(&amp;T)	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>複製(&amp;C)	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>貼上(&amp;P)	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>&amp;Delete	Del</source>
+        <translation>刪除(&amp;D)	Del</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up	Ctrl+Up</source>
+        <translation>上移(&amp;U)	Ctrl+Up</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn	Ctrl+Down</source>
+        <translation>下移(&amp;W)	Ctrl+Down</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by Rx Frequency</source>
+        <translation>按接收頻率排序(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Program &amp;Many Radios...</source>
+        <translation>多台電台編程(&amp;M)...</translation>
+    </message>
 </context>
 <context>
     <name>String</name>
@@ -548,6 +592,74 @@ Toggle StatusBar</source>
 Cancel Preview</source>
         <translation>關閉打印預覽模式
 取消預覽</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1	Ctrl+Z</source>
+        <translation>復原 %1(&amp;U)	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1	Ctrl+Y</source>
+        <translation>重做 %1(&amp;R)	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Undo the last action
+Undo</source>
+        <translation>復原上一步操作
+復原</translation>
+    </message>
+    <message>
+        <source>Redo the previously undone action
+Redo</source>
+        <translation>重做剛復原的操作
+重做</translation>
+    </message>
+    <message>
+        <source>Cut the selected channels to the clipboard
+Cut</source>
+        <translation>把所選信道剪下到剪貼簿
+剪下</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels to the clipboard
+Copy</source>
+        <translation>把所選信道複製到剪貼簿
+複製</translation>
+    </message>
+    <message>
+        <source>Paste channels over the current channel and those below
+Paste</source>
+        <translation>把信道貼上到目前信道及其下方
+貼上</translation>
+    </message>
+    <message>
+        <source>Empty the selected channels
+Delete</source>
+        <translation>清空所選信道
+刪除</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up one place
+Move Up</source>
+        <translation>把所選信道上移一位
+上移</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down one place
+Move Down</source>
+        <translation>把所選信道下移一位
+下移</translation>
+    </message>
+    <message>
+        <source>Order the channels by Rx frequency, empty channels last
+Sort</source>
+        <translation>按接收頻率排列信道，空信道在後
+排序</translation>
+    </message>
+    <message>
+        <source>Write this memory into many radios, on every cable at once
+Many Radios</source>
+        <translation>把這份數據寫入多台電台，所有寫頻線同時進行
+多台電台</translation>
     </message>
 </context>
 </TS>

@@ -49,10 +49,17 @@ fi
 
 step() { echo "=== windows: $*"; }
 
-# A stamp names the source version a dependency was built from, so that a
-# changed version or a half-finished build is built again.
+# A stamp names what a dependency was built from: its source version and a
+# hash of how it was built (configure options, compiler flags, patches, the
+# toolchain file), so that a changed version, a changed option or a
+# half-finished build is built again.
 built() { [[ -f "$cache/$1.stamp" && "$(cat "$cache/$1.stamp")" == "$2" ]]; }
 mark_built() { echo "$2" >"$cache/$1.stamp"; }
+stamp() { # version, then every option the build depends on
+    local version=$1
+    shift
+    echo "$version $(printf '%s\n' "$@" | sha256sum | cut -c1-16)"
+}
 
 # Debian's source packages, fetched through a source list of our own so that
 # the system's apt configuration is never touched.
@@ -91,31 +98,36 @@ build_qtbase() {
     local src version
     src=$(fetch_source qt6-base)
     version=$(source_version "$src")
-    built qtbase "$version" && return 0
-    step "Qt $version for Windows (about 20 minutes on two cores)"
-    rm -rf "$cache/build/qtbase" "$cache/qt"
     # Only what the program and its tests use is built. The tablet-event
     # feature is switched off because Debian's repacked source lacks the
     # third-party headers it needs; OpenGL and Direct2D stay on, as Qt 6.4's
     # Windows platform plugin does not compile without the one, nor its
     # print support link without the other.
-    cmake -S "$src" -B "$cache/build/qtbase" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_INSTALL_PREFIX="$cache/qt" \
-        -DQT_HOST_PATH=/usr \
-        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
-        -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF \
-        -DFEATURE_vulkan=OFF -DFEATURE_concurrent=OFF \
-        -DFEATURE_xml=OFF -DFEATURE_tabletevent=OFF \
-        -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF \
-        -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF \
-        -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
-        -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_md4c=OFF \
-        -DFEATURE_system_libb2=OFF -DFEATURE_zstd=OFF \
-        -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF \
-        -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF \
+    local options=(
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain"
+        -DCMAKE_BUILD_TYPE=Release
+        -DCMAKE_INSTALL_PREFIX="$cache/qt"
+        -DQT_HOST_PATH=/usr
+        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+        -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF
+        -DFEATURE_vulkan=OFF -DFEATURE_concurrent=OFF
+        -DFEATURE_xml=OFF -DFEATURE_tabletevent=OFF
+        -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF
+        -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF
+        -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
+        -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_md4c=OFF
+        -DFEATURE_system_libb2=OFF -DFEATURE_zstd=OFF
+        -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
+        -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
+    )
+    # The toolchain file's compiler and linker flags go into Qt's DLLs too.
+    local wanted
+    wanted=$(stamp "$version" "${options[@]}" "$(cat "$toolchain")")
+    built qtbase "$wanted" && return 0
+    step "Qt $version for Windows (about 20 minutes on two cores)"
+    rm -rf "$cache/build/qtbase" "$cache/qt"
+    cmake -S "$src" -B "$cache/build/qtbase" -G Ninja "${options[@]}" \
         >"$cache/qtbase-configure.log" 2>&1 ||
         { tail -n 40 "$cache/qtbase-configure.log"; return 1; }
     cmake --build "$cache/build/qtbase" -j "$jobs" >"$cache/qtbase-build.log" 2>&1 ||
@@ -131,26 +143,30 @@ build_qtbase() {
     cp /usr/share/qt6/translations/qtbase_zh_CN.qm /usr/share/qt6/translations/qtbase_zh_TW.qm \
         "$cache/qt/translations/"
     rm -rf "$cache/build/qtbase"
-    mark_built qtbase "$version"
+    mark_built qtbase "$wanted"
 }
 
 build_googletest() {
     local version
     version=$(dpkg-query -W -f='${Version}' googletest)
-    built googletest "$version" && return 0
+    local options=(
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain"
+        -DCMAKE_BUILD_TYPE=Release
+        -DCMAKE_INSTALL_PREFIX="$cache/googletest"
+        -Dgtest_disable_pthreads=OFF
+    )
+    local wanted
+    wanted=$(stamp "$version" "${options[@]}" "$(cat "$toolchain")")
+    built googletest "$wanted" && return 0
     step "GoogleTest $version for Windows"
     rm -rf "$cache/build/googletest" "$cache/googletest"
-    cmake -S /usr/src/googletest -B "$cache/build/googletest" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_INSTALL_PREFIX="$cache/googletest" \
-        -Dgtest_disable_pthreads=OFF \
+    cmake -S /usr/src/googletest -B "$cache/build/googletest" -G Ninja "${options[@]}" \
         >"$cache/googletest.log" 2>&1 &&
         cmake --build "$cache/build/googletest" -j "$jobs" >>"$cache/googletest.log" 2>&1 &&
         cmake --install "$cache/build/googletest" >/dev/null ||
         { tail -n 40 "$cache/googletest.log"; return 1; }
     rm -rf "$cache/build/googletest"
-    mark_built googletest "$version"
+    mark_built googletest "$wanted"
 }
 
 # chmlib is two C files; the help window's helper reads .chm files with it.
@@ -158,24 +174,28 @@ build_chmlib() {
     local src version
     src=$(fetch_source chmlib)
     version=$(source_version "$src")
-    built chmlib "$version-shared-read" && return 0
-    step "chmlib $version for Windows"
-    local out=$cache/chmlib
-    rm -rf "$out" && mkdir -p "$out/include" "$out/lib" "$cache/build/chmlib"
     # chmlib opens a help file on Windows with no sharing at all: a second
     # reader of the same file (a second program, or the test reading the
     # guide it compares against) would be refused. Readers share.
-    perl -0pi -e 's/(CreateFileA\(filename,\s*GENERIC_READ,\s*)0,/$1FILE_SHARE_READ,/' \
-        "$src/src/chm_lib.c"
+    # shellcheck disable=SC2016 # $1 is perl's, not the shell's
+    local sharing='s/(CreateFileA\(filename,\s*GENERIC_READ,\s*)0,/$1FILE_SHARE_READ,/'
+    local flags=(-O2 -w)
+    local wanted
+    wanted=$(stamp "$version" "$sharing" "${flags[@]}")
+    built chmlib "$wanted" && return 0
+    step "chmlib $version for Windows"
+    local out=$cache/chmlib
+    rm -rf "$out" && mkdir -p "$out/include" "$out/lib" "$cache/build/chmlib"
+    perl -0pi -e "$sharing" "$src/src/chm_lib.c"
     perl -0ne 'exit(/CreateFileA\(filename,\s*GENERIC_READ,\s*FILE_SHARE_READ,/ ? 0 : 1)' \
         "$src/src/chm_lib.c"
     for file in chm_lib lzx; do
-        x86_64-w64-mingw32-gcc-posix -O2 -w -c "$src/src/$file.c" -o "$cache/build/chmlib/$file.o"
+        x86_64-w64-mingw32-gcc-posix "${flags[@]}" -c "$src/src/$file.c" -o "$cache/build/chmlib/$file.o"
     done
     x86_64-w64-mingw32-ar rcs "$out/lib/libchm.a" "$cache/build/chmlib"/*.o
     cp "$src/src/chm_lib.h" "$out/include/"
     rm -rf "$cache/build/chmlib"
-    mark_built chmlib "$version-shared-read"
+    mark_built chmlib "$wanted"
 }
 
 # CLI11 is a header-only library: Debian's copy serves both builds, placed

@@ -50,7 +50,8 @@ dpkg -x "$deb" "$root"
 program_dir=$root/usr/lib/zrx-pc-encoder
 
 # The program folder holds everything the program looks for beside itself.
-for file in Program zrx zrx-sim Eng.dll Chs.dll Cht.dll Default.sin Program.ini; do
+for file in Program zrx zrx-sim Eng.dll Chs.dll Cht.dll Default.sin Program.ini \
+    plans/PMR446.csv plans/PMR446.txt; do
     [[ -f "$program_dir/$file" ]] || fail "$file is missing from /usr/lib/zrx-pc-encoder"
 done
 [[ "$(cat "$program_dir/Program.ini")" == $'[Setup]\nLanguage=Eng\nCOM=COM1' ]] ||
@@ -105,6 +106,10 @@ before=$(cd "$root" && find . -printf '%p %s %T@\n' | sort | md5sum)
 
 (run "$root/usr/bin/zrx" --help) >"$work/zrx-help.out" || fail "zrx --help ended with status $?"
 grep -q "new" "$work/zrx-help.out" || fail "zrx --help lists no commands"
+# zrx finds the plans of its own folder through the launcher's link.
+(run "$root/usr/bin/zrx" plans) >"$work/zrx-plans.out" || fail "zrx plans ended with status $?"
+grep -q "^PMR446 (shipped)" "$work/zrx-plans.out" ||
+    { cat "$work/zrx-plans.out"; fail "zrx plans does not list the shipped PMR446 plan"; }
 
 # The program must come up and stay up until ended. Offscreen, the only
 # sign that start-up got as far as raising the main window (and not, for
@@ -129,7 +134,7 @@ timeout 10 tail --pid="$program" -f /dev/null || fail "the installed program did
     fail "something was written into the unpacked package"
 
 echo "OK: $(basename "$deb"): layout, Depends, desktop entry, AppStream, icons, licence; zrx --help;" \
-    "the program came up offscreen from a read-only folder as $(run id -un)"
+    "zrx plans; the program came up offscreen from a read-only folder as $(run id -un)"
 [[ -n "$language" ]] || exit 0
 
 # The change of language, made as a user makes it, on a virtual X screen with

@@ -49,9 +49,7 @@ echo "=== windows: zrx.exe through Wine's COM ports against zrx-sim"
 work=$(mktemp -d)
 sims=()
 cleanup() {
-    for pid in "${sims[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
+    stop_sims
     stop_wine
     rm -rf "$work"
 }
@@ -61,7 +59,10 @@ fail() {
     status=1
 }
 
-# Starts zrx-sim with the given options and links Wine's COM<n> to it.
+# Starts zrx-sim with the given options, links Wine's COM<n> to it and
+# leaves its device in $device. Never called in a $( ) subshell: the
+# simulator's pid must reach `sims` here, or nothing would stop it.
+device=
 start_sim() { # name com-number options...
     local name=$1 com=$2
     shift 2
@@ -71,11 +72,9 @@ start_sim() { # name com-number options...
         [[ -s "$work/$name.out" ]] && break
         sleep 0.05
     done
-    local device
     device=$(head -n 1 "$work/$name.out")
     [[ -c "$device" ]] || { fail "zrx-sim did not start: $device"; return 1; }
     ln -sfn "$device" "$WINEPREFIX/dosdevices/com$com"
-    echo "$device"
 }
 stop_sims() {
     for pid in "${sims[@]}"; do
@@ -94,10 +93,10 @@ dd if="$work/noise" of="$work/radio.sin" bs=1 count=256 conv=notrunc status=none
 
 # Read: Linux zrx on the device, zrx.exe on COM12 (above COM9, which opens
 # only through the device namespace), same wire bytes, same file.
-device=$(start_sim native-read 12 --memory "$work/radio.sin")
+start_sim native-read 12 --memory "$work/radio.sin"
 "$native/zrx" read --port "$device" --out "$work/native-read.sin" >/dev/null
 stop_sims
-start_sim wine-read 12 --memory "$work/radio.sin" >/dev/null
+start_sim wine-read 12 --memory "$work/radio.sin"
 wine_run "$windows/zrx.exe" read --port COM12 --out "$(win_path "$work/wine-read.sin")" >/dev/null ||
     fail "zrx.exe read ended with status $?"
 stop_sims
@@ -105,14 +104,15 @@ cmp -s "$work/native-read.sin" "$work/wine-read.sin" || fail "zrx.exe read a dif
 cmp -s "$work/native-read.sin" "$work/radio.sin" || fail "the native read differs from the radio"
 cmp -s "$work/native-read.log" "$work/wine-read.log" || fail "zrx.exe read with other bytes on the line"
 
-# Write on COM5: same bytes on the line, same memory in the radio.
+# Write on COM5: same bytes on the line, same memory in the radio (--force:
+# noise in the channel area is no memory the checks before a write pass).
 "$native/zrx" new "$work/blank.sin"
 for side in native wine; do
-    device=$(start_sim "$side-write" 5 --memory "$work/blank.sin" --save "$work/$side-saved.sin")
+    start_sim "$side-write" 5 --memory "$work/blank.sin" --save "$work/$side-saved.sin"
     if [[ $side == native ]]; then
-        "$native/zrx" write --port "$device" "$work/radio.sin" >/dev/null
+        "$native/zrx" write --force --port "$device" "$work/radio.sin" >/dev/null
     else
-        wine_run "$windows/zrx.exe" write --port COM5 "$(win_path "$work/radio.sin")" >/dev/null ||
+        wine_run "$windows/zrx.exe" write --force --port COM5 "$(win_path "$work/radio.sin")" >/dev/null ||
             fail "zrx.exe write ended with status $?"
     fi
     stop_sims
@@ -122,7 +122,7 @@ cmp -s "$work/native-write.log" "$work/wine-write.log" || fail "zrx.exe wrote ot
 
 # A radio that never answers: given up within the handshake's time-outs,
 # as a failure with its message.
-start_sim silent 5 --silent >/dev/null
+start_sim silent 5 --silent
 started=$(date +%s)
 if wine_run "$windows/zrx.exe" read --port COM5 --out "$(win_path "$work/silent.sin")" \
     >"$work/silent.stdout" 2>"$work/silent.stderr"; then
@@ -134,8 +134,38 @@ stop_sims
 grep -qx "zrx: Communication with the radio failed" "$work/silent.stderr" ||
     fail "zrx.exe said for a silent radio: $(cat "$work/silent.stderr")"
 [[ ! -e "$work/silent.sin" ]] || fail "zrx.exe left a file after a failed read"
+
+# A line another program left dirty: XON/XOFF both ways, CTS flow control,
+# 2 stop bits. Wine keeps a COM port's flow control in the terminal settings
+# of the device behind it, so these are what the port reads back as the
+# driver's. (Wine has no "discard null bytes", error character or DSR
+# sensitivity to leave on.) A memory of nothing but 0x00, 0x11 and 0x13 must
+# arrive exact, through zrx.exe as through the Linux zrx, and the line must
+# be left binary.
+perl -e 'srand(18); print map { chr((0x00, 0x11, 0x13)[int rand 3]) } 1..1024' >"$work/flow.sin"
+dirty=(ixon ixoff crtscts cstopb)
+start_sim native-dirty 7 --memory "$work/flow.sin"
+stty -F "$device" "${dirty[@]}"
+"$native/zrx" read --port "$device" --out "$work/native-dirty.sin" >/dev/null ||
+    fail "zrx read over a dirty line ended with status $?"
+stop_sims
+start_sim wine-dirty 7 --memory "$work/flow.sin"
+stty -F "$device" "${dirty[@]}"
+wine_run "$windows/zrx.exe" read --port COM7 --out "$(win_path "$work/wine-dirty.sin")" >/dev/null ||
+    fail "zrx.exe read over a dirty line ended with status $?"
+line=$(stty -F "$device" -a)
+stop_sims
+for side in native wine; do
+    cmp -s "$work/$side-dirty.sin" "$work/flow.sin" ||
+        fail "$side read over a dirty line differs from the radio's 0x00/0x11/0x13 memory"
+done
+for setting in -ixon -ixoff -crtscts -cstopb; do
+    tr -s ' ;\n' '\n' <<<"$line" | grep -qx -- "$setting" ||
+        fail "zrx.exe left the line without $setting"
+done
 ((status == 0)) && echo "OK: read on COM12 and write on COM5 match the Linux zrx on the line and in" \
-    "the files; a silent radio was given up after ${took} s"
+    "the files; a silent radio was given up after ${took} s; a memory of 0x00, 0x11 and 0x13" \
+    "read exact over a line left with XON/XOFF and CTS flow control"
 
 echo "=== windows: the zip and the installer"
 stop_wine

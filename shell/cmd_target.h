@@ -4,10 +4,14 @@
 // each command id to the form view, then the document, the frame and the
 // application, and the first target that handles it wins.
 
+#include <QString>
+
 // What an update handler may say about a command before its menu shows.
 struct CCmdUI {
     bool enabled = true;
     bool checked = false;
+    // The item's text, where it changes (Undo names its step); empty keeps it.
+    QString text;
 };
 
 class CCmdTarget {

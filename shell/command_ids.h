@@ -13,6 +13,12 @@ inline constexpr int kFilePrintSetup = 57606;
 inline constexpr int kFilePrint = 57607;
 inline constexpr int kFilePrintDirect = 57608;
 inline constexpr int kFilePrintPreview = 57609;
+inline constexpr int kEditClear = 57632;
+inline constexpr int kEditCopy = 57634;
+inline constexpr int kEditCut = 57635;
+inline constexpr int kEditPaste = 57637;
+inline constexpr int kEditUndo = 57643;
+inline constexpr int kEditRedo = 57644;
 inline constexpr int kAppAbout = 57664;
 inline constexpr int kAppExit = 57665;
 inline constexpr int kNextPane = 57680;
@@ -35,6 +41,10 @@ inline constexpr int kCom8 = 32795;
 inline constexpr int kEmbed = 32796;
 inline constexpr int kLanguage = 32797;
 inline constexpr int kHelp = 32798;
+inline constexpr int kMoveUp = 32800;
+inline constexpr int kMoveDown = 32801;
+inline constexpr int kSortByRx = 32802;
+inline constexpr int kProgramMany = 32805;
 
 // The Port menu's commands are not consecutive: 32791 is Side Key.
 inline constexpr int kComPorts[8] = {kCom1, kCom2, kCom3, kCom4, kCom5, kCom6, kCom7, kCom8};

@@ -1,5 +1,7 @@
 #include "language_choice.h"
 
+#include "qt_text.h"
+
 #include <array>
 
 namespace {
@@ -46,14 +48,9 @@ QString HelpFileName(zrx::Language language) {
 QStringList LanguageListEntries(zrx::Language current) {
     QStringList entries;
     for (const zrx::LocalText& entry : kListEntries) {
-        entries << InLanguage(entry, current);
+        entries << toQString(entry, current);
     }
     return entries;
-}
-
-QString InLanguage(const zrx::LocalText& text, zrx::Language language) {
-    const std::string_view variant = text.in(language);
-    return QString::fromUtf8(variant.data(), static_cast<qsizetype>(variant.size()));
 }
 
 QString QtTranslationName(zrx::Language language) {

@@ -27,9 +27,6 @@
 // the language the program runs in.
 [[nodiscard]] QStringList LanguageListEntries(zrx::Language current);
 
-// A three-variant text of the code, in `language`.
-[[nodiscard]] QString InLanguage(const zrx::LocalText& text, zrx::Language language);
-
 // Shown when the language library cannot be loaded.
 inline constexpr zrx::LocalText kLoadLanguageFailed{"Load language DLL fail", "加载语言链接库失败",
                                                     "加載語言庫鏈接庫失敗"};

@@ -80,6 +80,9 @@ void CMainFrame::UpdateCommandUI() {
         // Only a checked item is checkable, so an unchecked one shows no
         // empty box beside its text, as in a classic menu.
         it.value()->setEnabled(ui.enabled);
+        if (!ui.text.isEmpty()) {
+            it.value()->setText(ui.text);
+        }
         it.value()->setCheckable(ui.checked);
         it.value()->setChecked(ui.checked);
     }
@@ -180,6 +183,9 @@ void CMainFrame::CreateAccelerators() {
         shortcut->setObjectName(QStringLiteral("accelerator%1").arg(accelerator.id));
         const int id = accelerator.id;
         connect(shortcut, &QAction::triggered, this, [this, id] {
+            // What a command may do depends on more than the last command
+            // (a picked channel, the clipboard): asked afresh for each key.
+            UpdateCommandUI();
             if (QAction* action = m_actions.value(id); action == nullptr || action->isEnabled()) {
                 Dispatch(id);
             }

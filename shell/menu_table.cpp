@@ -2,7 +2,10 @@
 
 #include <array>
 
+#include <QRegularExpression>
+
 #include "command_ids.h"
+#include "resources.h"
 
 namespace {
 
@@ -18,9 +21,23 @@ constexpr MenuItem kFileMenu[] = {
     {nullptr, 0},
     {QT_TRANSLATE_NOOP("Menu128", "E&xit"), cmd::kAppExit},
 };
+constexpr MenuItem kEditMenu[] = {
+    {QT_TRANSLATE_NOOP("Menu128", "&Undo\tCtrl+Z"), cmd::kEditUndo},
+    {QT_TRANSLATE_NOOP("Menu128", "&Redo\tCtrl+Y"), cmd::kEditRedo},
+    {nullptr, 0},
+    {QT_TRANSLATE_NOOP("Menu128", "Cu&t\tCtrl+X"), cmd::kEditCut},
+    {QT_TRANSLATE_NOOP("Menu128", "&Copy\tCtrl+C"), cmd::kEditCopy},
+    {QT_TRANSLATE_NOOP("Menu128", "&Paste\tCtrl+V"), cmd::kEditPaste},
+    {QT_TRANSLATE_NOOP("Menu128", "&Delete\tDel"), cmd::kEditClear},
+    {nullptr, 0},
+    {QT_TRANSLATE_NOOP("Menu128", "Move &Up\tCtrl+Up"), cmd::kMoveUp},
+    {QT_TRANSLATE_NOOP("Menu128", "Move Do&wn\tCtrl+Down"), cmd::kMoveDown},
+    {QT_TRANSLATE_NOOP("Menu128", "&Sort by Rx Frequency"), cmd::kSortByRx},
+};
 constexpr MenuItem kProgramMenu[] = {
     {QT_TRANSLATE_NOOP("Menu128", "&Read\tCtrl+R"), cmd::kRead},
     {QT_TRANSLATE_NOOP("Menu128", "&Write\tCtrl+W"), cmd::kWrite},
+    {QT_TRANSLATE_NOOP("Menu128", "Program &Many Radios..."), cmd::kProgramMany},
     {nullptr, 0},
     {QT_TRANSLATE_NOOP("Menu128", "Option"), cmd::kOption},
     {QT_TRANSLATE_NOOP("Menu128", "Side Key"), cmd::kSideKey},
@@ -49,8 +66,9 @@ constexpr MenuItem kHelpMenu[] = {
     {QT_TRANSLATE_NOOP("Menu128", "Help"), cmd::kHelp},
 };
 
-constexpr std::array<MenuPopup, 6> kMainMenu = {{
+constexpr std::array<MenuPopup, 7> kMainMenu = {{
     {QT_TRANSLATE_NOOP("Menu128", "&File"), kFileMenu},
+    {QT_TRANSLATE_NOOP("Menu128", "&Edit"), kEditMenu},
     {QT_TRANSLATE_NOOP("Menu128", "&Program"), kProgramMenu},
     {QT_TRANSLATE_NOOP("Menu128", "Setting"), kSettingMenu},
     {QT_TRANSLATE_NOOP("Menu128", "Port"), kPortMenu},
@@ -59,13 +77,22 @@ constexpr std::array<MenuPopup, 6> kMainMenu = {{
 }};
 
 // F6 and Shift+F6 move between panes in a split window; this frame has none.
-const std::array<Accelerator, 8> kAccelerators = {{
+const std::array<Accelerator, 17> kAccelerators = {{
     {Qt::CTRL | Qt::Key_N, cmd::kFileNew},
     {Qt::CTRL | Qt::Key_O, cmd::kFileOpen},
     {Qt::CTRL | Qt::Key_P, cmd::kFilePrint},
     {Qt::CTRL | Qt::Key_R, cmd::kRead},
     {Qt::CTRL | Qt::Key_S, cmd::kFileSave},
     {Qt::CTRL | Qt::Key_W, cmd::kWrite},
+    {Qt::CTRL | Qt::Key_Z, cmd::kEditUndo},
+    {Qt::CTRL | Qt::Key_Y, cmd::kEditRedo},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, cmd::kEditRedo},
+    {Qt::CTRL | Qt::Key_X, cmd::kEditCut},
+    {Qt::CTRL | Qt::Key_C, cmd::kEditCopy},
+    {Qt::CTRL | Qt::Key_V, cmd::kEditPaste},
+    {QKeyCombination(Qt::Key_Delete), cmd::kEditClear},
+    {Qt::CTRL | Qt::Key_Up, cmd::kMoveUp},
+    {Qt::CTRL | Qt::Key_Down, cmd::kMoveDown},
     {QKeyCombination(Qt::Key_F6), cmd::kNextPane},
     {Qt::SHIFT | Qt::Key_F6, cmd::kPrevPane},
 }};
@@ -113,6 +140,22 @@ constexpr Prompt kPrompts[] = {
     {cmd::kNextPane, QT_TRANSLATE_NOOP("String", "Switch to the next window pane\nNext Pane")},
     {cmd::kPrevPane,
      QT_TRANSLATE_NOOP("String", "Switch back to the previous window pane\nPrevious Pane")},
+    {cmd::kEditUndo, QT_TRANSLATE_NOOP("String", "Undo the last action\nUndo")},
+    {cmd::kProgramMany,
+     QT_TRANSLATE_NOOP("String",
+                       "Write this memory into many radios, on every cable at once\nMany Radios")},
+    {cmd::kEditCut, QT_TRANSLATE_NOOP("String", "Cut the selected channels to the clipboard\nCut")},
+    {cmd::kEditCopy,
+     QT_TRANSLATE_NOOP("String", "Copy the selected channels to the clipboard\nCopy")},
+    {cmd::kEditPaste,
+     QT_TRANSLATE_NOOP("String", "Paste channels over the current channel and those below\nPaste")},
+    {cmd::kEditClear, QT_TRANSLATE_NOOP("String", "Empty the selected channels\nDelete")},
+    {cmd::kMoveUp, QT_TRANSLATE_NOOP("String", "Move the selected channels up one place\nMove Up")},
+    {cmd::kMoveDown,
+     QT_TRANSLATE_NOOP("String", "Move the selected channels down one place\nMove Down")},
+    {cmd::kSortByRx,
+     QT_TRANSLATE_NOOP("String", "Order the channels by Rx frequency, empty channels last\nSort")},
+    {cmd::kEditRedo, QT_TRANSLATE_NOOP("String", "Redo the previously undone action\nRedo")},
     {cmd::kViewToolbar, QT_TRANSLATE_NOOP("String", "Show or hide the toolbar\nToggle ToolBar")},
     {cmd::kViewStatusBar,
      QT_TRANSLATE_NOOP("String", "Show or hide the status bar\nToggle StatusBar")},
@@ -128,8 +171,18 @@ constexpr int kAllCommands[] = {
     cmd::kFilePrintPreview,
     cmd::kFilePrintSetup,
     cmd::kAppExit,
+    cmd::kEditUndo,
+    cmd::kEditRedo,
+    cmd::kEditCut,
+    cmd::kEditCopy,
+    cmd::kEditPaste,
+    cmd::kEditClear,
+    cmd::kMoveUp,
+    cmd::kMoveDown,
+    cmd::kSortByRx,
     cmd::kRead,
     cmd::kWrite,
+    cmd::kProgramMany,
     cmd::kOption,
     cmd::kSideKey,
     cmd::kEmbed,
@@ -163,6 +216,24 @@ std::span<const ToolbarButton> ToolbarButtons() {
 }
 std::span<const int> AllCommands() {
     return kAllCommands;
+}
+
+QString CommandName(int id) {
+    for (const MenuPopup& popup : MainMenu()) {
+        for (const MenuItem& item : popup.items) {
+            if (item.text == nullptr || item.id != id) {
+                continue;
+            }
+            QString name = res("Menu128", item.text);
+            name = name.left(name.indexOf(QLatin1Char('\t')));
+            // "剪切(&T)": a mnemonic in brackets after a Chinese text.
+            static const QRegularExpression kBracketed(QStringLiteral("\\(&.\\)$"));
+            name.remove(kBracketed);
+            name.remove(QLatin1Char('&'));
+            return name.trimmed();
+        }
+    }
+    return {};
 }
 
 const char* CommandPrompt(int id) {

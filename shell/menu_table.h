@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QKeyCombination>
+#include <QString>
 #include <span>
 
 // The main window's vocabulary as data: the menu, the accelerators, the
@@ -37,6 +38,11 @@ struct ToolbarButton {
 // The prompt of a command ("status-bar text\ntooltip"), or nullptr for a
 // command without one.
 [[nodiscard]] const char* CommandPrompt(int id);
+
+// A command's menu text in the running language, as a name: without its
+// mnemonic and its key ("Cu&t\tCtrl+X" -> "Cut", "剪切(&T)\tCtrl+X" -> "剪切");
+// empty for a command no menu holds.
+[[nodiscard]] QString CommandName(int id);
 
 // Every command id the menus, accelerators, toolbar and command line can send.
 [[nodiscard]] std::span<const int> AllCommands();

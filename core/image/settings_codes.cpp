@@ -9,8 +9,6 @@
 namespace zrx {
 namespace {
 
-// The sixteen DTMF symbols; a symbol's position is the code the radio stores.
-constexpr std::string_view kDtmfSymbols = "0123456789ABCD*#";
 constexpr std::uint8_t kUnused = 0xFF;
 
 void clearCode(RadioImage& image, std::size_t offset) {

@@ -10,6 +10,9 @@ namespace zrx {
 // The PTT ID Code: up to 16 DTMF symbols ("0"-"9", "A"-"D", "*", "#"), one
 // code 0-15 per byte, padded with 0xFF. Texts are UTF-8.
 
+// The sixteen DTMF symbols; a symbol's position is the code the radio stores.
+inline constexpr std::string_view kDtmfSymbols = "0123456789ABCD*#";
+
 // The symbols up to the first byte that is not a DTMF code (16 or more).
 [[nodiscard]] std::string decodePttIdCode(const RadioImage& image);
 

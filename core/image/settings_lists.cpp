@@ -43,6 +43,11 @@ constexpr LocalText kSideKeyFunctions[] = {{"None", "无", "無"},
                                            {"Priority Scan", "优先扫描", "優先掃描"},
                                            {"Reverse Frequency", "倒频", "倒頻"}};
 
+static_assert(kOnOff[kOnEntry].english == "On");
+static_assert(kPower[kHighPowerEntry].english == "High");
+static_assert(kSideKeyFunctions[kScanOnOffKey].english == "Scan On/Off");
+static_assert(kSideKeyFunctions[kPriorityScanKey].english == "Priority Scan");
+
 ListContents contentsOf(SettingsField field) {
     switch (field) {
     case SettingsField::Beep:

@@ -8,6 +8,12 @@
 
 namespace zrx {
 
+// List positions whose meaning other parts of the program act on.
+inline constexpr int kOnEntry = 0;         // the On/Off lists: On, Off
+inline constexpr int kHighPowerEntry = 0;  // Power: High, Low
+inline constexpr int kScanOnOffKey = 2;    // a side key that starts and stops scanning
+inline constexpr int kPriorityScanKey = 3; // a side key that starts a priority scan
+
 // How many entries the field's drop-down list holds (the same in every
 // language).
 [[nodiscard]] int entryCount(SettingsField field);

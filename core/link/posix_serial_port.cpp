@@ -133,50 +133,53 @@ void PosixSerialPort::close() {
     m_fd = -1;
 }
 
-void PosixSerialPort::setQueueSizes(std::size_t, std::size_t) {
+bool PosixSerialPort::setQueueSizes(std::size_t, std::size_t) {
     // The kernel sizes its own tty buffers (4 KiB and more), enough for the
     // 1024 in and 512 out that the protocol asks of a Windows driver.
+    return m_fd >= 0;
 }
 
-void PosixSerialPort::setTimeouts(const SerialTimeouts& timeouts) {
+bool PosixSerialPort::setTimeouts(const SerialTimeouts& timeouts) {
     m_timeouts = timeouts;
+    return m_fd >= 0;
 }
 
-void PosixSerialPort::configureLine(unsigned baud) {
+bool PosixSerialPort::configureLine(unsigned baud) {
     if (m_fd < 0) {
-        return;
+        return false;
     }
     termios settings{};
     if (::tcgetattr(m_fd, &settings) != 0) {
-        return;
+        return false;
     }
     // Binary mode: no line editing, echo, signals or character translation,
-    // and no software flow control, which would swallow 0x11 and 0x13 in the
-    // radio's data. Hardware flow control stays as the driver has it.
+    // and no flow control: software flow control would swallow 0x11 and
+    // 0x13 in the radio's data, and hardware flow control stops sending
+    // while a cable leaves CTS low, as most radio cables do.
     settings.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR |
                                                ICRNL | IXON | IXOFF | IXANY | INPCK);
     settings.c_oflag &= ~static_cast<tcflag_t>(OPOST);
     settings.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
     // 8 data bits, no parity, 1 stop bit.
-    settings.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB);
+    settings.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS);
     settings.c_cflag |= static_cast<tcflag_t>(CS8 | CREAD | CLOCAL);
     // Reads never block in the driver: poll() does the waiting.
     settings.c_cc[VMIN] = 0;
     settings.c_cc[VTIME] = 0;
-    ::cfsetispeed(&settings, speedFor(baud));
-    ::cfsetospeed(&settings, speedFor(baud));
-    ::tcsetattr(m_fd, TCSANOW, &settings);
+    return ::cfsetispeed(&settings, speedFor(baud)) == 0 &&
+           ::cfsetospeed(&settings, speedFor(baud)) == 0 &&
+           ::tcsetattr(m_fd, TCSANOW, &settings) == 0;
 }
 
-void PosixSerialPort::purge() {
+bool PosixSerialPort::purge() {
     if (m_fd < 0) {
-        return;
+        return false;
     }
     // A pseudo-terminal has no transmit queue like a UART's: a written byte
     // is on its way to the other side at once, and flushing "output" there
     // throws away bytes the other side simply has not read yet, which a real
     // line would long have delivered by the time the protocol purges.
-    ::tcflush(m_fd, m_pseudoTerminal ? TCIFLUSH : TCIOFLUSH);
+    return ::tcflush(m_fd, m_pseudoTerminal ? TCIFLUSH : TCIOFLUSH) == 0;
 }
 
 std::size_t PosixSerialPort::write(std::span<const std::uint8_t> bytes) {

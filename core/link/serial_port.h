@@ -30,13 +30,16 @@ enum class PortOpenError {
     NotSerialDevice,  // a file, a folder or a device that is not a terminal
     PermissionDenied, // the device exists but this user may not open it
     InUse,            // another program holds it
-    Other,
+    Other,            // anything else, such as a driver that refused the line settings
 };
 
 // One serial line to the radio, with the operations the programming protocol
-// needs and nothing more. Apart from open(), failures of these calls are not
-// reported: what the radio answers is the only thing that decides success,
-// so a port that stops working shows up as missing reply bytes.
+// needs and nothing more. The set-up calls and purge() say whether the
+// driver did what was asked: a line with unknown time-outs could block a
+// read for ever, and one with unknown settings or stale input could hand
+// over changed data. Reads and writes report only how many bytes moved:
+// what the radio answers decides the rest, so a port that stops working
+// shows up as missing reply bytes.
 class SerialPort {
 public:
     virtual ~SerialPort() = default;
@@ -52,15 +55,18 @@ public:
     virtual void close() = 0;
 
     // Sizes of the driver's receive and transmit queues.
-    virtual void setQueueSizes(std::size_t input, std::size_t output) = 0;
-    virtual void setTimeouts(const SerialTimeouts& timeouts) = 0;
+    [[nodiscard]] virtual bool setQueueSizes(std::size_t input, std::size_t output) = 0;
+    [[nodiscard]] virtual bool setTimeouts(const SerialTimeouts& timeouts) = 0;
     // `baud` bits per second, 8 data bits, no parity (and no parity check),
-    // 1 stop bit, binary; the other line settings stay as the driver has them.
-    virtual void configureLine(unsigned baud) = 0;
+    // 1 stop bit, and nothing that changes, drops or holds back bytes: no
+    // software or hardware flow control, no character replacement. The
+    // modem control lines (DTR, RTS) stay as they were: some cables draw
+    // their power from them.
+    [[nodiscard]] virtual bool configureLine(unsigned baud) = 0;
 
     // Discards what is still queued for sending and what was received but
     // not yet read.
-    virtual void purge() = 0;
+    [[nodiscard]] virtual bool purge() = 0;
     // Returns how many bytes were sent before the write time-out.
     virtual std::size_t write(std::span<const std::uint8_t> bytes) = 0;
     // Returns how many bytes arrived, at most `buffer.size()`.

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "protocol_frames.h"
+#include "radio_line_setup.h"
 #include "transfer_messages.h"
 
 namespace zrx {
@@ -37,16 +38,12 @@ public:
     Session(SerialPort& port, TransferObserver& observer, int upperBound)
         : m_port(port), m_observer(observer), m_upperBound(upperBound) {}
 
-    void configure() {
-        m_port.setQueueSizes(protocol::kInputQueueSize, protocol::kOutputQueueSize);
-        m_port.setTimeouts(protocol::kTimeouts);
-        m_port.configureLine(protocol::kBaudRate);
-    }
-
     // The radio listens for the handshake only now and then, so each byte
     // goes out on its own after a short pause, and the whole string is
     // tried up to four times. The reply byte is kept across attempts: the
-    // receive buffer is cleared only before the first one.
+    // receive buffer is cleared only before the first one. A purge the
+    // driver refuses ends the session here and below: bytes left over from
+    // an earlier reply would be taken for the next one.
     bool handshake() {
         clearReceived();
         for (int attempt = 0; attempt < protocol::kHandshakeAttempts; ++attempt) {
@@ -55,7 +52,9 @@ public:
             }
             for (const std::uint8_t byte : protocol::kHandshake) {
                 m_port.pause(protocol::kHandshakeBytePauseMs);
-                m_port.purge();
+                if (!m_port.purge()) {
+                    return false;
+                }
                 sendByte(byte);
             }
             receive(1);
@@ -72,7 +71,9 @@ public:
     bool identify() {
         m_port.pause(protocol::kIdentificationPauseMs);
         clearReceived();
-        m_port.purge();
+        if (!m_port.purge()) {
+            return false;
+        }
         sendByte(protocol::kIdentificationRequest);
         receive(protocol::kIdentificationReplySize);
         return acknowledgeExchange();
@@ -85,7 +86,9 @@ public:
                 return false;
             }
             const auto command = protocol::blockCommand(protocol::kReadCommand, address);
-            m_port.purge();
+            if (!m_port.purge()) {
+                return false;
+            }
             m_port.write(command);
             // A short reply would leave zeros or stale bytes where the data
             // belongs; it is no reply at all.
@@ -113,7 +116,9 @@ public:
             const auto data = image.range(address, protocol::kBlockSize);
             std::copy(data.begin(), data.end(), m_sent.begin());
             clearReceived();
-            m_port.purge();
+            if (!m_port.purge()) {
+                return false;
+            }
             m_port.write(command);
             m_port.write(std::span<const std::uint8_t>(m_sent).first(protocol::kBlockSize));
             receive(1);
@@ -129,7 +134,9 @@ private:
     // ACK to the radio, and ACK must come back.
     bool acknowledgeExchange() {
         clearReceived();
-        m_port.purge();
+        if (!m_port.purge()) {
+            return false;
+        }
         sendByte(protocol::kAcknowledge);
         receive(1);
         return m_received[0] == protocol::kAcknowledge;
@@ -198,9 +205,11 @@ TransferOutcome runTransfer(SerialPort& port, const TransferRequest& request, Ra
         return fail(TransferOutcome::OpenFailure);
     }
     observer.portOpened();
+    if (!setUpRadioLine(port)) {
+        return fail(TransferOutcome::OpenFailure);
+    }
 
     Session session(port, observer, transferBlockCount(request.direction));
-    session.configure();
     if (!session.handshake() || !session.identify()) {
         return fail(TransferOutcome::CommunicationFailure);
     }

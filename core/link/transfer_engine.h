@@ -35,9 +35,11 @@ struct TransferRequest {
 
 // One whole transfer over `port`: open it by the request's port name,
 // configure the line, shake hands, identify, then read the radio's memory
-// into `image` or write the image's first 992 bytes to the radio. Progress,
-// failures and the transfer flag go to `observer`. Nothing more is sent to
-// the radio after a failure; the port is always closed before this returns.
+// into `image` or write the image's first 992 bytes to the radio. A port the
+// driver will not set up is an open failure; a purge it refuses later ends
+// the transfer as a communication failure. Progress, failures and the
+// transfer flag go to `observer`. Nothing more is sent to the radio after a
+// failure; the port is always closed before this returns.
 // A read that fails leaves `image` exactly as it was.
 TransferOutcome runTransfer(SerialPort& port, const TransferRequest& request, RadioImage& image,
                             TransferObserver& observer);

@@ -2,11 +2,18 @@
 
 #include "win32_serial_port.h"
 
+#include "binary_line_state.h"
 #include "port_name.h"
 
 #include <string>
 
 namespace zrx {
+
+static_assert(line_state::kNoParity == NOPARITY && line_state::kOneStopBit == ONESTOPBIT);
+static_assert(line_state::kLineOn == DTR_CONTROL_ENABLE &&
+              line_state::kLineOn == RTS_CONTROL_ENABLE);
+static_assert(line_state::kHandshake == DTR_CONTROL_HANDSHAKE &&
+              line_state::kHandshake == RTS_CONTROL_HANDSHAKE);
 
 namespace {
 
@@ -84,37 +91,35 @@ void Win32SerialPort::close() {
     }
 }
 
-void Win32SerialPort::setQueueSizes(std::size_t input, std::size_t output) {
-    SetupComm(m_handle, clampToDword(input), clampToDword(output));
+bool Win32SerialPort::setQueueSizes(std::size_t input, std::size_t output) {
+    return SetupComm(m_handle, clampToDword(input), clampToDword(output)) != FALSE;
 }
 
-void Win32SerialPort::setTimeouts(const SerialTimeouts& timeouts) {
+bool Win32SerialPort::setTimeouts(const SerialTimeouts& timeouts) {
     COMMTIMEOUTS system{};
     system.ReadIntervalTimeout = timeouts.readIntervalMs;
     system.ReadTotalTimeoutMultiplier = timeouts.readTotalPerByteMs;
     system.ReadTotalTimeoutConstant = timeouts.readTotalConstantMs;
     system.WriteTotalTimeoutMultiplier = timeouts.writeTotalPerByteMs;
     system.WriteTotalTimeoutConstant = timeouts.writeTotalConstantMs;
-    SetCommTimeouts(m_handle, &system);
+    return SetCommTimeouts(m_handle, &system) != FALSE;
 }
 
-void Win32SerialPort::configureLine(unsigned baud) {
-    // Read, change what the protocol needs, write back: flow control,
-    // special characters and error replacement stay as the driver has them.
-    DCB state{};
-    state.DCBlength = sizeof state;
-    GetCommState(m_handle, &state);
-    state.BaudRate = baud;
-    state.ByteSize = 8;
-    state.Parity = NOPARITY;
-    state.fParity = FALSE;
-    state.StopBits = ONESTOPBIT;
-    state.fBinary = TRUE;
-    SetCommState(m_handle, &state);
+bool Win32SerialPort::configureLine(unsigned baud) {
+    // Read, change, write back: what the driver reports is the starting
+    // point, and everything that would change or hold back the data is
+    // switched off (see binaryLineState).
+    DCB reported{};
+    reported.DCBlength = sizeof reported;
+    if (!GetCommState(m_handle, &reported)) {
+        return false;
+    }
+    DCB wanted = binaryLineState(reported, baud);
+    return SetCommState(m_handle, &wanted) != FALSE;
 }
 
-void Win32SerialPort::purge() {
-    PurgeComm(m_handle, PURGE_TXCLEAR | PURGE_RXCLEAR);
+bool Win32SerialPort::purge() {
+    return PurgeComm(m_handle, PURGE_TXCLEAR | PURGE_RXCLEAR) != FALSE;
 }
 
 std::size_t Win32SerialPort::write(std::span<const std::uint8_t> bytes) {

@@ -25,11 +25,11 @@ public:
     [[nodiscard]] PortOpenError openError() const override { return m_openError; }
     void close() override;
 
-    void setQueueSizes(std::size_t input, std::size_t output) override;
-    void setTimeouts(const SerialTimeouts& timeouts) override;
-    void configureLine(unsigned baud) override;
+    [[nodiscard]] bool setQueueSizes(std::size_t input, std::size_t output) override;
+    [[nodiscard]] bool setTimeouts(const SerialTimeouts& timeouts) override;
+    [[nodiscard]] bool configureLine(unsigned baud) override;
 
-    void purge() override;
+    [[nodiscard]] bool purge() override;
     std::size_t write(std::span<const std::uint8_t> bytes) override;
     std::size_t read(std::span<std::uint8_t> buffer) override;
     void pause(unsigned milliseconds) override;

@@ -35,7 +35,7 @@ std::optional<std::string> processEnvironment(std::string_view name) {
     return std::string(value);
 }
 
-std::optional<fs::path> backupFolder(const EnvironmentLookup& environment) {
+std::optional<fs::path> userDataFolder(const EnvironmentLookup& environment) {
     std::optional<fs::path> data;
 #ifdef _WIN32
     data = absoluteFolder(environment, "LOCALAPPDATA");
@@ -50,7 +50,15 @@ std::optional<fs::path> backupFolder(const EnvironmentLookup& environment) {
     if (!data) {
         return std::nullopt;
     }
-    return *data / "zrx-pc-encoder" / "backups";
+    return *data / "zrx-pc-encoder";
+}
+
+std::optional<fs::path> backupFolder(const EnvironmentLookup& environment) {
+    const std::optional<fs::path> data = userDataFolder(environment);
+    if (!data) {
+        return std::nullopt;
+    }
+    return *data / "backups";
 }
 
 } // namespace zrx

@@ -14,10 +14,11 @@ struct OriginTag {
     std::string_view tag;
 };
 
-constexpr std::array<OriginTag, 3> kTags{{
+constexpr std::array<OriginTag, 4> kTags{{
     {BackupOrigin::ProgramRead, "program-read"},
     {BackupOrigin::ZrxRead, "zrx-read"},
     {BackupOrigin::BeforeWrite, "zrx-write"},
+    {BackupOrigin::FleetWrite, "zrx-fleet"},
 }};
 
 // "YYYY-MM-DDTHHMMSS.mmmZ"

@@ -12,6 +12,7 @@ enum class BackupOrigin {
     ProgramRead, // Program > Read in the window
     ZrxRead,     // zrx read
     BeforeWrite, // zrx write --backup, just before writing
+    FleetWrite,  // zrx fleet --backup, just before writing one radio of the fleet
 };
 
 // The tag an origin leaves in the file name ("zrx-read"), and back; an

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "backup_name.h"
+#include "image/language.h"
 #include "image/radio_image.h"
 
 namespace zrx {
@@ -25,6 +26,12 @@ struct BackupSaved {
 // saveBackup into backupFolder() at the present moment: what every
 // successful read calls.
 [[nodiscard]] BackupSaved keepReadBackup(const RadioImage& image, BackupOrigin origin);
+
+// Why a write asked to keep a backup first did not start; the system's
+// reason follows.
+inline constexpr LocalText kNoBackupNoWriteText{
+    "nothing was written: the radio's memory could not be kept as a backup first",
+    "未写入任何数据：无法先备份电台存储器", "未寫入任何資料：無法先備份電台記憶體"};
 
 // One backup as `zrx backups` lists it.
 struct BackupEntry {

@@ -1,9 +1,12 @@
 #include "connection_doctor.h"
 
 #include <cstdio>
+#include <optional>
 
 #include "device_access.h"
+#include "hex_bytes.h"
 #include "link/port_name.h"
+#include "link/radio_line_setup.h"
 
 namespace zrx {
 
@@ -59,19 +62,7 @@ std::string replaceAll(std::string text, std::string_view marker, std::string_vi
 }
 
 std::string hex(const std::vector<std::uint8_t>& bytes, Language language) {
-    if (bytes.empty()) {
-        return std::string(kNothing.in(language));
-    }
-    std::string text;
-    for (const std::uint8_t byte : bytes) {
-        char digits[4];
-        std::snprintf(digits, sizeof digits, "%02X", unsigned{byte});
-        if (!text.empty()) {
-            text += ' ';
-        }
-        text += digits;
-    }
-    return text;
+    return bytes.empty() ? std::string(kNothing.in(language)) : hexBytes(bytes);
 }
 
 // The bytes that came back to the handshake, all attempts together.
@@ -169,49 +160,57 @@ DoctorFinding radioFinding(const LineProbe& probe, Language language) {
     return finding;
 }
 
+namespace {
+
+std::string openFailureDetail(PortOpenError error, const std::string& device, Language language) {
+    switch (error) {
+    case PortOpenError::NoName:
+        return std::string(kNoName.in(language));
+    case PortOpenError::NotFound:
+        return replaceAll(std::string(kNotFound.in(language)), "%1", device);
+    case PortOpenError::NotSerialDevice:
+        return device + ": " + describeNonSerialPath(device, language);
+    case PortOpenError::PermissionDenied: {
+        const auto access = deviceAccess(device);
+        return device + ": " +
+               (access ? permissionAdvice(*access, language)
+                       : permissionAdvice(DeviceAccess{}, language));
+    }
+    case PortOpenError::InUse:
+        return device + ": " + std::string(kInUse.in(language));
+    case PortOpenError::None:
+    case PortOpenError::Other:
+        break;
+    }
+    return device + ": " + std::string(kCannotOpen.in(language));
+}
+
+} // namespace
+
 DoctorReport runDoctor(SerialPort& port, std::string_view portName, Language language) {
     DoctorReport report;
     const std::string device = deviceFor(portName);
-    if (!port.open(portName)) {
-        const PortOpenError error = port.openError();
-        std::string detail;
-        switch (error) {
-        case PortOpenError::NoName:
-            detail = kNoName.in(language);
-            break;
-        case PortOpenError::NotFound:
-            detail = replaceAll(std::string(kNotFound.in(language)), "%1", device);
-            break;
-        case PortOpenError::NotSerialDevice:
-            detail = device + ": " + describeNonSerialPath(device, language);
-            break;
-        case PortOpenError::PermissionDenied: {
-            const auto access = deviceAccess(device);
-            detail = device + ": " +
-                     (access ? permissionAdvice(*access, language)
-                             : permissionAdvice(DeviceAccess{}, language));
-            break;
-        }
-        case PortOpenError::InUse:
-            detail = device + ": " + std::string(kInUse.in(language));
-            break;
-        case PortOpenError::None:
-        case PortOpenError::Other:
-            detail = device + ": " + std::string(kCannotOpen.in(language));
-            break;
-        }
-        report.findings = findingsForOpenError(error, std::move(detail));
+    const bool opened = port.open(portName);
+    // A port whose driver refuses the line set-up, or a purge on the way,
+    // is reported as a port that would not open, as a transfer reports it.
+    const std::optional<LineProbe> probe =
+        opened && setUpRadioLine(port) ? probeLine(port) : std::nullopt;
+    if (!probe) {
+        const PortOpenError error = opened ? PortOpenError::Other : port.openError();
+        port.close();
+        report.findings = findingsForOpenError(error, openFailureDetail(error, device, language));
         return report;
     }
+    port.close();
     for (const auto check : {DoctorCheck::PortExists, DoctorCheck::SerialDevice,
                              DoctorCheck::MayOpen, DoctorCheck::NotInUse}) {
         report.findings.push_back(DoctorFinding{check, true, {}});
     }
     report.findings.front().detail = device;
-    const LineProbe probe = probeLine(port);
-    port.close();
-    report.findings.push_back(radioFinding(probe, language));
-    report.radioAnswered = probe.verdict == LineVerdict::Radio;
+    report.portOpened = true;
+    report.probe = *probe;
+    report.findings.push_back(radioFinding(*probe, language));
+    report.radioAnswered = probe->verdict == LineVerdict::Radio;
     return report;
 }
 

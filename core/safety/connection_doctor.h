@@ -29,6 +29,8 @@ struct DoctorFinding {
 struct DoctorReport {
     std::vector<DoctorFinding> findings;
     bool radioAnswered = false;
+    bool portOpened = false;
+    LineProbe probe; // who answered, once the port opened
 };
 
 // The findings a port that would not open leaves: every check before the

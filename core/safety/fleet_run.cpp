@@ -1,63 +1,84 @@
 #include "fleet_run.h"
 
-#include "image/settings_codes.h"
-#include "write_verification.h"
+#include "fleet_port_loop.h"
 
 namespace zrx {
 
-namespace {
-
-// Passes everything on to the station's observer and keeps the failure
-// message for the radio's reason.
-class KeepingObserver final : public TransferObserver {
-public:
-    explicit KeepingObserver(TransferObserver& shown) : m_shown(shown) {}
-
-    void setTransferFlag(int value) override { m_shown.setTransferFlag(value); }
-    void portOpened() override { m_shown.portOpened(); }
-    void setProgress(int position, int upperBound, std::string_view percentText) override {
-        m_shown.setProgress(position, upperBound, percentText);
+FleetRun::FleetRun(FleetPlan plan, FleetObserver& observer)
+    : m_plan(std::move(plan)), m_observer(observer), m_tally(m_plan.count) {
+    for (const std::string& port : m_plan.ports) {
+        FleetPortStatus status;
+        status.port = port;
+        m_statuses.push_back(std::move(status));
     }
-    void showFailure(std::string_view message) override {
-        m_failure = message;
-        m_shown.showFailure(message);
+}
+
+FleetRun::~FleetRun() {
+    stop();
+    while (!wait(std::chrono::hours(1))) {
     }
-    [[nodiscard]] bool stopRequested() const override { return m_shown.stopRequested(); }
-    void transferEnded(bool success) override { m_shown.transferEnded(success); }
+}
 
-    [[nodiscard]] const std::string& failure() const { return m_failure; }
-
-private:
-    TransferObserver& m_shown;
-    std::string m_failure;
-};
-
-} // namespace
-
-FleetSummary runFleet(const FleetPlan& plan, SerialPort& port, FleetStation& station) {
-    FleetSummary summary;
-    for (int unit = 1; !plan.count || unit <= *plan.count; ++unit) {
-        if (!station.nextRadio(unit)) {
-            break;
+void FleetRun::start() {
+    const std::lock_guard lock(m_threadsMutex);
+    if (!m_threads.empty()) {
+        return;
+    }
+    for (std::size_t index = 0; index < m_plan.ports.size(); ++index) {
+        ++m_loopsRunning;
+        try {
+            m_threads.emplace_back(&FleetRun::runPort, this, index);
+        } catch (...) {
+            --m_loopsRunning;
+            m_tally.stop();
+            throw;
         }
-        FleetRadio radio;
-        radio.unit = unit;
-        radio.started = std::chrono::system_clock::now();
-        const auto start = std::chrono::steady_clock::now();
-        KeepingObserver observer(station.transferObserver());
-        const VerifiedWrite result =
-            writeAndVerify(port, plan.portName, plan.language, plan.templateImage, observer);
-        radio.seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        radio.ok = result.outcome == VerifiedWriteOutcome::Verified;
-        radio.reason = describeVerifiedWrite(result, observer.failure(), plan.language);
-        if (result.readBack) {
-            radio.pcbaCode = decodePcbaCode(*result.readBack);
-        }
-        (radio.ok ? summary.programmed : summary.failed) += 1;
-        station.radioDone(radio);
     }
-    return summary;
+}
+
+void FleetRun::stop() {
+    m_tally.stop();
+}
+
+bool FleetRun::wait(std::chrono::milliseconds timeout) {
+    std::unique_lock lock(m_threadsMutex);
+    if (!m_loopEnded.wait_for(lock, timeout, [this] { return m_loopsRunning == 0; })) {
+        return false;
+    }
+    for (std::thread& thread : m_threads) {
+        if (thread.joinable()) {
+            thread.join();
+        }
+    }
+    return true;
+}
+
+std::vector<FleetPortStatus> FleetRun::ports() const {
+    const std::lock_guard lock(m_statusMutex);
+    return m_statuses;
+}
+
+void FleetRun::portChanged(std::size_t index, const FleetPortStatus& status) {
+    {
+        const std::lock_guard lock(m_statusMutex);
+        m_statuses[index] = status;
+    }
+    const std::lock_guard lock(m_observerMutex);
+    m_observer.portChanged(index, status);
+}
+
+void FleetRun::radioDone(const FleetRadio& radio) {
+    const std::lock_guard lock(m_observerMutex);
+    m_observer.radioDone(radio);
+}
+
+void FleetRun::runPort(std::size_t index) {
+    FleetPortLoop(m_plan, index, m_tally, *this).run();
+    {
+        const std::lock_guard lock(m_threadsMutex);
+        --m_loopsRunning;
+    }
+    m_loopEnded.notify_all();
 }
 
 } // namespace zrx

@@ -64,17 +64,15 @@ LineVerdict judgeUnanswered(const std::vector<std::vector<std::uint8_t>>& replie
     return allEchoes ? LineVerdict::Echo : LineVerdict::Noise;
 }
 
-LineProbe probeLine(SerialPort& port) {
-    port.setQueueSizes(protocol::kInputQueueSize, protocol::kOutputQueueSize);
-    port.setTimeouts(protocol::kTimeouts);
-    port.configureLine(protocol::kBaudRate);
-
+std::optional<LineProbe> probeLine(SerialPort& port) {
     LineProbe probe;
     bool accepted = false;
     for (int attempt = 0; attempt < protocol::kHandshakeAttempts && !accepted; ++attempt) {
         for (const std::uint8_t byte : protocol::kHandshake) {
             port.pause(protocol::kHandshakeBytePauseMs);
-            port.purge();
+            if (!port.purge()) {
+                return std::nullopt;
+            }
             send(port, byte);
         }
         std::vector<std::uint8_t> reply = receive(port, 1);
@@ -84,10 +82,14 @@ LineProbe probeLine(SerialPort& port) {
             break;
         }
         if (!reply.empty()) {
-            port.setTimeouts(kListenTimeouts);
+            if (!port.setTimeouts(kListenTimeouts)) {
+                return std::nullopt;
+            }
             const auto more = receive(port, kListenBytes);
             reply.insert(reply.end(), more.begin(), more.end());
-            port.setTimeouts(protocol::kTimeouts);
+            if (!port.setTimeouts(protocol::kTimeouts)) {
+                return std::nullopt;
+            }
         }
         probe.unanswered.push_back(std::move(reply));
     }
@@ -97,10 +99,14 @@ LineProbe probeLine(SerialPort& port) {
     }
     // The same opening as a transfer's, and nothing after it.
     port.pause(protocol::kIdentificationPauseMs);
-    port.purge();
+    if (!port.purge()) {
+        return std::nullopt;
+    }
     send(port, protocol::kIdentificationRequest);
     probe.identification = receive(port, protocol::kIdentificationReplySize);
-    port.purge();
+    if (!port.purge()) {
+        return std::nullopt;
+    }
     send(port, protocol::kAcknowledge);
     probe.confirmReply = receive(port, 1);
     probe.verdict = probe.confirmReply == std::vector<std::uint8_t>{protocol::kAcknowledge}

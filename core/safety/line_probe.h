@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -35,12 +36,14 @@ struct LineProbe {
 // The verdict for handshake attempts none of which was accepted.
 [[nodiscard]] LineVerdict judgeUnanswered(const std::vector<std::vector<std::uint8_t>>& replies);
 
-// On an open port: configures the line as a transfer does, sends the
+// On a port set up as a transfer sets it up (setUpRadioLine): sends the
 // handshake (up to four attempts, paced as a transfer paces them) and, when
 // a radio accepts it, the identification request and confirmation. Never a
 // block command: the radio's memory is neither read nor written. Unlike a
 // transfer it listens a little longer after an unexpected byte, to tell an
-// echo from noise.
-[[nodiscard]] LineProbe probeLine(SerialPort& port);
+// echo from noise. Empty when the driver refused a purge or a time-out on
+// the way: what came back could then be stale, and the line is no more
+// usable than one that did not open.
+[[nodiscard]] std::optional<LineProbe> probeLine(SerialPort& port);
 
 } // namespace zrx

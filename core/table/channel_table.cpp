@@ -4,8 +4,10 @@
 #include <array>
 
 #include "csv_reader.h"
+#include "editing/table_row_edit.h"
 #include "image/channel_codec.h"
 #include "image/channel_headings.h"
+#include "image/frequency_codec.h"
 #include "image/image_layout.h"
 #include "image/utf8.h"
 
@@ -85,6 +87,33 @@ std::optional<TableError> readHeadings(const CsvRecord& headings, std::vector<in
     return std::nullopt;
 }
 
+std::string cellName(int channel, ChannelColumn column) {
+    return "CH " + std::to_string(channel) + ", " +
+           std::string(kChannelHeadings.at(static_cast<std::size_t>(column) + 1).english) + ": ";
+}
+
+// 40000000 -> "400", 40000625 -> "400.00625".
+std::string megahertz(FrequencyCount count) {
+    constexpr FrequencyCount kCountsPerMegahertz = 100000;
+    return count % kCountsPerMegahertz == 0 ? std::to_string(count / kCountsPerMegahertz)
+                                            : frequencyToText(count);
+}
+
+std::string describe(int channel, const editing::CellChange& change, editing::BandLimits band) {
+    using Reason = editing::CellChange::Reason;
+    const std::string given = cellName(channel, change.column) + quoted(change.given);
+    switch (change.reason) {
+    case Reason::OutsideBand:
+        return given + " is outside " + megahertz(band.lower) + "-" + megahertz(band.upper) +
+               " MHz; stored as " + change.stored;
+    case Reason::OffRaster:
+        return given + " is off the 5 and 6.25 kHz raster; stored as " + change.stored;
+    case Reason::NoChannel:
+        break;
+    }
+    return given + " not stored: the channel has no Rx frequency";
+}
+
 } // namespace
 
 TableRows channelTableRows(const RadioImage& image, Language language) {
@@ -104,6 +133,12 @@ TableRows channelTableRows(const RadioImage& image, Language language) {
 }
 
 std::optional<TableError> importChannelTable(std::string_view csvText, RadioImage& image) {
+    std::vector<TableNote> notes;
+    return importChannelTable(csvText, image, notes);
+}
+
+std::optional<TableError> importChannelTable(std::string_view csvText, RadioImage& image,
+                                             std::vector<TableNote>& notes) {
     if (std::size_t bad = 0; !utf8::isValid(csvText, &bad)) {
         return TableError{lineOfOffset(csvText, bad),
                           "the text is not UTF-8 (save the table as UTF-8 CSV)"};
@@ -121,6 +156,8 @@ std::optional<TableError> importChannelTable(std::string_view csvText, RadioImag
     }
 
     RadioImage updated = image;
+    const editing::BandLimits band = editing::imageBand(image);
+    std::vector<TableNote> found;
     std::array<std::size_t, layout::kChannelCount + 1> listedOnLine{};
     for (std::size_t r = 1; r < csv.records.size(); ++r) {
         const CsvRecord& record = csv.records[r];
@@ -144,16 +181,28 @@ std::optional<TableError> importChannelTable(std::string_view csvText, RadioImag
         }
         firstLine = record.line;
 
-        // Columns the table leaves out keep what the channel holds now.
-        ChannelTexts texts = decodeChannel(updated, *channel, Language::English);
+        const ChannelTexts current = decodeChannel(updated, *channel, Language::English);
+        editing::GivenTexts given;
         for (std::size_t c = 0; c < columns.size(); ++c) {
             if (columns[c] != kChannelNumberColumn) {
-                texts[static_cast<std::size_t>(columns[c] - 1)] = record.cells[c];
+                given.at(static_cast<std::size_t>(columns[c] - 1)) = record.cells[c];
             }
         }
-        encodeChannel(updated, *channel, texts);
+        const editing::RowEdit edit = editing::editChannelRow(current, given, band);
+        if (const auto& bad = edit.unreadable) {
+            return TableError{record.line, cellName(*channel, bad->column) + quoted(bad->given) +
+                                               " " + bad->problem};
+        }
+        for (const editing::CellChange& change : edit.changes) {
+            found.push_back({record.line, describe(*channel, change, band), *channel, change});
+        }
+        // A channel the table leaves as it was keeps its bytes as they were.
+        if (edit.texts != current) {
+            encodeChannel(updated, *channel, edit.texts);
+        }
     }
     image = updated;
+    notes.insert(notes.end(), found.begin(), found.end());
     return std::nullopt;
 }
 

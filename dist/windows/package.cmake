@@ -1,8 +1,9 @@
 # The Windows zip and installer, from a Windows build's output folder:
 #   cmake -DBUILD_DIR=<build/windows> -DQT_DIR=<cross-built Qt> -P package.cmake
-# The programs, their language libraries, help files, Default.sin and
-# Program.ini, with the Qt DLLs and plugins they load and the mingw thread
-# library, in one folder; zipped, and wrapped by NSIS into an installer.
+# The programs, their language libraries, help files, Default.sin,
+# Program.ini and the ready channel plans, with the Qt DLLs and plugins they
+# load and the mingw thread library, in one folder; zipped, and wrapped by
+# NSIS into an installer.
 cmake_minimum_required(VERSION 3.25)
 foreach(var BUILD_DIR QT_DIR)
     if(NOT DEFINED ${var})
@@ -31,6 +32,12 @@ foreach(file IN LISTS files)
     endif()
     file(COPY "${out}/${file}" DESTINATION "${stage}")
 endforeach()
+# The ready channel plans, in their folder beside the programs.
+file(GLOB plan_files "${out}/plans/*.csv")
+if(NOT plan_files)
+    message(FATAL_ERROR "${out}/plans holds no plans: build the windows preset first")
+endif()
+file(COPY "${out}/plans" DESTINATION "${stage}")
 
 # The plugins Qt loads at run time: the Windows platform and the style that
 # draws native controls.

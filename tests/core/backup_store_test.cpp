@@ -72,6 +72,7 @@ TEST(BackupName, CarriesTimeAndOriginAndSortsByTime) {
         {at(2024y / 2 / 29, 23h, 59min, 59s, 999ms), BackupOrigin::ProgramRead},
         {at(2024y / 3 / 1, 0h, 0min, 0s, 0ms), BackupOrigin::ZrxRead},
         {at(2031y / 12 / 31, 9h, 5min, 7s, 42ms), BackupOrigin::BeforeWrite},
+        {at(2031y / 12 / 31, 9h, 5min, 7s, 43ms), BackupOrigin::FleetWrite},
     };
     EXPECT_EQ(backupFileName(backups[0].first, backups[0].second),
               "2024-02-29T235959.999Z_program-read.sin");

@@ -147,6 +147,13 @@ public:
         }
     }
 
+    // Sends the child `signal` (SIGINT for a Ctrl+C) without waiting.
+    void signal(int signal) {
+        if (!m_status) {
+            ::kill(m_pid, signal);
+        }
+    }
+
     // Asks the child to stop (SIGTERM) and waits for it.
     int stop() {
         if (!m_status) {
@@ -155,6 +162,7 @@ public:
         return wait();
     }
 
+    [[nodiscard]] pid_t pid() const { return m_pid; }
     [[nodiscard]] const std::string& standardOutput() const { return m_stdout; }
     [[nodiscard]] const std::string& standardError() const { return m_stderr; }
 

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <algorithm>
+#include <chrono>
 #include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "await_condition.h"
 #include "child_process.h"
 
 // zrx-sim running for one test: the device path it printed, and its byte
@@ -37,6 +40,7 @@ public:
         std::vector<std::uint8_t> received; // what the radio got from the PC
         std::vector<std::uint8_t> sent;     // what it answered
         std::vector<std::string> lines;     // "rx 52", "tx 06" in order
+        int sessionsClosed = 0;             // times the tool closed the line
     };
 
     // The log as it stands; call after stop() for the complete record.
@@ -45,6 +49,10 @@ public:
         std::ifstream in(m_logPath);
         std::string line;
         while (std::getline(in, line)) {
+            if (line == "-- closed") {
+                ++traffic.sessionsClosed;
+                continue;
+            }
             if (line.size() != 5) {
                 continue;
             }
@@ -53,6 +61,14 @@ public:
             traffic.lines.push_back(line);
         }
         return traffic;
+    }
+
+    // Waits until the radio has seen the tool close the line `count` times
+    // in all; false when that has not happened within `timeout`.
+    [[nodiscard]] bool
+    awaitSessionsClosed(int count,
+                        std::chrono::milliseconds timeout = std::chrono::seconds(20)) const {
+        return awaitCondition([&] { return traffic().sessionsClosed >= count; }, timeout);
     }
 
 private:

@@ -1,20 +1,16 @@
 // The pure parts of the safety net: comparing a write with what came back,
-// judging what answered the handshake, the way out of a permission refusal,
-// and the fleet log.
+// judging what answered the handshake and the way out of a permission
+// refusal.
 
 #include <gtest/gtest.h>
 
-#include "file_bytes.h"
 #include "image/image_layout.h"
 #include "random_image.h"
 #include "safety/device_access.h"
-#include "safety/fleet_log.h"
 #include "safety/line_probe.h"
 #include "safety/write_verification.h"
-#include "temp_dir.h"
 
 using namespace zrx;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -94,44 +90,6 @@ TEST(DeviceAccess, NamesTheGroupAndTheWayOut) {
     EXPECT_EQ(permissionAdvice(cases[0].access, Language::TraditionalChinese),
               "權限不足：裝置屬於 dialout 群組，而您不在其中；請執行 \"sudo usermod -aG dialout "
               "$USER\"，然後重新登入");
-}
-
-TEST(FleetLog, WritesTheHeadingOnceAndOneRowPerRadio) {
-    TempDir dir;
-    const fs::path path = dir / "fleet.csv";
-    FleetRadio ok{1, std::chrono::system_clock::now(), 4.25, true, "", "AB12"};
-    FleetRadio failed{2,
-                      ok.started,
-                      3.0,
-                      false,
-                      "verification failed at 0x0A5: wrote 0x4C, "
-                      "read 0x00 (1 byte differ)",
-                      ""};
-    std::string error;
-    {
-        FleetLog log;
-        ASSERT_TRUE(log.open(path, error)) << error;
-        ASSERT_TRUE(log.append(ok, error));
-    }
-    {
-        FleetLog log;
-        ASSERT_TRUE(log.open(path, error)) << error;
-        ASSERT_TRUE(log.append(failed, error));
-    }
-    const std::string text = readBytes(path);
-    const std::string start = fleetLogRow(ok)[1];
-    EXPECT_EQ(text, "unit,start,seconds,result,reason,pcba\r\n"
-                    "1," +
-                        start +
-                        ",4.2,ok,,AB12\r\n"
-                        "2," +
-                        start +
-                        ",3.0,failed,\"verification failed at 0x0A5: wrote 0x4C, "
-                        "read 0x00 (1 byte differ)\",\r\n");
-    EXPECT_EQ(start.size(), std::string("2024-05-01T14:03:22+0200").size());
-
-    FleetLog folder;
-    EXPECT_FALSE(folder.open(dir.path(), error));
 }
 
 } // namespace

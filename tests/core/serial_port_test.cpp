@@ -16,7 +16,7 @@
 #include <unistd.h>
 
 #include "link/posix_serial_port.h"
-#include "link/protocol_frames.h"
+#include "link/radio_line_setup.h"
 #include "link/transfer_guard.h"
 #include "temp_dir.h"
 
@@ -59,6 +59,22 @@ public:
         bytes.resize(got);
         return bytes;
     }
+    // The line as another program may leave it: flow control of both
+    // kinds, 2 stop bits, parity checking, the eighth bit stripped. (A
+    // pty's master reads and sets the settings of its slave; a pty always
+    // carries 8 bits without parity, whatever it is told.)
+    void leaveDirty() const {
+        termios dirty{};
+        ASSERT_EQ(::tcgetattr(m_master, &dirty), 0);
+        dirty.c_iflag |= IXON | IXOFF | ISTRIP | INPCK;
+        dirty.c_cflag |= CSTOPB | CRTSCTS;
+        ASSERT_EQ(::tcsetattr(m_master, TCSANOW, &dirty), 0);
+    }
+    [[nodiscard]] termios settings() const {
+        termios now{};
+        EXPECT_EQ(::tcgetattr(m_master, &now), 0);
+        return now;
+    }
     void hangUp() {
         if (m_master >= 0) {
             ::close(m_master);
@@ -74,10 +90,9 @@ private:
 class OpenPort : public ::testing::Test {
 protected:
     void SetUp() override {
+        line.leaveDirty();
         ASSERT_TRUE(port.open(line.device()));
-        port.setQueueSizes(protocol::kInputQueueSize, protocol::kOutputQueueSize);
-        port.setTimeouts(protocol::kTimeouts);
-        port.configureLine(protocol::kBaudRate);
+        ASSERT_TRUE(setUpRadioLine(port));
     }
 
     PtyLine line;
@@ -86,7 +101,11 @@ protected:
 
 TEST_F(OpenPort, EveryByteValuePassesUnchangedBothWays) {
     // 0x03 (interrupt), 0x0D (carriage return), 0x11/0x13 (XON/XOFF), 0x7F
-    // (erase) and the rest are data to the radio, nothing else.
+    // (erase) and the rest are data to the radio, nothing else, whatever
+    // the line was left with.
+    const termios now = line.settings();
+    EXPECT_EQ(now.c_cflag & (CSIZE | PARENB | CSTOPB | CRTSCTS), static_cast<tcflag_t>(CS8));
+    EXPECT_EQ(now.c_iflag & (IXON | IXOFF | ISTRIP | INPCK), 0u);
     std::vector<std::uint8_t> all(256);
     std::iota(all.begin(), all.end(), 0);
     line.send(all);
@@ -126,8 +145,12 @@ TEST_F(OpenPort, ReadEndsWhenTheLineHangsUp) {
 
 TEST_F(OpenPort, PurgeDiscardsWhatWasNotReadYet) {
     line.send({1, 2, 3});
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    port.purge();
+    // One write reaches the port whole: once its first byte is in, so is
+    // the rest.
+    std::uint8_t first = 0;
+    ASSERT_EQ(port.read(std::span(&first, 1)), 1u);
+    ASSERT_EQ(first, 1);
+    ASSERT_TRUE(port.purge());
     line.send({9});
     std::uint8_t byte = 0;
     ASSERT_EQ(port.read(std::span(&byte, 1)), 1u);
@@ -196,7 +219,8 @@ TEST(PosixSerialPort, NeverOpensARegularFileForWriting) {
 
     PosixSerialPort port;
     EXPECT_FALSE(port.open(file.string()));
-    port.purge();
+    EXPECT_FALSE(port.purge());
+    EXPECT_FALSE(setUpRadioLine(port));
     EXPECT_EQ(port.write(std::vector<std::uint8_t>{0x02, 'P'}), 0u);
 
     struct stat after {};

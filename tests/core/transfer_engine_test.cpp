@@ -178,8 +178,8 @@ TEST_F(TransferEngineTest, HandshakeAttemptsCountAfreshForEveryConnection) {
         EXPECT_EQ(run(sim.device(), TransferDirection::Read, image),
                   TransferOutcome::CommunicationFailure)
             << "session " << session;
-        // Give the radio time to notice that the line was closed.
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        // The next session starts once the radio has taken this one's end in.
+        ASSERT_TRUE(sim.awaitSessionsClosed(session + 1));
     }
     sim.stop();
     const auto traffic = sim.traffic();

@@ -13,6 +13,7 @@
 #include "link/protocol_frames.h"
 #include "link/serial_port.h"
 #include "link/transfer_engine.h"
+#include "link/transfer_messages.h"
 #include "random_image.h"
 #include "recording_observer.h"
 
@@ -49,18 +50,18 @@ public:
         calls.emplace_back("close");
         m_open = false;
     }
-    void setQueueSizes(std::size_t input, std::size_t output) override {
-        calls.push_back("queues " + std::to_string(input) + " " + std::to_string(output));
+    bool setQueueSizes(std::size_t input, std::size_t output) override {
+        return log("queues " + std::to_string(input) + " " + std::to_string(output));
     }
-    void setTimeouts(const SerialTimeouts& t) override {
-        calls.push_back("timeouts " + std::to_string(t.readIntervalMs) + " " +
-                        std::to_string(t.readTotalPerByteMs) + " " +
-                        std::to_string(t.readTotalConstantMs) + " " +
-                        std::to_string(t.writeTotalPerByteMs) + " " +
-                        std::to_string(t.writeTotalConstantMs));
+    bool setTimeouts(const SerialTimeouts& t) override {
+        return log("timeouts " + std::to_string(t.readIntervalMs) + " " +
+                   std::to_string(t.readTotalPerByteMs) + " " +
+                   std::to_string(t.readTotalConstantMs) + " " +
+                   std::to_string(t.writeTotalPerByteMs) + " " +
+                   std::to_string(t.writeTotalConstantMs));
     }
-    void configureLine(unsigned baud) override { calls.push_back("line " + std::to_string(baud)); }
-    void purge() override { calls.emplace_back("purge"); }
+    bool configureLine(unsigned baud) override { return log("line " + std::to_string(baud)); }
+    bool purge() override { return log("purge"); }
     std::size_t write(std::span<const std::uint8_t> bytes) override {
         calls.push_back("write " + hex(bytes));
         return bytes.size();
@@ -81,8 +82,18 @@ public:
     }
 
     std::vector<std::string> calls;
+    // The call the driver refuses: the `refusedTime`-th one that starts
+    // with `refused` ("queues", "purge"...).
+    std::string refused;
+    int refusedTime = 1;
 
 private:
+    bool log(std::string call) {
+        const bool refuse = !refused.empty() && call.starts_with(refused) && --refusedTime == 0;
+        calls.push_back(std::move(call));
+        return !refuse;
+    }
+
     std::deque<std::vector<std::uint8_t>> m_replies;
     bool m_open = false;
 };
@@ -279,6 +290,50 @@ TEST(TransferSequence, ShortReadReplyIsACommunicationFailure) {
     // No acknowledge goes out for a reply that did not arrive whole.
     EXPECT_EQ(port.calls.back(), "close");
     EXPECT_EQ(port.calls[port.calls.size() - 2], "read 12");
+}
+
+// A driver that refuses the set-up leaves a port no better than one that did
+// not open, and one that refuses a purge leaves stale bytes to be taken for
+// the next reply: either way nothing more goes to the radio, the port
+// closes, and the image stays as it was.
+TEST(TransferSequence, ARefusedSetUpOrPurgeEndsTheTransferAtOnce) {
+    struct Row {
+        std::string refused;
+        int time;
+        TransferOutcome outcome;
+    };
+    const Row rows[] = {
+        {"queues", 1, TransferOutcome::OpenFailure},
+        {"timeouts", 1, TransferOutcome::OpenFailure},
+        {"line", 1, TransferOutcome::OpenFailure},
+        {"purge", 1, TransferOutcome::CommunicationFailure},  // the first handshake byte
+        {"purge", 9, TransferOutcome::CommunicationFailure},  // the identification
+        {"purge", 10, TransferOutcome::CommunicationFailure}, // its confirmation
+        {"purge", 11, TransferOutcome::CommunicationFailure}, // the first block
+        {"purge", 12, TransferOutcome::CommunicationFailure}, // its acknowledge
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.refused + " " + std::to_string(row.time));
+        auto replies = openingReplies();
+        replies.push_back(std::vector<std::uint8_t>(12, 0x5A));
+        replies.push_back({0x06});
+        ScriptedPort port(replies);
+        port.refused = row.refused;
+        port.refusedTime = row.time;
+        const RadioImage before = randomImage(25);
+        RadioImage image = before;
+        RecordingObserver observer;
+        EXPECT_EQ(run(port, TransferDirection::Read, image, observer), row.outcome);
+        EXPECT_EQ(image, before);
+        ASSERT_GE(port.calls.size(), 2u);
+        EXPECT_EQ(port.calls.back(), "close");
+        EXPECT_TRUE(port.calls[port.calls.size() - 2].starts_with(row.refused));
+        const LocalText& message = row.outcome == TransferOutcome::OpenFailure
+                                       ? kOpenFailureText
+                                       : kCommunicationFailureText;
+        EXPECT_EQ(observer.failures,
+                  std::vector<std::string>{std::string(message.in(Language::English))});
+    }
 }
 
 TEST(TransferSequence, PercentLabelTruncates) {

@@ -166,16 +166,17 @@ TEST_F(Cli, ImportIntoAnExistingFileKeepsUnlistedChannelsAndSettings) {
     const ProgramRun run = runZrx({"import", path("two.csv"), path("radio.sin")});
     ASSERT_EQ(run.exitStatus, 0) << run.err;
 
-    // Channel 5 from the first table; channel 9 from the second, its missing
-    // columns taken from the empty row it was (empty tones read as 0.0, empty
-    // flag texts as the defaults), bytes 13-15 as they were.
+    // Channel 5 from the first table; channel 9 from the second. Both were
+    // empty, so the cells a table leaves out get the grid's new-channel
+    // values: Tx = Rx, both tones off (FF FF), lock off, wide, in the scan
+    // list (flags FB); bytes 13-15 as they were.
     std::string expected = newImageBytes();
     expected.replace(0x50, 16,
-                     std::string("\x50\x12\x20\x46\x50\x12\x20\x46\x00\x00\x00\x00"
-                                 "\xFA\xFF\xFF\xFF",
+                     std::string("\x50\x12\x20\x46\x50\x12\x20\x46\xFF\xFF\xFF\xFF"
+                                 "\xFB\xFF\xFF\xFF",
                                  16));
     expected.replace(0x90, 16,
-                     std::string("\x00\x00\x05\x45\x00\x00\x00\x00\x00\x00\x00\x00"
+                     std::string("\x00\x00\x05\x45\x00\x00\x05\x45\xFF\xFF\xFF\xFF"
                                  "\xFB\xFF\xFF\xFF",
                                  16));
     EXPECT_EQ(readFile(path("radio.sin")), expected);
@@ -183,6 +184,27 @@ TEST_F(Cli, ImportIntoAnExistingFileKeepsUnlistedChannelsAndSettings) {
     const ProgramRun shown = runZrx({"show", path("radio.sin")});
     EXPECT_NE(shown.out.find("TOT (s):"), std::string::npos);
     EXPECT_NE(shown.out.find("Side Key 1 Short: Monitor"), std::string::npos);
+}
+
+// A value the grid would not store is stored as the grid would store it, and
+// every such change is printed, after the file is written.
+TEST_F(Cli, ImportPrintsEveryValueItStoresOtherwiseThanWritten) {
+    ASSERT_EQ(runZrx({"new", path("radio.sin")}).exitStatus, 0);
+    const std::string table = path("typo.csv");
+    writeFile(table, "CH,Rx Freq,Tx Freq\r\n1,4625625,462.563\r\n2,446.00625,\r\n");
+    const ProgramRun run = runZrx({"import", table, path("radio.sin")});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, table +
+                           ", line 2: CH 1, Rx Freq: \"4625625\" is outside 400-470 MHz; "
+                           "stored as 470.00000\n" +
+                           table +
+                           ", line 2: CH 1, Tx Freq: \"462.563\" is off the 5 and "
+                           "6.25 kHz raster; stored as 462.56250\n");
+    const std::vector<std::string> exported = lines(runZrx({"export", path("radio.sin")}).out);
+    ASSERT_GE(exported.size(), 3u);
+    EXPECT_EQ(exported[1], "1,470.00000,462.56250,Off,Off,No,Wide,Add\r");
+    EXPECT_EQ(exported[2], "2,446.00625,446.00625,Off,Off,No,Wide,Add\r");
 }
 
 // The settings read as the Option Function and Side Key dialogs show them:
@@ -336,6 +358,12 @@ TEST_F(Cli, MalformedTableNamesTheLineAndLeavesTheFile) {
         {"CH,Rx Freq\r\n1,462.5\r\n17,462.5\r\n", "line 3: channel \"17\""},
         {"CH,Rx Freq\r\n4,462.5\r\n4,462.5\r\n", "line 3: channel 4 is listed twice"},
         {"CH,Rx Freq\r\n1,462.5\r\n2,\"462.5\r\n", "line 3: a quoted cell is never closed"},
+        // A value that cannot be read, named by its channel and column.
+        {"CH,Rx Freq\r\n3,462.5\r\n4,46x.5\r\n",
+         "line 3: CH 4, Rx Freq: \"46x.5\" is not a frequency in MHz; "},
+        {"CH,Rx Freq,Rx Tone\r\n3,462.5,67.1\r\n", "line 2: CH 3, Rx Tone: \"67.1\" is not a tone"},
+        {"CH,Rx Freq,Busy Lock\r\n3,462.5,Maybe\r\n",
+         "line 2: CH 3, Busy Lock: \"Maybe\" is not one of"},
     };
     for (const auto& [table, says] : tables) {
         writeFile(path("bad.csv"), table);

@@ -1,6 +1,6 @@
 // The safety net as a user meets it, against zrx-sim through the real serial
-// code: zrx write --verify and --backup, the backups every read keeps,
-// zrx doctor and zrx fleet.
+// code: zrx write --verify and --backup, the backups every read keeps and
+// zrx doctor (zrx fleet has its own suite).
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,6 @@
 #include "image/channel_data_file.h"
 #include "image/image_layout.h"
 #include "image/new_image.h"
-#include "image/settings_codes.h"
 #include "link/posix_serial_port.h"
 #include "safety/backup_store.h"
 #include "zrx_run_fixture.h"
@@ -51,16 +50,17 @@ protected:
     EnvironmentOverride data{"XDG_DATA_HOME", dataHome.string()};
 };
 
-// The line of `text` that contains `part`, or empty.
+// The last line of `text` that contains `part`, or empty.
 std::string lineWith(const std::string& text, const std::string& part) {
     std::istringstream in(text);
+    std::string found;
     for (std::string line; std::getline(in, line);) {
         if (const auto at = line.find(part); at != std::string::npos) {
-            return line.substr(
+            found = line.substr(
                 line.rfind('\r', at) == std::string::npos ? 0 : line.rfind('\r', at) + 1);
         }
     }
-    return {};
+    return found;
 }
 
 TEST_F(ZrxSafety, VerifyProvesTheWriteAndCatchesACellThatDidNotTakeIt) {
@@ -95,7 +95,8 @@ TEST_F(ZrxSafety, VerifyProvesTheWriteAndCatchesACellThatDidNotTakeIt) {
         std::vector<std::string> arguments = {"--memory", memory};
         arguments.insert(arguments.end(), c.fault.begin(), c.fault.end());
         RadioSimulator sim(arguments);
-        EXPECT_EQ(zrx({"write", "--port", sim.device(), file, "--verify"}), c.status) << errors;
+        EXPECT_EQ(zrx({"write", "--port", sim.device(), file, "--verify", "--force"}), c.status)
+            << errors;
         if (!c.message.empty()) {
             EXPECT_EQ(lineWith(errors, "zrx: "), c.message) << errors;
         }
@@ -152,7 +153,8 @@ TEST_F(ZrxSafety, EverySuccessfulReadKeepsAByteExactBackupAndNoFailedOneDoes) {
 TEST_F(ZrxSafety, WriteBackupWritesNothingWhenTheRadioCannotBeReadFirst) {
     const std::string saved = (dir / "after.sin").string();
     RadioSimulator sim({"--bad-ack-at", "100", "--save", saved});
-    EXPECT_EQ(zrx({"write", "--backup", "--port", sim.device(), save("new.sin", randomImage(5))}),
+    EXPECT_EQ(zrx({"write", "--backup", "--port", sim.device(), save("new.sin", randomImage(5)),
+                   "--force"}),
               1);
     EXPECT_NE(errors.find("zrx: Communication with the radio failed\n"), std::string::npos);
     ASSERT_EQ(sim.stop(), 0);
@@ -238,115 +240,6 @@ TEST_F(ZrxSafety, DoctorNamesWhatIsWrongWithThePort) {
                           sim.device() + ": another program has it open"),
               std::string::npos)
         << output;
-}
-
-// A dealer's bench: one cable (a link the test points at the next simulated
-// radio, as the dealer plugs in the next one), Enter for each radio.
-class FleetBench {
-public:
-    FleetBench(const TempDir& dir, std::vector<std::string> arguments) : m_cable(dir / "cable") {
-        arguments.insert(arguments.begin(), {"fleet", "--port", m_cable.string()});
-        m_process = std::make_unique<ChildProcess>("zrx", arguments, true);
-    }
-
-    // Plugs in `radio` and presses Enter; the line zrx prints for it.
-    std::string program(const RadioSimulator& radio) {
-        const fs::path next = m_cable.string() + ".next";
-        fs::create_symlink(radio.device(), next);
-        fs::rename(next, m_cable);
-        m_process->writeInput("\n");
-        return m_process->readLine();
-    }
-
-    ChildProcess& process() { return *m_process; }
-
-private:
-    fs::path m_cable;
-    std::unique_ptr<ChildProcess> m_process;
-};
-
-RadioImage fleetTemplate() {
-    RadioImage image = randomImage(41);
-    encodePcbaCode(image, "FLEET7");
-    return image;
-}
-
-TEST_F(ZrxSafety, FleetProgramsThreeRadiosAndLogsThem) {
-    const std::string templ = save("template.sin", fleetTemplate());
-    const std::string log = (dir / "fleet.csv").string();
-    FleetBench bench(dir, {templ, "--log", log, "--count", "3"});
-    std::vector<std::unique_ptr<RadioSimulator>> radios;
-    for (int unit = 1; unit <= 3; ++unit) {
-        const std::string saved = (dir / ("radio" + std::to_string(unit) + ".sin")).string();
-        radios.push_back(std::make_unique<RadioSimulator>(
-            std::vector<std::string>{"--memory",
-                                     save("old" + std::to_string(unit) + ".sin",
-                                          randomImage(50u + static_cast<unsigned>(unit))),
-                                     "--save", saved}));
-        const std::string line = bench.program(*radios.back());
-        EXPECT_EQ(line.substr(0, line.find(" (")), "radio " + std::to_string(unit) + ": ok");
-        EXPECT_NE(line.find(", PCBA FLEET7)"), std::string::npos) << line;
-    }
-    EXPECT_EQ(bench.process().wait(), 0) << bench.process().standardError();
-    EXPECT_EQ(bench.process().standardOutput(), "3 radios: 3 ok, 0 failed\n");
-    for (int unit = 1; unit <= 3; ++unit) {
-        ASSERT_EQ(radios[static_cast<std::size_t>(unit - 1)]->stop(), 0);
-        const RadioImage programmed =
-            imageOf((dir / ("radio" + std::to_string(unit) + ".sin")).string());
-        for (std::size_t a = 0; a < layout::kRadioWriteLength; ++a) {
-            ASSERT_EQ(programmed.byte(a), fleetTemplate().byte(a)) << "radio " << unit << " " << a;
-        }
-    }
-    std::istringstream rows(readBytes(log));
-    std::string row;
-    std::getline(rows, row);
-    EXPECT_EQ(row, "unit,start,seconds,result,reason,pcba\r");
-    for (int unit = 1; unit <= 3; ++unit) {
-        ASSERT_TRUE(std::getline(rows, row));
-        EXPECT_EQ(row.substr(0, 2), std::to_string(unit) + ",");
-        EXPECT_NE(row.find(",ok,,FLEET7\r"), std::string::npos) << row;
-    }
-    EXPECT_FALSE(std::getline(rows, row));
-}
-
-TEST_F(ZrxSafety, AFailingRadioDoesNotStopTheNext) {
-    const std::string templ = save("template.sin", fleetTemplate());
-    const std::string log = (dir / "fleet.csv").string();
-    writeBytes(log, "unit,start,seconds,result,reason,pcba\r\n1,earlier,4.0,ok,,X\r\n");
-    const RadioImage old = makeNewImage();
-    const std::string memory = save("old.sin", old);
-    ASSERT_NE(fleetTemplate().byte(0x2A0), old.byte(0x2A0));
-
-    FleetBench bench(dir, {templ, "--log", log});
-    RadioSimulator first({"--memory", memory});
-    EXPECT_EQ(bench.program(first).substr(0, 12), "radio 1: ok ");
-    RadioSimulator stuck({"--memory", memory, "--stuck-cell", "0x2A0"});
-    char expected[160];
-    std::snprintf(expected, sizeof expected,
-                  "radio 2: FAILED - verification failed at 0x2A0: wrote 0x%02X, read 0x%02X "
-                  "(1 byte differ) (",
-                  fleetTemplate().byte(0x2A0), old.byte(0x2A0));
-    EXPECT_EQ(bench.program(stuck).find(expected), 0u);
-    RadioSimulator silent({"--silent"});
-    EXPECT_EQ(bench.program(silent).find("radio 3: FAILED - Communication with the radio failed ("),
-              0u);
-    RadioSimulator last({"--memory", memory});
-    EXPECT_EQ(bench.program(last).substr(0, 12), "radio 4: ok ");
-    bench.process().writeInput("q\n");
-    EXPECT_EQ(bench.process().wait(), 1);
-    EXPECT_EQ(bench.process().standardOutput(), "4 radios: 2 ok, 2 failed\n");
-    EXPECT_NE(bench.process().standardError().find("zrx: 2 of 4 radios failed\n"),
-              std::string::npos);
-
-    const std::string text = readBytes(log);
-    EXPECT_EQ(text.find("unit,"), text.rfind("unit,")); // one heading only
-    EXPECT_NE(text.find(",failed,\"verification failed at 0x2A0: "), std::string::npos) << text;
-    EXPECT_NE(text.find(",failed,Communication with the radio failed,\r\n"), std::string::npos);
-    std::size_t rows = 0;
-    for (const char c : text) {
-        rows += c == '\n' ? 1 : 0;
-    }
-    EXPECT_EQ(rows, 6u);
 }
 
 } // namespace

@@ -1,106 +1,11 @@
-// The window-free rules of in-place editing: frequency clamp and snap, what
-// a commit writes into a channel row, range texts, and key decisions.
+// The window-free rules of the in-place editors themselves: what each key
+// does and where an editor goes over its cell.
 #include <gtest/gtest.h>
 
 #include "editor/cell_edit_rules.h"
 #include "grid/twips.h"
 
-using namespace zrx;
 using namespace zrx::editing;
-
-namespace {
-constexpr FrequencyCount kLower = 40000000;
-constexpr FrequencyCount kUpper = 47000000;
-
-FrequencyCount snapped(std::string_view typed) {
-    return clampAndSnap(frequencyFromText(typed), kLower, kUpper);
-}
-
-ChannelTexts programmedRow() {
-    return {"462.56250", "467.56250", "67.0", "D023N", "Yes", "Narrow", "Del"};
-}
-} // namespace
-
-TEST(FrequencyCommit, SnapsDownToTheNearerRasterPointTieGoesTo5k) {
-    EXPECT_EQ(snapped("462.5625"), 46256250u);
-    EXPECT_EQ(snapped("462.563"), 46256250u);  // remainders 300 and 50
-    EXPECT_EQ(snapped("430.0055"), 43000500u); // 5 kHz point is nearer
-    EXPECT_EQ(snapped("430.0070"), 43000625u);
-    EXPECT_EQ(snapped("430.0031"), 43000000u); // equal remainders: 5 kHz wins
-    EXPECT_EQ(snapped("446.00625"), 44600625u);
-}
-
-TEST(FrequencyCommit, ClampsToTheBandWithUnsignedComparisons) {
-    EXPECT_EQ(snapped("480"), kUpper);
-    EXPECT_EQ(snapped("399"), kLower);
-    EXPECT_EQ(snapped("0"), 0u);
-    EXPECT_EQ(snapped(""), 0u);
-    // Far beyond 32 bits: the count saturates, then clamps to the top.
-    EXPECT_EQ(snapped("99999999999999"), kUpper);
-    EXPECT_EQ(snapped("42949.67296"), kUpper);
-    // A band edge off the raster is snapped like any other value.
-    EXPECT_EQ(clampAndSnap(50000000, 40000000, 46256300), 46256250u);
-}
-
-TEST(FrequencyCommit, RxOnEmptyChannelStartsItWithDefaultsInTheLanguage) {
-    const ChannelTexts empty{};
-    const ChannelTexts english =
-        commitFrequency(empty, 1, "446.1", Language::English, kLower, kUpper);
-    EXPECT_EQ(english, (ChannelTexts{"446.10000", "446.10000", "Off", "Off", "No", "Wide", "Add"}));
-    const ChannelTexts simplified =
-        commitFrequency(empty, 1, "446.1", Language::SimplifiedChinese, kLower, kUpper);
-    EXPECT_EQ(simplified, (ChannelTexts{"446.10000", "446.10000", "关", "关", "否", "宽", "添加"}));
-    const ChannelTexts traditional =
-        commitFrequency(empty, 1, "446.1", Language::TraditionalChinese, kLower, kUpper);
-    EXPECT_EQ(traditional,
-              (ChannelTexts{"446.10000", "446.10000", "關", "關", "否", "寬", "添加"}));
-}
-
-TEST(FrequencyCommit, RxChangeKeepsTxAndClearingRxClearsTheChannel) {
-    ChannelTexts row =
-        commitFrequency(programmedRow(), 1, "450", Language::English, kLower, kUpper);
-    ChannelTexts expected = programmedRow();
-    expected[0] = "450.00000";
-    EXPECT_EQ(row, expected);
-    EXPECT_EQ(commitFrequency(programmedRow(), 1, "", Language::English, kLower, kUpper),
-              ChannelTexts{});
-    EXPECT_EQ(commitFrequency(programmedRow(), 1, "0.000", Language::English, kLower, kUpper),
-              ChannelTexts{});
-}
-
-TEST(FrequencyCommit, TxIsEmptiedByAnEmptyTextAndStaysEmptyOnAnEmptyChannel) {
-    ChannelTexts row = commitFrequency(programmedRow(), 2, "", Language::English, kLower, kUpper);
-    ChannelTexts expected = programmedRow();
-    expected[1] = "";
-    EXPECT_EQ(row, expected);
-    EXPECT_EQ(commitFrequency(ChannelTexts{}, 2, "450", Language::English, kLower, kUpper),
-              ChannelTexts{});
-}
-
-TEST(ListCommit, WritesOnlyOnProgrammedChannels) {
-    EXPECT_EQ(listCommitText("446.00625", "D023N"), "D023N");
-    EXPECT_EQ(listCommitText("446.00625", ""), "");
-    EXPECT_EQ(listCommitText("", "Narrow"), "");
-}
-
-TEST(RangeText, TwoDigitRunsInMegahertz) {
-    const auto band = bandFromRangeText("400-470MHz");
-    ASSERT_TRUE(band);
-    EXPECT_EQ(band->lower, 40000000u);
-    EXPECT_EQ(band->upper, 47000000u);
-    const auto spaced = bandFromRangeText("136 to 174 MHz");
-    ASSERT_TRUE(spaced);
-    EXPECT_EQ(spaced->lower, 13600000u);
-    EXPECT_EQ(spaced->upper, 17400000u);
-}
-
-TEST(RangeText, FewerThanTwoNumbersOrTooLargeGivesNothing) {
-    EXPECT_FALSE(bandFromRangeText(""));
-    EXPECT_FALSE(bandFromRangeText("UHF"));
-    EXPECT_FALSE(bandFromRangeText("470MHz"));
-    EXPECT_FALSE(bandFromRangeText("MHz 400-470")); // must start with digits
-    EXPECT_FALSE(bandFromRangeText("400-99999"));   // beyond the 32-bit count
-}
 
 TEST(FrequencyKeys, OnlyDigitsPointAndEditingKeysGetThrough) {
     using A = FrequencyKeyAction;

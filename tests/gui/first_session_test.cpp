@@ -11,11 +11,12 @@
 #include "core/radio_simulator.h"
 #include "core/temp_dir.h"
 #include "editor/programview.h"
+#include "editor/transfer_commands.h"
 #include "gui_test_support.h"
-#include "link/port_selection.h"
-#include "link/transferdlg.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
+#include "transfer/port_selection.h"
+#include "transfer/transferdlg.h"
 
 namespace {
 
@@ -203,7 +204,7 @@ private slots:
         RadioSimulator radio({});
         program->State().portName = QString::fromStdString(radio.device());
         QString failure;
-        view(*program)->SetTransferRunner([&failure](CTransferDlg& dialog) {
+        view(*program)->transferCommands()->SetTransferRunner([&failure](CTransferDlg& dialog) {
             dialog.SetFailureNotice([&failure](const QString& message) { failure = message; });
             dialog.OnInitDialog();
             QSignalSpy finished(&dialog, &QDialog::finished);

@@ -5,12 +5,11 @@
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QWidget>
-#include <functional>
 #include <memory>
 
 #include "app/programapp.h"
+#include "modal_answers.h"
 
 // The tests answer the program's file dialogs as Qt widgets. On Windows the
 // program shows the system's own dialog, which no test can reach: the tests
@@ -121,18 +120,3 @@ struct StartedProgram {
         return app.InitInstance(folder.context());
     }
 };
-
-// Runs `handler` on the next modal window as soon as it opens; for the
-// dialogs that a command shows with exec().
-inline void whenModalOpens(std::function<void(QWidget*)> handler) {
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, handler = std::move(handler)] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            handler(modal);
-        }
-    });
-    timer->start();
-}

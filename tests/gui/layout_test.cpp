@@ -16,14 +16,14 @@
 #include "dialogs/optionfunctiondlg.h"
 #include "dialogs/pcbadlg.h"
 #include "dialogs/sidekeydlg.h"
+#include "document/programdoc.h"
 #include "editor/programview.h"
 #include "grid/msflexgrid.h"
 #include "gui_test_support.h"
 #include "image/new_image.h"
-#include "image/programdoc.h"
-#include "link/transferdlg.h"
 #include "shell/language_choice.h"
 #include "shell/mainframe.h"
+#include "transfer/transferdlg.h"
 
 namespace {
 
@@ -124,9 +124,10 @@ private slots:
         QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok);
         QCOMPARE(box.button(QMessageBox::Ok)->text().remove(QLatin1Char('&')), ok);
         QString shown;
-        whenModalOpens([&shown](QWidget* modal) {
-            shown = qobject_cast<QMessageBox*>(modal)->text();
-            qobject_cast<QMessageBox*>(modal)->accept();
+        ModalAnswers answers;
+        answers.expect<QMessageBox>("the error box", [&shown](QMessageBox* error) {
+            shown = error->text();
+            error->accept();
         });
         QVERIFY(!app.Document()->OnOpenDocument(program.folder.file(QStringLiteral("absent.sin"))));
         QVERIFY2(shown.endsWith(missing), qPrintable(shown));
@@ -142,8 +143,8 @@ private slots:
         CAboutDlg about(app.MainFrame());
         CLanguageDlg language(zrx::Language::English, app.MainFrame());
         std::atomic<int> flag{0};
-        CTransferDlg transfer(flag, TransferSetup{}, app.MainFrame());
-        transfer.m_strCaption = QStringLiteral("Read Data");
+        CTransferDlg transfer(flag, TransferSetup{}, zrx::TransferDirection::Read,
+                              QStringLiteral("Read Data"), zrx::makeNewImage(), app.MainFrame());
         transfer.OnInitDialog();
         zrx::RadioImage image = zrx::makeNewImage();
         const auto running = LanguageFromCode(QString::fromLatin1(code));

@@ -5,8 +5,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "document/programdoc.h"
 #include "gui_test_support.h"
-#include "image/programdoc.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
 #include "shell/menu_table.h"
@@ -74,9 +74,22 @@ private slots:
               {"P&rint Setup...", 57606},
               {nullptr, 0},
               {"E&xit", 57665}}},
+            {"&Edit",
+             {{"&Undo\tCtrl+Z", 57643},
+              {"&Redo\tCtrl+Y", 57644},
+              {nullptr, 0},
+              {"Cu&t\tCtrl+X", 57635},
+              {"&Copy\tCtrl+C", 57634},
+              {"&Paste\tCtrl+V", 57637},
+              {"&Delete\tDel", 57632},
+              {nullptr, 0},
+              {"Move &Up\tCtrl+Up", 32800},
+              {"Move Do&wn\tCtrl+Down", 32801},
+              {"&Sort by Rx Frequency", 32802}}},
             {"&Program",
              {{"&Read\tCtrl+R", 32785},
               {"&Write\tCtrl+W", 32786},
+              {"Program &Many Radios...", 32805},
               {nullptr, 0},
               {"Option", 32784},
               {"Side Key", 32791}}},
@@ -158,7 +171,15 @@ private slots:
                                      cmd::kFilePrint,
                                      cmd::kFilePrintDirect,
                                      cmd::kFilePrintPreview,
-                                     cmd::kFilePrintSetup};
+                                     cmd::kFilePrintSetup,
+                                     cmd::kEditCut,
+                                     cmd::kEditCopy,
+                                     cmd::kEditPaste,
+                                     cmd::kEditClear,
+                                     cmd::kMoveUp,
+                                     cmd::kMoveDown,
+                                     cmd::kSortByRx,
+                                     cmd::kProgramMany};
         frame()->SetCommandTargets(nullptr, m_app->Document(), m_app.get());
         for (int id : AllCommands()) {
             if (id == cmd::kFileOpen || id == cmd::kAppAbout || id == cmd::kLanguage ||

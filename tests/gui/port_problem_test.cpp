@@ -2,7 +2,7 @@
 // device behind a COM name and the group that opens serial ports.
 #include <gtest/gtest.h>
 
-#include "link/port_problem.h"
+#include "transfer/port_problem.h"
 
 namespace {
 

@@ -50,11 +50,9 @@ private:
                            [&text](const PdfWord& w) { return w.text == text; });
     }
 
-    // Accepts the next print dialog, noting the page range it offers.
-    static void acceptPrintDialog(QPoint* range = nullptr) {
-        whenModalOpens([range](QWidget* modal) {
-            auto* dialog = qobject_cast<QPrintDialog*>(modal);
-            QVERIFY(dialog != nullptr);
+    // Accepts the print dialog, noting the page range it offers.
+    static void acceptPrintDialog(ModalAnswers& answers, QPoint* range = nullptr) {
+        answers.expect<QPrintDialog>("the print dialog", [range](QPrintDialog* dialog) {
             if (range != nullptr) {
                 *range = QPoint(dialog->minPage(), dialog->maxPage());
             }
@@ -75,7 +73,8 @@ private slots:
         QVERIFY(app != nullptr);
         QVERIFY(QTest::qWaitForWindowActive(app->MainFrame()));
         QPoint range;
-        acceptPrintDialog(&range);
+        ModalAnswers answers;
+        acceptPrintDialog(answers, &range);
         QTest::keyClick(app->MainFrame(), Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(range, QPoint(1, 1));
         const PdfWords page = printed(folder);
@@ -91,9 +90,9 @@ private slots:
         const auto app = start(folder, observer, "Chs");
         QVERIFY(app != nullptr);
         int previewPages = 0;
-        whenModalOpens([&previewPages](QWidget* modal) {
-            auto* preview = qobject_cast<QPrintPreviewDialog*>(modal);
-            QVERIFY(preview != nullptr);
+        ModalAnswers answers;
+        answers.expect<QPrintPreviewDialog>("the preview", [&previewPages](
+                                                               QPrintPreviewDialog* preview) {
             previewPages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
             // Qt's own texts speak the program's language: "打印" here.
             const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
@@ -103,13 +102,10 @@ private slots:
                     print = action;
                 }
             }
-            if (print == nullptr) {
-                preview->reject();
-                QFAIL("the preview has no Print button");
-            }
-            acceptPrintDialog();
+            QVERIFY2(print != nullptr, "the preview has no Print button");
             print->trigger();
         });
+        acceptPrintDialog(answers);
         app->MainFrame()->Dispatch(cmd::kFilePrintPreview);
         QCOMPARE(previewPages, 1);
         const PdfWords page = printed(folder);
@@ -124,9 +120,8 @@ private slots:
         AppObserver observer;
         const auto app = start(folder, observer);
         QVERIFY(app != nullptr);
-        whenModalOpens([](QWidget* modal) {
-            auto* dialog = qobject_cast<QPageSetupDialog*>(modal);
-            QVERIFY(dialog != nullptr);
+        ModalAnswers answers;
+        answers.expect<QPageSetupDialog>("the page set-up", [](QPageSetupDialog* dialog) {
             QRadioButton* landscape = nullptr;
             for (QRadioButton* button : dialog->findChildren<QRadioButton*>()) {
                 if (button->text().remove(QLatin1Char('&')) == QStringLiteral("Landscape")) {
@@ -137,8 +132,8 @@ private slots:
             landscape->click();
             dialog->accept();
         });
+        acceptPrintDialog(answers);
         app->MainFrame()->Dispatch(cmd::kFilePrintSetup);
-        acceptPrintDialog();
         app->MainFrame()->Dispatch(cmd::kFilePrint);
         const PdfWords page = printed(folder);
         QVERIFY2(page.error.empty(), page.error.c_str());

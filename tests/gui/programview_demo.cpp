@@ -12,9 +12,10 @@
 #include <QTimer>
 
 #include "app/view_factory.h"
+#include "document/programdoc.h"
+#include "editor/channel_grid_editor.h"
 #include "editor/programview.h"
 #include "grid/msflexgrid.h"
-#include "image/programdoc.h"
 #include "shell/program_state.h"
 
 int main(int argc, char** argv) {
@@ -55,7 +56,7 @@ int main(int argc, char** argv) {
         QTimer::singleShot(300, view, [view, row, col, popup]() {
             view->grid()->setFocus();
             view->grid()->setCurrentCell(row, col);
-            view->ShowCellEditor();
+            view->gridEditor()->ShowCellEditor();
             if (popup) {
                 QTimer::singleShot(300, view, [view]() {
                     if (view->toneListBox()->isVisible()) {

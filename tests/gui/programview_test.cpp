@@ -3,7 +3,6 @@
 // and Default Factory put into files.
 #include <QAction>
 #include <QFile>
-#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -13,11 +12,12 @@
 #include <memory>
 
 #include "app/view_factory.h"
+#include "document/programdoc.h"
 #include "editor/programview.h"
 #include "image/channel_data_file.h"
 #include "image/image_layout.h"
 #include "image/new_image.h"
-#include "image/programdoc.h"
+#include "modal_answers.h"
 #include "shell/command_ids.h"
 #include "shell/program_state.h"
 #include "view_harness.h"
@@ -208,7 +208,6 @@ private slots:
         QCOMPARE(rowTexts(grid(), 2),
                  (QStringList{"446.10000", "446.10000", "关", "关", "否", "宽", "添加"}));
         // Encoded, the defaults give the flag byte of a fresh channel.
-        m_view->EncodeChannels();
         QCOMPARE(m_doc->Image().byte(zrx::layout::channelOffset(2) + 12), std::uint8_t{0xFB});
     }
 
@@ -246,7 +245,6 @@ private slots:
         key(Qt::Key_Return);
         QCOMPARE(grid()->GetTextMatrix(5, 1), QStringLiteral("450.00000"));
         QCOMPARE(grid()->GetTextMatrix(5, 2), QString());
-        m_view->EncodeChannels();
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(&m_doc->Image().bytes()[0x54]), 4),
                  QByteArray(4, '\0'));
 
@@ -448,7 +446,7 @@ private slots:
         grid()->SetTextMatrix(0, 1, QStringLiteral("kept"));
         m_view->findChild<QPushButton*>(QStringLiteral("1068"))->click();
         QCOMPARE(grid()->GetTextMatrix(1, 1), QStringLiteral("446.00625"));
-        QCOMPARE(m_doc->GetPathName(), QString()); // untitled: Save asks for a name
+        QCOMPARE(m_doc->GetPathName(), QString());
         m_doc->OnNewDocument();
         QCOMPARE(grid()->GetTextMatrix(1, 1), QString());
         QVERIFY(m_doc->OnOpenDocument(path("Default.sin")));
@@ -475,9 +473,12 @@ private slots:
         open();
         m_state->bandLower = 41000000;
         m_state->bandUpper = 42000000;
-        m_doc->Image().setByte(zrx::layout::kModelIndex, 7);
-        m_doc->Image().setByte(zrx::layout::kRangeIndex, 5);
-        m_view->DecodeChannels();
+        // A file whose positions the lists do not hold.
+        QByteArray stored = readAll(factoryFile());
+        stored[zrx::layout::kModelIndex] = 7;
+        stored[zrx::layout::kRangeIndex] = 5;
+        writeAll(path("odd.sin"), stored);
+        QVERIFY(m_doc->OnOpenDocument(path("odd.sin")));
         QCOMPARE(m_view->modelList()->currentIndex(), 0);
         QCOMPARE(m_view->rangeList()->currentIndex(), 0);
         QCOMPARE(m_state->bandLower, 41000000u);
@@ -491,7 +492,8 @@ private slots:
         QVERIFY(!range->view()->isVisible());
         QCOMPARE(m_state->bandLower, 40000000u);
         QCOMPARE(m_state->bandUpper, 47000000u);
-        m_view->EncodeChannels();
+        // Saved, the memory holds the positions the lists show.
+        QVERIFY(m_doc->OnSaveDocument(path("odd.sin")));
         QCOMPARE(m_doc->Image().byte(zrx::layout::kModelIndex), std::uint8_t{0});
         QCOMPARE(m_doc->Image().byte(zrx::layout::kRangeIndex), std::uint8_t{0});
     }
@@ -546,13 +548,14 @@ private slots:
 
     void saveOfANewDocumentAsksForAPath() {
         open();
-        QString asked;
-        harness::onNextModal([&asked](QWidget* modal) {
-            asked = modal->metaObject()->className();
-            QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
-        });
+        QList<CProgramDoc::FileDialogKind> asked;
+        m_doc->SetFileNamePrompt(
+            [&asked](QWidget*, CProgramDoc::FileDialogKind kind, const QString&) {
+                asked << kind;
+                return QString(); // cancelled
+            });
         QVERIFY(m_view->OnCmdMsg(cmd::kFileSave));
-        QCOMPARE(asked, QStringLiteral("QFileDialog"));
+        QCOMPARE(asked, QList{CProgramDoc::FileDialogKind::Save});
         QCOMPARE(m_doc->GetPathName(), QString());
     }
 
@@ -560,7 +563,6 @@ private slots:
         open();
         const QString target = path("fresh.sin");
         // What Save As does once the user has named the file.
-        m_view->EncodeChannels();
         QVERIFY(m_doc->DoSave(target));
         const QByteArray saved = readAll(target);
         QCOMPARE(saved.size(), 1024);
@@ -582,9 +584,8 @@ private slots:
         startChannel(1, QStringLiteral("450"));
         QString caption;
         QString text;
-        harness::onNextModal([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            QVERIFY(box != nullptr);
+        ModalAnswers answers;
+        answers.expect<QMessageBox>("the missing-file message", [&](QMessageBox* box) {
             caption = box->windowTitle();
             text = box->text();
             box->accept();
@@ -596,23 +597,28 @@ private slots:
         QCOMPARE(m_doc->GetPathName(), QString());
     }
 
-    // The factory channels come in untitled, whatever was open before: a
-    // Save cannot land on Default.sin, and the edit is the user's, not the
-    // file's.
-    void defaultFactoryLoadsTheFactoryFileAsUntitled() {
+    void afterDefaultFactorySaveNeverOverwritesTheFactoryFile() {
         open();
         QVERIFY(QFile::copy(factoryFile(), path("Default.sin")));
         QFile::setPermissions(path("Default.sin"), QFile::ReadOwner | QFile::WriteOwner);
-        QVERIFY(m_doc->OnOpenDocument(path("Default.sin")));
         startChannel(1, QStringLiteral("450"));
         // The edit is given up when Default Factory asks about it.
         m_doc->SetQuestion(
             [](QWidget*, const QString&, const QString&) { return CProgramDoc::Answer::No; });
         m_view->findChild<QPushButton*>(QStringLiteral("1068"))->click();
         QCOMPARE(grid()->GetTextMatrix(1, 1), QStringLiteral("446.00625"));
-        QCOMPARE(m_doc->GetPathName(), QString());
-        QVERIFY(!m_doc->IsModified());
-        QCOMPARE(readAll(path("Default.sin")), readAll(factoryFile()));
+        clickCell(grid(), 1, 1);
+        key(Qt::Key_Delete); // Rx cleared: channel 1 goes
+        key(Qt::Key_Return);
+        const QByteArray shipped = readAll(path("Default.sin"));
+        m_doc->SetFileNamePrompt([this](QWidget*, CProgramDoc::FileDialogKind, const QString&) {
+            return path("mine.sin");
+        });
+        QVERIFY(m_view->OnCmdMsg(cmd::kFileSave));
+        const QByteArray saved = readAll(path("mine.sin"));
+        QCOMPARE(saved.mid(0x10, 16), QByteArray(16, '\xff'));
+        QCOMPARE(saved.mid(0x20, 0x3E0), readAll(factoryFile()).mid(0x20, 0x3E0));
+        QCOMPARE(readAll(path("Default.sin")), shipped);
     }
 };
 

@@ -59,7 +59,8 @@ bool shootSettingsDialogs(CMainFrame* frame, const QString& prefix) {
         {cmd::kOption, "option", 1097}, {cmd::kSideKey, "sidekey", 1093}, {cmd::kEmbed, "pcba", 0}};
     for (const auto& shot : dialogs) {
         const QString name = prefix + QLatin1Char('-') + QLatin1String(shot.name);
-        whenModalOpens([&ok, name, shot](QWidget* dialog) {
+        ModalAnswers answers;
+        answers.expect<QDialog>(name, [&ok, name, shot](QDialog* dialog) {
             settle(600);
             if (auto* code = dialog->findChild<QLineEdit*>(QStringLiteral("1092"));
                 code != nullptr && shot.openedList == 0) {
@@ -72,9 +73,10 @@ bool shootSettingsDialogs(CMainFrame* frame, const QString& prefix) {
                 ok = snapOpenedList(dialog, shot.openedList, name + QStringLiteral("-list.png")) &&
                      ok;
             }
-            qobject_cast<QDialog*>(dialog)->reject();
+            dialog->reject();
         });
         frame->Dispatch(shot.command);
+        ok = !answers.failed() && ok;
     }
     return ok;
 }
@@ -122,20 +124,26 @@ bool shootLanguage(const QString& code) {
     }
 
     // The About box, pictured while it waits for OK.
-    whenModalOpens([&ok, prefix](QWidget* about) {
-        settle(600);
-        ok = snap(about->geometry(), prefix + QStringLiteral("-about.png")) && ok;
-        qobject_cast<QDialog*>(about)->accept();
-    });
-    frame->Dispatch(cmd::kAppAbout);
-
-    // The language dialog, cancelled after its picture.
-    whenModalOpens([&ok, prefix](QWidget* dialog) {
-        settle(600);
-        ok = snap(dialog->geometry(), prefix + QStringLiteral("-language.png")) && ok;
-        qobject_cast<QDialog*>(dialog)->reject();
-    });
-    frame->Dispatch(cmd::kLanguage);
+    {
+        ModalAnswers answers;
+        answers
+            .expect<QDialog>(
+                "the About box",
+                [&ok, prefix](QDialog* about) {
+                    settle(600);
+                    ok = snap(about->geometry(), prefix + QStringLiteral("-about.png")) && ok;
+                    about->accept();
+                })
+            // The language dialog, cancelled after its picture.
+            .expect<QDialog>("the language dialog", [&ok, prefix](QDialog* dialog) {
+                settle(600);
+                ok = snap(dialog->geometry(), prefix + QStringLiteral("-language.png")) && ok;
+                dialog->reject();
+            });
+        frame->Dispatch(cmd::kAppAbout);
+        frame->Dispatch(cmd::kLanguage);
+        ok = !answers.failed() && ok;
+    }
 
     ok = shootSettingsDialogs(frame, prefix) && ok;
     frame->hide();
@@ -153,6 +161,11 @@ int main(int argc, char* argv[]) {
     }
     g_outputFolder = QString::fromLocal8Bit(argv[1]);
     bool ok = true;
+    // Not a Qt Test suite: a window that did not show is told here.
+    modal::failureReporter() = [&ok](const QString& message) {
+        qWarning("%s", qPrintable(message));
+        ok = false;
+    };
     for (const QString& code :
          {QStringLiteral("Eng"), QStringLiteral("Chs"), QStringLiteral("Cht")}) {
         ok = shootLanguage(code) && ok;

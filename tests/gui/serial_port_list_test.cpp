@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "link/serial_port_list.h"
+#include "transfer/serial_port_list.h"
 
 namespace {
 

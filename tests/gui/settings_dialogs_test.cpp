@@ -5,8 +5,10 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStyleOptionComboBox>
 #include <QTranslator>
@@ -17,9 +19,9 @@
 #include "dialogs/optionfunctiondlg.h"
 #include "dialogs/pcbadlg.h"
 #include "dialogs/sidekeydlg.h"
+#include "document/programdoc.h"
 #include "gui_test_support.h"
 #include "image/new_image.h"
-#include "image/programdoc.h"
 #include "image/settings_codes.h"
 #include "shell/command_ids.h"
 #include "shell/dialog_template.h"
@@ -343,19 +345,80 @@ private slots:
         QVERIFY(image == before);
     }
 
-    void pastedTextIsStoredByTheEncodingRule() {
+    void pcba_pastedDroppedOrComposedTextTakesOnlyLettersAndDigits_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("how"); // paste, drop or an input method's commit
+        QTest::addColumn<int>("selectFrom");
+        QTest::addColumn<int>("selectLength");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown"); // and stored on OK, byte for character
+        // The low byte of U+4E2D is "-": it must not get in as one.
+        const QString mixed = QStringLiteral("x-\u4E2D#e");
+        QTest::newRow("paste") << ""
+                               << "paste" << 0 << 0 << mixed << "XE";
+        QTest::newRow("paste over a selection") << "AB12"
+                                                << "paste" << 1 << 2 << mixed << "AXE2";
+        QTest::newRow("drop") << "AB"
+                              << "drop" << 2 << 0 << QStringLiteral("c-3 ") << "ABC3";
+        QTest::newRow("input method")
+            << "AB"
+            << "input method" << 2 << 0 << QStringLiteral("\u4E2Dd") << "ABD";
+        // A code stored by other means is shown and kept as it is.
+        QTest::newRow("stored code kept") << "A-1"
+                                          << "paste" << 3 << 0 << "#b"
+                                          << "A-1B";
+    }
+
+    void pcba_pastedDroppedOrComposedTextTakesOnlyLettersAndDigits() {
+        QFETCH(QString, stored);
+        QFETCH(QString, how);
+        QFETCH(int, selectFrom);
+        QFETCH(int, selectLength);
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        RadioImage image = zrx::makeNewImage();
+        zrx::encodePcbaCode(image, stored.toStdString());
+        {
+            CPcbaDlg dialog(image);
+            showAndWait(dialog);
+            QLineEdit* box = dialog.CodeBox();
+            QCOMPARE(box->text(), stored);
+            box->setFocus(Qt::MouseFocusReason);
+            box->setSelection(selectFrom, selectLength);
+            if (how == QStringLiteral("paste")) {
+                QApplication::clipboard()->setText(text);
+                box->paste();
+            } else if (how == QStringLiteral("drop")) {
+                // As the window system delivers it: the drop goes to the
+                // widget that took the drag when it entered.
+                QMimeData data;
+                data.setText(text);
+                const QPoint end(box->width() - 2, box->height() / 2);
+                QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(box, &enter);
+                QVERIFY(enter.isAccepted());
+                QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(box, &drop);
+            } else {
+                QInputMethodEvent commit;
+                commit.setCommitString(text);
+                QApplication::sendEvent(box, &commit);
+            }
+            QCOMPARE(box->text(), shown);
+            dialog.accept();
+        }
+        std::vector<int> bytes;
+        for (const QChar c : shown + QChar(0xFF)) {
+            bytes.push_back(c.unicode());
+        }
+        QCOMPARE(bytesAt(image, 0x3B0, bytes.size()), bytes);
+    }
+
+    void pttIdCode_pastedTextIsStoredByTheEncodingRule() {
         // The context menu's paste passes no key filter: what it brings is
         // stored as the radio stores any character, without a crash.
         RadioImage image = zrx::makeNewImage();
         QApplication::clipboard()->setText(QStringLiteral("x-\u4E2D#e"));
-        {
-            CPcbaDlg dialog(image);
-            showAndWait(dialog);
-            dialog.CodeBox()->paste();
-            QCOMPARE(dialog.CodeBox()->text(), QStringLiteral("X-\u4E2D#E"));
-            dialog.accept();
-        }
-        QCOMPARE(bytesAt(image, 0x3B0, 6), std::vector<int>({0x58, 0x2D, 0x2D, 0x23, 0x45, 0xFF}));
         {
             COptionFunctionDlg options(image, Language::English);
             showAndWait(options);
@@ -427,11 +490,12 @@ private slots:
             {cmd::kSideKey, "侧键", 0x3C8, 0xFF, 0x00},    // codes 15 -> None
             {cmd::kEmbed, "PCBA 码", 0x3B1, 0x00, 0xFF},   // "A" and a NUL -> "A"
         };
-        app.Document()->Image().setByte(0x3B0, 0x41);
+        app.Document()->SetByte(0x3B0, 0x41, {});
         for (const auto& c : kCommands) {
-            app.Document()->Image().setByte(c.offset, c.before);
+            app.Document()->SetByte(c.offset, c.before, {});
             QString caption;
-            whenModalOpens([&caption](QWidget* modal) {
+            ModalAnswers answers;
+            answers.expect<QDialog>(QString::fromUtf8(c.caption), [&caption](QDialog* modal) {
                 caption = modal->windowTitle();
                 // Enter goes to the dialog's focus widget whether or not the
                 // window system has activated the dialog yet.

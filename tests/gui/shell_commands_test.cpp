@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QToolBar>
@@ -9,10 +10,10 @@
 
 #include "app/aboutdlg.h"
 #include "app/languagedlg.h"
+#include "document/programdoc.h"
 #include "editor/programview.h"
 #include "gui_test_support.h"
 #include "image/new_image.h"
-#include "image/programdoc.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
 #include "view_harness.h"
@@ -20,10 +21,9 @@
 namespace {
 
 // Picks `entry` in the language dialog and presses OK or Cancel.
-void answerLanguageDialog(int entry, bool ok, QStringList* entriesSeen = nullptr) {
-    whenModalOpens([=](QWidget* modal) {
-        auto* dialog = qobject_cast<CLanguageDlg*>(modal);
-        QVERIFY(dialog != nullptr);
+void answerLanguageDialog(ModalAnswers& answers, int entry, bool ok,
+                          QStringList* entriesSeen = nullptr) {
+    answers.expect<CLanguageDlg>("the language dialog", [=](CLanguageDlg* dialog) {
         QComboBox* list = dialog->findChild<QComboBox*>(QStringLiteral("1094"));
         QVERIFY(list != nullptr);
         if (entriesSeen != nullptr) {
@@ -80,7 +80,8 @@ private slots:
         auto app = startIn(folder, observer);
         QVERIFY(app);
         QStringList seen;
-        answerLanguageDialog(static_cast<int>(app->State().language), true, &seen);
+        ModalAnswers answers;
+        answerLanguageDialog(answers, static_cast<int>(app->State().language), true, &seen);
         app->MainFrame()->Dispatch(cmd::kLanguage);
         QCOMPARE(seen, entries);
         // The language in force, confirmed with OK: nothing written, no restart.
@@ -111,9 +112,10 @@ private slots:
         auto app = startIn(folder, observer);
         QVERIFY(app);
         QStringList seen;
-        whenModalOpens([&](QWidget* modal) {
-            seen = languageDialogTexts(modal);
-            modal->findChild<QPushButton*>(QStringLiteral("2"))->click();
+        ModalAnswers answers;
+        answers.expect<CLanguageDlg>("the language dialog", [&](CLanguageDlg* dialog) {
+            seen = languageDialogTexts(dialog);
+            dialog->findChild<QPushButton*>(QStringLiteral("2"))->click();
         });
         app->MainFrame()->Dispatch(cmd::kLanguage);
         QCOMPARE(seen, texts);
@@ -133,7 +135,8 @@ private slots:
         auto app = startIn(folder, observer);
         QVERIFY(app);
         app->State().portName = QStringLiteral("COM4");
-        answerLanguageDialog(2, false);
+        ModalAnswers answers;
+        answerLanguageDialog(answers, 2, false);
         app->MainFrame()->Dispatch(cmd::kLanguage);
         QCOMPARE(folder.readFile(QStringLiteral("Program.ini")),
                  QByteArray("[Setup]\nLanguage=Eng\nCOM=COM1\n"));
@@ -152,7 +155,8 @@ private slots:
         QVERIFY(app);
         QVERIFY(app->State().portName.isEmpty());
         app->State().portName = QStringLiteral("COM5"); // as the Port menu would set it
-        answerLanguageDialog(1, true);
+        ModalAnswers answers;
+        answerLanguageDialog(answers, 1, true);
         app->MainFrame()->Dispatch(cmd::kLanguage);
         QCOMPARE(folder.readFile(QStringLiteral("Program.ini")),
                  QByteArray("; ZRX settings\r\n[Printer]\r\nName=Office\r\n\r\n"
@@ -171,7 +175,8 @@ private slots:
         AppObserver observer;
         auto app = startIn(folder, observer);
         QVERIFY(app);
-        answerLanguageDialog(0, true);
+        ModalAnswers answers;
+        answerLanguageDialog(answers, 0, true);
         app->MainFrame()->Dispatch(cmd::kLanguage);
         QCOMPARE(folder.readFile(QStringLiteral("Program.ini")),
                  QByteArray("[Setup]\nLanguage=Eng\n"));
@@ -233,8 +238,8 @@ private slots:
         QStringList texts;
         QString caption;
         bool hasIcon = false;
-        whenModalOpens([&](QWidget* modal) {
-            QVERIFY(qobject_cast<CAboutDlg*>(modal) != nullptr);
+        ModalAnswers answers;
+        answers.expect<CAboutDlg>("the About box", [&](CAboutDlg* modal) {
             caption = modal->windowTitle();
             for (QLabel* label : modal->findChildren<QLabel*>()) {
                 if (label->objectName() == QStringLiteral("128")) {
@@ -280,11 +285,14 @@ private slots:
         auto app = startIn(folder, observer);
         QVERIFY(app);
         QStringList filters;
-        whenModalOpens([&](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            QVERIFY(dialog != nullptr);
+        // The real file dialog, end to end. The name goes into its name box
+        // directly: selectFile() leaves a box that has the focus alone.
+        ModalAnswers answers;
+        answers.expect<QFileDialog>("the Open dialog", [&](QFileDialog* dialog) {
             filters = dialog->nameFilters();
-            dialog->selectFile(folder.file(QStringLiteral("radio.sin")));
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name != nullptr);
+            name->setText(folder.file(QStringLiteral("radio.sin")));
             QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
         });
         app->MainFrame()->Dispatch(cmd::kFileOpen);
@@ -304,12 +312,11 @@ private slots:
         AppObserver observer;
         auto app = startIn(folder, observer);
         QVERIFY(app);
-        app->Document()->Image().setByte(0x010, 0x46);
+        app->Document()->SetByte(0x010, 0x46, {});
         const zrx::RadioImage before = app->Document()->Image();
         QString message;
-        whenModalOpens([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            QVERIFY(box != nullptr);
+        ModalAnswers answers;
+        answers.expect<QMessageBox>("the error box", [&](QMessageBox* box) {
             message = box->windowTitle() + QLatin1Char('|') + box->text();
             box->accept();
         });
@@ -320,14 +327,16 @@ private slots:
         QVERIFY(app->Document()->GetPathName().isEmpty());
     }
 
-    void toolbarSaveWritesTheOpenEditIntoTheOpenFile() {
+    // The factory memory comes in untitled: the toolbar's Save asks for a
+    // name, the open edit goes into that file and Default.sin stays as shipped.
+    void toolbarSaveAfterDefaultFactoryAsksForANameAndKeepsDefaultSin() {
         ProgramFolder folder;
         folder.addAllLibraries();
         folder.writeIni("[Setup]\nLanguage=Eng\n");
         QFile shipped(QDir(qEnvironmentVariable("ZRX_OUTPUT_DIR")).filePath("Default.sin"));
         QVERIFY(shipped.open(QIODevice::ReadOnly));
         const QByteArray factory = shipped.readAll();
-        folder.writeFile(QStringLiteral("radio.sin"), factory);
+        folder.writeFile(QStringLiteral("Default.sin"), factory);
         AppObserver observer;
         auto app = startIn(folder, observer);
         QVERIFY(app);
@@ -337,12 +346,19 @@ private slots:
         auto* view = frame->findChild<CProgramView*>();
         QVERIFY(view != nullptr);
 
-        QVERIFY(app->Document()->OnOpenDocument(folder.file(QStringLiteral("radio.sin"))));
+        view->findChild<QPushButton*>(QStringLiteral("1068"))->click();
+        QCOMPARE(app->Document()->GetPathName(), QString());
+        QStringList asked;
+        app->Document()->SetFileNamePrompt(
+            [&](QWidget*, CProgramDoc::FileDialogKind, const QString& start) {
+                asked << start;
+                return folder.file(QStringLiteral("mine.sin"));
+            });
         // A frequency typed over channel 2 and not yet committed...
         harness::clickCell(view->grid(), 2, 1);
         harness::type(QStringLiteral("455.5"));
         QVERIFY(view->frequencyEdit()->isVisible());
-        // ...is in the file the toolbar's Save writes, the open one.
+        // ...is in the file the toolbar's Save writes, under the name given.
         QToolBar* bar = frame->ToolBar();
         QWidget* saveButton = bar->widgetForAction(frame->Action(cmd::kFileSave));
         QVERIFY(saveButton != nullptr);
@@ -352,7 +368,9 @@ private slots:
         QByteArray expected = factory;
         // 455.5 MHz = 45550000 in BCD, low pair first.
         expected.replace(0x20, 4, QByteArray::fromHex("00005545"));
-        QCOMPARE(folder.readFile(QStringLiteral("radio.sin")), expected);
+        QCOMPARE(asked, QStringList{QString()});
+        QCOMPARE(folder.readFile(QStringLiteral("mine.sin")), expected);
+        QCOMPARE(folder.readFile(QStringLiteral("Default.sin")), factory);
     }
 
     void cancelledOpenChangesNothing() {
@@ -363,8 +381,14 @@ private slots:
         auto app = startIn(folder, observer);
         QVERIFY(app);
         const zrx::RadioImage before = app->Document()->Image();
-        whenModalOpens([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+        int asked = 0;
+        app->Document()->SetFileNamePrompt(
+            [&asked](QWidget*, CProgramDoc::FileDialogKind kind, const QString&) {
+                asked += kind == CProgramDoc::FileDialogKind::Open ? 1 : 100;
+                return QString(); // cancelled
+            });
         app->MainFrame()->Dispatch(cmd::kFileOpen);
+        QCOMPARE(asked, 1);
         QVERIFY(app->Document()->Image() == before);
         QVERIFY(app->Document()->GetPathName().isEmpty());
     }

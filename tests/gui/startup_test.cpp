@@ -3,9 +3,9 @@
 #include <QtTest>
 
 #include "app/command_line.h"
+#include "document/programdoc.h"
 #include "gui_test_support.h"
 #include "image/new_image.h"
-#include "image/programdoc.h"
 #include "shell/inifile.h"
 #include "shell/mainframe.h"
 
@@ -183,9 +183,8 @@ private slots:
         AppObserver observer;
         observer.attach(app);
         QString shown;
-        whenModalOpens([&shown](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            QVERIFY(box != nullptr);
+        ModalAnswers answers;
+        answers.expect<QMessageBox>("the error box", [&shown](QMessageBox* box) {
             shown = box->windowTitle() + QLatin1Char('|') + box->text();
             box->accept();
         });

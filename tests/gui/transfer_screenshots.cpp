@@ -12,11 +12,11 @@
 
 #include "editor/programview.h"
 #include "gui_test_support.h"
-#include "link/port_selection.h"
-#include "link/transferdlg.h"
 #include "screen_capture.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
+#include "transfer/port_selection.h"
+#include "transfer/transferdlg.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "core/radio_simulator.h"
 #include "core/random_image.h"
 #include "core/temp_dir.h"
+#include "document/programdoc.h"
 #include "editor/programview.h"
 #include "grid/msflexgrid.h"
 #include "gui_test_support.h"
@@ -20,38 +21,17 @@
 #include "image/channel_data_file.h"
 #include "image/image_layout.h"
 #include "image/new_image.h"
-#include "image/programdoc.h"
 #include "link/posix_serial_port.h"
-#include "link/transferdlg.h"
 #include "safety/backup_store.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
+#include "transfer/transferdlg.h"
 
 namespace {
 
 // Bytes the radio receives in a whole read: the handshake, the
 // identification request and confirm, then per block a command and an ACK.
 constexpr std::size_t kReadTrafficBytes = 8 + 1 + 1 + 128 * (4 + 1);
-
-// Calls `handler` with the first visible top-level widget of type T; the
-// returned timer is gone once it has, or once `owner` is.
-template <typename T>
-QPointer<QTimer> whenShown(std::function<void(T*)> handler, QObject* owner = qApp) {
-    auto* timer = new QTimer(owner);
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, handler = std::move(handler)] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (auto* widget = qobject_cast<T*>(top); widget != nullptr && widget->isVisible()) {
-                timer->stop();
-                timer->deleteLater();
-                handler(widget);
-                return;
-            }
-        }
-    });
-    timer->start();
-    return timer;
-}
 
 QPushButton* button(QWidget* dialog, int id) {
     return dialog->findChild<QPushButton*>(QString::number(id));
@@ -149,14 +129,13 @@ private slots:
         QVERIFY(zrx::saveChannelDataFile(memory, before));
         RadioSimulator radio({"--memory", memory, "--save", saved}, log);
         m_app->State().portName = QString::fromStdString(radio.device());
-        view()->EncodeChannels();
         const zrx::RadioImage sent = m_app->Document()->Image();
 
         // The worker writes a copy of its own: what changes in the
         // document while it runs does not reach the radio.
         const Seen seen = run(0, 3, Qt::Key_W, [this] {
-            zrx::RadioImage& image = m_app->Document()->Image();
-            image.setByte(0x3D0, static_cast<std::uint8_t>(image.byte(0x3D0) ^ 0xFFu));
+            CProgramDoc* doc = m_app->Document();
+            doc->SetByte(0x3D0, static_cast<std::uint8_t>(doc->Image().byte(0x3D0) ^ 0xFFu), {});
         });
         QCOMPARE(seen.caption, QStringLiteral("Write Data"));
         QCOMPARE(seen.positions.size(), 124);
@@ -200,8 +179,8 @@ private slots:
         m_app->State().portName = noPort ? QString() : QString::fromStdString(radio.device());
         TempDir data;
         const EnvironmentOverride dataHome("XDG_DATA_HOME", data.path().string());
-        view()->grid()->SetTextMatrix(5, 1, QStringLiteral("455.00000"));
-        view()->EncodeChannels();
+        m_app->Document()->EditChannel(
+            5, {"455.00000", "455.00000", "Off", "Off", "No", "Wide", "Add"}, {});
         const zrx::RadioImage image = m_app->Document()->Image();
         const QString cell = view()->grid()->GetTextMatrix(5, 1);
 
@@ -219,9 +198,11 @@ private slots:
         const std::string log = (dir / "line.log").string();
         RadioSimulator radio({}, log);
         m_app->State().portName = QString::fromStdString(radio.device());
-        whenShown<CTransferDlg>([](CTransferDlg* dialog) { button(dialog, 2)->click(); });
+        ModalAnswers answers;
+        answers.expect<CTransferDlg>("the transfer dialog",
+                                     [](CTransferDlg* dialog) { button(dialog, 2)->click(); });
         m_app->MainFrame()->Action(cmd::kWrite)->trigger();
-        QTest::qWait(200);
+        // The radio's log, once it has stopped, holds every byte the port sent.
         radio.stop();
         QVERIFY(radio.traffic().lines.empty());
     }
@@ -235,8 +216,8 @@ private slots:
         RadioSimulator radio({"--baud", "9600"}, log);
         std::atomic<int> flag{0};
         auto* dialog = new CTransferDlg(
-            flag, TransferSetup{QString::fromStdString(radio.device()), zrx::Language::English});
-        dialog->m_bRead = true;
+            flag, TransferSetup{QString::fromStdString(radio.device()), zrx::Language::English},
+            zrx::TransferDirection::Read, QStringLiteral("Read Data"), zrx::makeNewImage());
         dialog->OnInitDialog();
         dialog->show();
         dialog->OnStart();
@@ -246,7 +227,6 @@ private slots:
         zrx::PosixSerialPort port;
         QVERIFY(port.open(radio.device()));
         port.close();
-        QTest::qWait(100);
         radio.stop();
         QVERIFY(radio.traffic().received.size() < kReadTrafficBytes);
     }
@@ -259,8 +239,11 @@ private:
     Seen run(int command, int presses, Qt::Key key = Qt::Key_unknown,
              std::function<void()> midway = {}) {
         Seen seen;
-        const QPointer<QTimer> waiting =
-            whenShown<CTransferDlg>([&seen, presses, midway](CTransferDlg* dialog) {
+        QPointer<CTransferDlg> transfer;
+        ModalAnswers answers;
+        answers.expect<CTransferDlg>(
+            "the transfer dialog", [&seen, &transfer, presses, midway](CTransferDlg* dialog) {
+                transfer = dialog;
                 seen.caption = dialog->windowTitle();
                 QObject::connect(dialog->Progress(), &QProgressBar::valueChanged, dialog,
                                  [&seen, dialog, midway](int value) {
@@ -276,16 +259,6 @@ private:
                                  });
                 QObject::connect(dialog, &QDialog::finished, dialog,
                                  [&seen, dialog] { seen.lastPercent = dialog->Percent()->text(); });
-                whenShown<QMessageBox>(
-                    [&seen, dialog](QMessageBox* box) {
-                        seen.message = box->windowTitle() == QStringLiteral("ZRX PC Encoder")
-                                           ? box->text()
-                                           : QStringLiteral("wrong caption: ") + box->windowTitle();
-                        seen.buttonsEnabledDuringMessage =
-                            button(dialog, 1)->isEnabled() && button(dialog, 2)->isEnabled();
-                        box->button(QMessageBox::Ok)->click();
-                    },
-                    dialog);
                 for (int i = 0; i < presses; ++i) {
                     button(dialog, 1)->click();
                     if (i + 1 < presses) {
@@ -293,6 +266,16 @@ private:
                     }
                 }
             });
+        // A failed transfer says why before its dialog closes.
+        answers.allow<QMessageBox>("the failure message", [&seen, &transfer](QMessageBox* box) {
+            seen.message = box->windowTitle() == QStringLiteral("ZRX PC Encoder")
+                               ? box->text()
+                               : QStringLiteral("wrong caption: ") + box->windowTitle();
+            seen.buttonsEnabledDuringMessage = transfer != nullptr &&
+                                               button(transfer, 1)->isEnabled() &&
+                                               button(transfer, 2)->isEnabled();
+            box->button(QMessageBox::Ok)->click();
+        });
         if (command != 0) {
             m_app->MainFrame()->Action(command)->trigger();
         } else {
@@ -301,8 +284,6 @@ private:
                 QTest::keyClick(m_app->MainFrame(), key, Qt::ControlModifier);
             }
         }
-        // A dialog that never showed leaves nothing behind to fire later.
-        delete waiting.data();
         return seen;
     }
 

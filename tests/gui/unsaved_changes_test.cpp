@@ -3,17 +3,16 @@
 // only when something changed.
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QPushButton>
 #include <QtTest>
 
 #include "app/languagedlg.h"
+#include "document/programdoc.h"
 #include "editor/programview.h"
 #include "grid/msflexgrid.h"
 #include "gui_test_support.h"
 #include "image/image_layout.h"
 #include "image/new_image.h"
-#include "image/programdoc.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
 
@@ -27,20 +26,6 @@ QByteArray newImageBytes() {
     const auto& bytes = image.bytes();
     return QByteArray(reinterpret_cast<const char*>(bytes.data()),
                       static_cast<qsizetype>(bytes.size()));
-}
-
-// Answers the next modal window: the file dialog of Open with `path`, the
-// language dialog with Simplified Chinese.
-void answerNextDialog(const QString& path) {
-    whenModalOpens([path](QWidget* modal) {
-        if (auto* files = qobject_cast<QFileDialog*>(modal)) {
-            files->selectFile(path);
-            QMetaObject::invokeMethod(files, "accept", Qt::DirectConnection);
-        } else if (auto* language = qobject_cast<CLanguageDlg*>(modal)) {
-            language->List()->setCurrentIndex(1);
-            language->accept();
-        }
-    });
 }
 
 } // namespace
@@ -93,8 +78,23 @@ private slots:
         });
         if (edited) {
             // A committed edit: channel 1 on 450 MHz.
-            view->grid()->SetTextMatrix(1, 1, QStringLiteral("450.00000"));
-            view->grid()->SetTextMatrix(1, 2, QStringLiteral("450.00000"));
+            doc->EditChannel(1, {"450.00000", "450.00000", "Off", "Off", "No", "Wide", "Add"}, {});
+        }
+
+        // The command goes on unless the question was cancelled.
+        const bool goesOn = !(edited && answer == Answer::Cancel);
+        int fileNamesAsked = 0;
+        doc->SetFileNamePrompt([&](QWidget*, CProgramDoc::FileDialogKind, const QString&) {
+            ++fileNamesAsked;
+            return folder.file(QStringLiteral("b.sin"));
+        });
+        ModalAnswers answers;
+        // Open and Language ask their own question first, then about the change.
+        if (command == Command::Language) {
+            answers.expect<CLanguageDlg>("the language dialog", [](CLanguageDlg* language) {
+                language->List()->setCurrentIndex(1);
+                language->accept();
+            });
         }
 
         CMainFrame* frame = app.MainFrame();
@@ -109,14 +109,12 @@ private slots:
             frame->Dispatch(cmd::kFileNew);
             break;
         case Command::Open:
-            answerNextDialog(folder.file(QStringLiteral("b.sin")));
             frame->Dispatch(cmd::kFileOpen);
             break;
         case Command::DefaultFactory:
             view->findChild<QPushButton*>(QStringLiteral("1068"))->click();
             break;
         case Command::Language:
-            answerNextDialog({});
             frame->Dispatch(cmd::kLanguage);
             break;
         }
@@ -135,17 +133,22 @@ private slots:
             wentOn = !frame->isVisible();
             break;
         case Command::New:
-        case Command::DefaultFactory: // the factory channels come in untitled
             wentOn = doc->GetPathName().isEmpty();
             break;
         case Command::Open:
             wentOn = doc->GetPathName().endsWith(QStringLiteral("b.sin"));
             break;
+        case Command::DefaultFactory:
+            // The factory memory comes in untitled.
+            wentOn = doc->GetPathName().isEmpty();
+            break;
         case Command::Language:
             wentOn = !observer.launched.isEmpty();
             break;
         }
-        QCOMPARE(wentOn, !(edited && answer == Answer::Cancel));
+        QCOMPARE(wentOn, goesOn);
+        // Only Open asks for a file name (the saves go to a.sin), and only once.
+        QCOMPARE(fileNamesAsked, command == Command::Open ? 1 : 0);
     }
 
     // A Model or Frequency Range change and a settings byte count as
@@ -161,7 +164,7 @@ private slots:
         QVERIFY(doc->IsModified());
         view->rangeList()->setCurrentIndex(0);
         QVERIFY(!doc->IsModified());
-        doc->Image().setByte(zrx::layout::kPcbaCode, 0x41);
+        doc->SetByte(zrx::layout::kPcbaCode, 0x41, {});
         QVERIFY(doc->IsModified());
         QVERIFY(doc->OnSaveDocument(program.folder.file(QStringLiteral("saved.sin"))));
         QVERIFY(!doc->IsModified());

@@ -7,9 +7,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
-
-#include <functional>
 
 #include "grid/msflexgrid.h"
 
@@ -44,28 +41,6 @@ inline void type(const QString& text) {
     QVERIFY(target != nullptr);
     QTest::keyClicks(target, text);
     settle();
-}
-
-// Runs `handle` on the next modal dialog once it is showing.
-inline void onNextModal(std::function<void(QWidget*)> handle) {
-    auto* timer = new QTimer;
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, handle]() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
-            for (QWidget* top : QApplication::topLevelWidgets()) {
-                if (top->isVisible() && top->isModal()) {
-                    modal = top;
-                }
-            }
-        }
-        if (modal != nullptr) {
-            timer->stop();
-            timer->deleteLater();
-            handle(modal);
-        }
-    });
-    timer->start();
 }
 
 } // namespace harness

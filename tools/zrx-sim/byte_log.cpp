@@ -26,6 +26,12 @@ void ByteLog::record(const char* direction, std::uint8_t byte) {
     }
 }
 
+void ByteLog::closed() {
+    if (m_file != nullptr) {
+        std::fputs("-- closed\n", m_file);
+    }
+}
+
 void ByteLog::flush() {
     if (m_file != nullptr) {
         std::fflush(m_file);

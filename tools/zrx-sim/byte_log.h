@@ -8,7 +8,8 @@
 namespace zrx::sim {
 
 // A record of the line: one line per byte, "rx 52" for a byte the radio
-// received and "tx 06" for one it sent, in the order they crossed.
+// received and "tx 06" for one it sent, in the order they crossed, and
+// "-- closed" where the tool closed the line.
 class ByteLog {
 public:
     ByteLog() = default;
@@ -19,6 +20,9 @@ public:
     [[nodiscard]] bool open(const std::filesystem::path& path, std::string& error);
     void received(std::uint8_t byte) { record("rx", byte); }
     void sent(std::uint8_t byte) { record("tx", byte); }
+    // The tool closed the line: "-- closed", so a reader of the log knows
+    // the radio has taken the end of the session in.
+    void closed();
     // Hands what was recorded to the system, so a reader sees it at once.
     void flush();
 

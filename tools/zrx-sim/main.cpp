@@ -76,6 +76,7 @@ int main(int argc, char** argv) {
     int hangUpBlock = 0;
     std::uint32_t chaosSeed = 0;
     std::string stuckCell;
+    int swapGap = 0;
 
     app.add_option("--memory", memoryFile,
                    "Start with this .sin file as the radio's memory "
@@ -88,7 +89,7 @@ int main(int argc, char** argv) {
         ->capture_default_str();
     app.add_option("--log", logFile,
                    "Record every byte on the line, one per line ('rx 52', "
-                   "'tx 06')");
+                   "'tx 06'), and '-- closed' where the tool closed the line");
     app.add_option("--handshake-reply", handshakeReply, "Byte that answers the handshake")
         ->capture_default_str();
     app.add_option("--answer-attempt", answerAttempt, "Answer only this handshake attempt (1..)")
@@ -114,6 +115,11 @@ int main(int argc, char** argv) {
                  "No radio: every byte comes straight back, as through a loop-back plug");
     app.add_flag("--noise", faults.noise,
                  "No radio: every byte is answered by garbage, as by a wrong device or speed");
+    app.add_option("--swap-radios", swapGap,
+                   "Act as a bench where radios are swapped: once a write has been read back "
+                   "whole, nothing answers the next N handshakes (the radio is off the "
+                   "cable), then a new radio with the starting memory does")
+        ->check(CLI::PositiveNumber);
     auto* chaos = app.add_option("--chaos", chaosSeed,
                                  "Spoil about one reply in 250 at random, from this seed");
     CLI11_PARSE(app, argc, argv);
@@ -144,6 +150,9 @@ int main(int argc, char** argv) {
     }
     if (hangUpBlock > 0) {
         faults.hangUpBlock = hangUpBlock;
+    }
+    if (swapGap > 0) {
+        faults.swapGap = swapGap;
     }
 
     zrx::RadioImage memory = zrx::makeNewImage();

@@ -23,6 +23,10 @@ struct RadioFaults {
     // No radio at all on the line:
     bool echo = false;  // every byte comes straight back (a loop-back plug, a wrong cable)
     bool noise = false; // every byte is answered by garbage (a wrong device or speed)
+    // A bench that swaps radios: once a write has been read back whole, the
+    // radio leaves the cable and nothing answers this many handshakes; then
+    // a new radio with the starting memory is there.
+    std::optional<int> swapGap;
 };
 
 } // namespace zrx::sim

@@ -41,6 +41,9 @@ void RadioModel::sessionEnded() {
 }
 
 RadioReaction RadioModel::receive(std::uint8_t byte) {
+    if (m_awayHandshakes > 0) {
+        return offTheCable(byte);
+    }
     if (m_faults.echo) {
         return RadioReaction{.reply = {byte}};
     }
@@ -105,6 +108,13 @@ RadioReaction RadioModel::react(std::uint8_t byte) {
         reaction.reply = {faultAt(m_faults.badAcknowledgeBlock) ? kNegativeAcknowledge
                                                                 : protocol::kAcknowledge};
         m_stage = Stage::Commands;
+        // A bench that swaps radios takes this one off once its write has
+        // been read back whole.
+        if (m_faults.swapGap && m_writtenUnread && m_lastBlockRead) {
+            m_writtenUnread = false;
+            m_awayHandshakes = *m_faults.swapGap;
+            waitForHandshake();
+        }
         break;
     }
     return reaction;
@@ -170,6 +180,7 @@ RadioReaction RadioModel::onReadCommand() {
         reaction.reply.resize(protocol::kReadReplySize / 2);
     }
     m_stage = Stage::ReadAck;
+    m_lastBlockRead = address + protocol::kBlockSize == protocol::kReadLength;
     return reaction;
 }
 
@@ -187,7 +198,27 @@ RadioReaction RadioModel::onWriteCommand() {
                                                             : protocol::kAcknowledge};
     reaction.stored = true;
     reaction.writeFinished = address + protocol::kBlockSize == protocol::kWriteLength;
+    m_writtenUnread = m_writtenUnread || reaction.writeFinished;
     return reaction;
+}
+
+RadioReaction RadioModel::offTheCable(std::uint8_t byte) {
+    // Nothing answers; the handshakes that arrive meanwhile are counted
+    // (however the tool opens and closes the line) until the next radio is
+    // on the cable, as new as the first one was.
+    if (byte == protocol::kHandshake[m_handshakeMatched]) {
+        ++m_handshakeMatched;
+    } else {
+        m_handshakeMatched = byte == protocol::kHandshake[0] ? 1 : 0;
+    }
+    if (m_handshakeMatched == protocol::kHandshake.size()) {
+        m_handshakeMatched = 0;
+        if (--m_awayHandshakes == 0) {
+            m_memory = m_newRadio;
+            waitForHandshake();
+        }
+    }
+    return {};
 }
 
 RadioReaction RadioModel::unexpected(std::uint8_t byte) {

@@ -25,7 +25,7 @@ struct RadioReaction {
 class RadioModel {
 public:
     RadioModel(const RadioImage& memory, const RadioFaults& faults)
-        : m_memory(memory), m_faults(faults) {}
+        : m_memory(memory), m_newRadio(memory), m_faults(faults) {}
 
     RadioReaction receive(std::uint8_t byte);
 
@@ -45,12 +45,17 @@ private:
     RadioReaction onReadCommand();
     RadioReaction onWriteCommand();
     RadioReaction unexpected(std::uint8_t byte);
+    RadioReaction offTheCable(std::uint8_t byte);
     [[nodiscard]] bool faultAt(const std::optional<int>& block) const {
         return block && *block == m_blockNumber;
     }
 
     RadioImage m_memory;
+    RadioImage m_newRadio; // what the next radio of a swap holds
     RadioFaults m_faults;
+    bool m_writtenUnread = false; // a write has ended and not yet been read back whole
+    bool m_lastBlockRead = false; // the read block waiting for its ACK is the last one
+    int m_awayHandshakes = 0;     // handshakes left unanswered until the next radio is on
     Stage m_stage = Stage::Handshake;
     std::size_t m_handshakeMatched = 0;
     int m_unansweredAttempts = 0;

@@ -69,14 +69,34 @@ int Simulator::run(const volatile bool& stop) {
         if (connected) {
             connected = false;
             m_radio.sessionEnded();
+            m_log.closed();
+            m_log.flush();
             if (!saveMemory()) {
                 return 1;
             }
         }
         ::ppoll(nullptr, 0, &kIdleRetry, &waiting);
     }
+    logUnheard();
     m_log.flush();
     return saveMemory() ? 0 : 1;
+}
+
+void Simulator::logUnheard() {
+    // What the tool wrote before the stop is in the line already: the log
+    // records it (unanswered), so whoever stops the radio and reads the log
+    // sees every byte that was sent, without waiting for the radio to get
+    // round to it.
+    std::uint8_t buffer[256];
+    for (;;) {
+        const ssize_t count = ::read(m_line.masterFd(), buffer, sizeof buffer);
+        if (count <= 0) {
+            return;
+        }
+        for (ssize_t i = 0; i < count; ++i) {
+            m_log.received(buffer[i]);
+        }
+    }
 }
 
 bool Simulator::handle(std::uint8_t byte, LinePacer::Clock::time_point arrival) {

@@ -33,6 +33,7 @@ private:
     bool handle(std::uint8_t byte, LinePacer::Clock::time_point arrival);
     void send(std::uint8_t byte);
     bool saveMemory();
+    void logUnheard();
 
     PseudoTerminal& m_line;
     RadioModel& m_radio;

@@ -26,6 +26,7 @@ constexpr LocalText kPcba{"PCBA", "PCBA", "PCBA"};
 constexpr LocalText kProgramRead{"Program: Read", "程序：读数据", "程式：讀數據"};
 constexpr LocalText kZrxRead{"zrx read", "zrx read", "zrx read"};
 constexpr LocalText kBeforeWrite{"zrx write --backup", "zrx write --backup", "zrx write --backup"};
+constexpr LocalText kFleetWrite{"zrx fleet --backup", "zrx fleet --backup", "zrx fleet --backup"};
 
 std::string fill(std::string_view format, const std::string& value) {
     std::string text(format);
@@ -45,6 +46,8 @@ std::string madeBy(const std::string& tag, Language language) {
         return std::string(kProgramRead.in(language));
     case BackupOrigin::ZrxRead:
         return std::string(kZrxRead.in(language));
+    case BackupOrigin::FleetWrite:
+        return std::string(kFleetWrite.in(language));
     case BackupOrigin::BeforeWrite:
         break;
     }

@@ -1,110 +1,89 @@
 #include <CLI/CLI.hpp>
 
-#include <cstdio>
 #include <iostream>
 #include <optional>
+#include <set>
 
 #include "command_failed.h"
 #include "commands.h"
+#include "fill_text.h"
+#include "fleet_console.h"
 #include "input_files.h"
 #include "language_option.h"
-#include "link/serial_port.h"
 #include "safety/fleet_log.h"
+#include "safety/fleet_ports.h"
 #include "safety/fleet_run.h"
-#include "transfer_progress.h"
+#include "stop_signals.h"
+#include "terminal.h"
 
 namespace zrx::cli {
 
 namespace {
 
-constexpr LocalText kPrompt{"Radio %1: connect it, switch it on and press Enter (q to finish) ",
-                            "电台 %1：请连接并开机，然后按回车键（输入 q 结束）",
-                            "電台 %1：請連接並開機，然後按 Enter 鍵（輸入 q 結束）"};
-constexpr LocalText kRadio{"radio %1", "电台 %1", "電台 %1"};
-constexpr LocalText kOk{"ok", "成功", "成功"};
-constexpr LocalText kFailed{"FAILED", "失败", "失敗"};
 constexpr LocalText kSummary{"%1 radios: %2 ok, %3 failed", "共 %1 台电台：%2 台成功，%3 台失败",
                              "共 %1 台電台：%2 台成功，%3 台失敗"};
 constexpr LocalText kSomeFailed{"%3 of %1 radios failed", "%1 台电台中有 %3 台失败",
                                 "%1 台電台中有 %3 台失敗"};
 constexpr LocalText kLogFailed{"the log could not be written: ", "无法写入日志：",
                                "無法寫入日誌："};
+constexpr LocalText kNoPorts{"no USB serial ports found (zrx ports lists the ports there are)",
+                             "未找到 USB 串口（zrx ports 可列出现有串口）",
+                             "未找到 USB 串口（zrx ports 可列出現有串口）"};
+constexpr LocalText kTwice{"the port %1 is named twice", "串口 %1 指定了两次",
+                           "串口 %1 指定了兩次"};
+constexpr LocalText kRunning{"Ctrl+C stops: no new radios, those in progress finish",
+                             "按 Ctrl+C 停止：不再开始新电台，进行中的电台会完成",
+                             "按 Ctrl+C 停止：不再開始新電台，進行中的電台會完成"};
+constexpr LocalText kStopping{"stopping: no new radios; %1 in progress will finish",
+                              "正在停止：不再开始新电台；进行中的 %1 台会完成",
+                              "正在停止：不再開始新電台；進行中的 %1 台會完成"};
+constexpr LocalText kOlderLog{"zrx: %1 has the columns of an older log; its new rows keep to them",
+                              "zrx：%1 是旧版日志，新行沿用其原有的列",
+                              "zrx：%1 是舊版日誌，新列沿用其原有的欄"};
 
-std::string fill(std::string_view format, std::initializer_list<std::string> values) {
-    std::string text(format);
-    int number = 1;
-    for (const std::string& value : values) {
-        const std::string marker = "%" + std::to_string(number++);
-        for (auto at = text.find(marker); at != std::string::npos; at = text.find(marker, at)) {
-            text.replace(at, marker.size(), value);
-            at += value.size();
-        }
-    }
-    return text;
-}
+// How often the command looks at the run: the live lines' refresh rate.
+constexpr std::chrono::milliseconds kTick{100};
 
 struct FleetOptions {
     std::string templateFile;
-    std::string port;
+    std::vector<std::string> ports;
+    bool allPorts = false;
     std::string log;
+    bool json = false;
+    bool backup = false;
     int count = 0;
 };
 
-// The bench as the terminal gives it: Enter for the next radio, q or the
-// end of the input to finish; one line per radio on stdout, one row per
-// radio in the log.
-class TerminalStation final : public FleetStation {
-public:
-    TerminalStation(Language language, FleetLog* log)
-        : m_language(language), m_log(log), m_progress(std::cerr) {}
-
-    bool nextRadio(int unit) override {
-        std::cerr << fill(kPrompt.in(m_language), {std::to_string(unit)}) << std::flush;
-        std::string line;
-        if (!std::getline(std::cin, line)) {
-            std::cerr << '\n';
-            return false;
-        }
-        const auto first = line.find_first_not_of(" \t\r");
-        return first == std::string::npos || (line[first] != 'q' && line[first] != 'Q');
+std::vector<std::string> portsToProgram(const FleetOptions& options, Language language) {
+    std::vector<std::string> ports =
+        options.allPorts ? fleetPortsPresent(listSystemSerialPorts()) : options.ports;
+    if (ports.empty()) {
+        throw CommandFailed(std::string(kNoPorts.in(language)));
     }
-
-    TransferObserver& transferObserver() override { return m_progress; }
-
-    void radioDone(const FleetRadio& radio) override {
-        char seconds[32];
-        std::snprintf(seconds, sizeof seconds, "%.1f s", radio.seconds);
-        std::string line = fill(kRadio.in(m_language), {std::to_string(radio.unit)}) + ": ";
-        line += radio.ok ? std::string(kOk.in(m_language)) : std::string(kFailed.in(m_language));
-        if (!radio.ok) {
-            line += " - " + radio.reason;
-        }
-        line += " (" + std::string(seconds);
-        if (!radio.pcbaCode.empty()) {
-            line += ", PCBA " + radio.pcbaCode;
-        }
-        std::cout << line << ")\n" << std::flush;
-        std::string error;
-        if (m_log != nullptr && !m_log->append(radio, error) && m_logError.empty()) {
-            m_logError = error;
-            std::cerr << "zrx: " << kLogFailed.in(m_language) << error << '\n';
+    std::set<std::string> seen;
+    for (const std::string& port : ports) {
+        if (!seen.insert(port).second) {
+            throw CommandFailed(fillText(kTwice.in(language), {port}));
         }
     }
+    return ports;
+}
 
-    [[nodiscard]] const std::string& logError() const { return m_logError; }
-
-private:
-    Language m_language;
-    FleetLog* m_log;
-    TransferProgress m_progress;
-    std::string m_logError;
-};
+std::string footer(const FleetRun& run, Language language) {
+    if (!run.stopping()) {
+        return std::string(kRunning.in(language));
+    }
+    const int inProgress = run.radiosInProgress();
+    return inProgress > 0 ? fillText(kStopping.in(language), {std::to_string(inProgress)})
+                          : std::string();
+}
 
 void programFleet(Language language, const FleetOptions& options) {
     FleetPlan plan;
     plan.templateImage = loadImageOrFail(argumentPath(options.templateFile));
-    plan.portName = options.port;
+    plan.ports = portsToProgram(options, language);
     plan.language = language;
+    plan.backup = options.backup;
     if (options.count > 0) {
         plan.count = options.count;
     }
@@ -112,25 +91,47 @@ void programFleet(Language language, const FleetOptions& options) {
     if (!options.log.empty()) {
         log.emplace();
         const auto path = argumentPath(options.log);
-        if (std::string error; !log->open(path, error)) {
+        const auto format = options.json ? FleetLogFormat::JsonLines : FleetLogFormat::Csv;
+        if (std::string error; !log->open(path, format, language, error)) {
             throw CommandFailed(displayName(path) + ": " + error);
         }
+        if (log->olderColumns()) {
+            std::cerr << fillText(kOlderLog.in(language), {displayName(path)}) << '\n';
+        }
     }
-    TerminalStation station(language, log ? &*log : nullptr);
-    const auto port = makeSystemSerialPort();
-    const FleetSummary summary = runFleet(plan, *port, station);
+    FleetConsole::Options shown;
+    shown.language = language;
+    shown.live = standardErrorRedraws();
+    shown.columns = shown.live ? standardErrorColumns() : 80;
+    shown.jsonResults = options.json && options.log.empty();
+    FleetConsole console(shown, std::cout, std::cerr, log ? &*log : nullptr);
+
+    const StopSignals signals;
+    FleetRun run(std::move(plan), console);
+    run.start();
+    bool stopAsked = false;
+    while (!run.wait(kTick)) {
+        if (!stopAsked && (signals.count() > 0 || !console.logError().empty())) {
+            run.stop();
+            stopAsked = true;
+        }
+        console.show(run.ports(), footer(run, language));
+    }
+    console.show(run.ports(), footer(run, language));
+
+    const FleetSummary summary = run.summary();
     const std::string total = std::to_string(summary.programmed + summary.failed);
-    std::cout << fill(kSummary.in(language),
-                      {total, std::to_string(summary.programmed), std::to_string(summary.failed)})
-              << '\n'
-              << std::flush;
-    if (summary.failed > 0) {
-        throw CommandFailed(
-            fill(kSomeFailed.in(language),
-                 {total, std::to_string(summary.programmed), std::to_string(summary.failed)}));
+    const std::string programmed = std::to_string(summary.programmed);
+    const std::string failed = std::to_string(summary.failed);
+    // Where the radios' lines went: JSON lines on stdout stay JSON only.
+    std::ostream& summaryOut = shown.jsonResults ? std::cerr : std::cout;
+    summaryOut << fillText(kSummary.in(language), {total, programmed, failed}) << '\n'
+               << std::flush;
+    if (!console.logError().empty()) {
+        throw CommandFailed(std::string(kLogFailed.in(language)) + console.logError());
     }
-    if (!station.logError().empty()) {
-        throw CommandFailed(std::string(kLogFailed.in(language)) + station.logError());
+    if (summary.failed > 0) {
+        throw CommandFailed(fillText(kSomeFailed.in(language), {total, programmed, failed}));
     }
 }
 
@@ -138,19 +139,37 @@ void programFleet(Language language, const FleetOptions& options) {
 
 void addFleetCommand(CLI::App& app) {
     auto* command = app.add_subcommand(
-        "fleet", "Program radio after radio from one template, each write verified; Enter for "
-                 "the next radio, q or end of input to finish");
+        "fleet", "Program radio after radio from one template on one or many ports at once, each "
+                 "write verified; each port waits for its next radio by itself; Ctrl+C stops "
+                 "once the radios in progress are done");
     auto options = std::make_shared<FleetOptions>();
     command->add_option("TEMPLATE", options->templateFile, "Channel data file to program")
         ->required();
-    command->add_option("--port", options->port, "Serial port: COM1..COM8 or a device path")
-        ->required();
+    auto* ports = command->add_option("--port", options->ports,
+                                      "Serial port: COM1..COM8 or a device path; give it once "
+                                      "for each cable");
+    auto* all = command->add_flag("--all-ports", options->allPorts,
+                                  "Every USB serial port present (see zrx ports)");
+    ports->excludes(all);
     command->add_option("--log", options->log,
-                        "CSV file to append one row per radio to (created with a heading row)");
-    command->add_option("--count", options->count, "Stop after this many radios")
+                        "File to append one entry per radio to: CSV (created with a heading "
+                        "row), or JSON lines with --json");
+    command->add_flag("--json", options->json,
+                      "The log is JSON lines; without --log, each radio's JSON object goes to "
+                      "stdout");
+    command
+        ->add_option("--count", options->count,
+                     "Stop after this many radios are programmed, over all ports (never more)")
         ->check(CLI::PositiveNumber);
+    command->add_flag("--backup", options->backup,
+                      "Read each radio first and keep its memory as a backup (see zrx backups)");
     const auto language = addLanguageOption(*command);
-    command->callback([options, language] { programFleet(language(), *options); });
+    command->callback([options, language, ports, all] {
+        if (ports->count() == 0 && all->count() == 0) {
+            throw CLI::RequiredError("--port or --all-ports");
+        }
+        programFleet(language(), *options);
+    });
 }
 
 } // namespace zrx::cli

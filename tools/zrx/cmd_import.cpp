@@ -1,5 +1,7 @@
 #include <CLI/CLI.hpp>
 
+#include <iostream>
+
 #include "command_failed.h"
 #include "commands.h"
 #include "image/channel_data_file.h"
@@ -28,7 +30,8 @@ void import(const std::filesystem::path& tablePath, const std::filesystem::path&
         }
         image = makeNewImage();
     }
-    if (const auto error = importChannelTable(table, image)) {
+    std::vector<TableNote> notes;
+    if (const auto error = importChannelTable(table, image, notes)) {
         throw CommandFailed(displayName(tablePath) + ", line " + std::to_string(error->line) +
                             ": " + error->message + "; " + displayName(imagePath) +
                             " was not changed");
@@ -36,6 +39,12 @@ void import(const std::filesystem::path& tablePath, const std::filesystem::path&
     if (const FileResult saved = saveChannelDataFile(imagePath, image); !saved) {
         throw CommandFailed(describe(saved, imagePath));
     }
+    // Once the file holds them: every value stored otherwise than written.
+    for (const TableNote& note : notes) {
+        std::cout << displayName(tablePath) << ", line " << note.line << ": " << note.message
+                  << '\n';
+    }
+    std::cout.flush();
 }
 
 } // namespace
@@ -43,7 +52,9 @@ void import(const std::filesystem::path& tablePath, const std::filesystem::path&
 void addImportCommand(CLI::App& app) {
     auto* command = app.add_subcommand(
         "import", "Encode the channels listed in a CSV channel table into FILE.sin (created "
-                  "when missing); channels not listed stay as they are");
+                  "when missing) as the program's grid would: frequencies clamped to the band "
+                  "and snapped to the raster, each such change printed; channels not listed "
+                  "stay as they are, and a value that cannot be read changes nothing");
     auto table = std::make_shared<std::string>();
     auto file = std::make_shared<std::string>();
     command

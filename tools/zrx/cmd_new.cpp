@@ -8,6 +8,7 @@
 #include "image/new_image.h"
 #include "input_files.h"
 #include "language_option.h"
+#include "plan_choice.h"
 
 namespace zrx::cli {
 
@@ -34,6 +35,7 @@ bool somethingToReplace(const std::filesystem::path& path) {
 struct NewOptions {
     std::string file;
     bool force = false;
+    std::string plan;
 };
 
 } // namespace
@@ -43,8 +45,12 @@ void addNewCommand(CLI::App& app) {
     auto options = std::make_shared<NewOptions>();
     command->add_option("FILE", options->file, "Channel data file to create")->required();
     command->add_flag("--force", options->force, "Replace FILE when it exists");
+    auto* planOption = command->add_option(
+        "--plan", options->plan,
+        "Start from the ready plan of this name (see zrx plans; your own plan goes before a "
+        "shipped one of the same name); a plan outside the radio's band is refused");
     const auto language = addLanguageOption(*command);
-    command->callback([options, language] {
+    command->callback([options, planOption, language] {
         const std::filesystem::path path = argumentPath(options->file);
         // A channel set typed in by hand is lost for good when a new image
         // lands on it by a slip of the command line.
@@ -53,7 +59,9 @@ void addNewCommand(CLI::App& app) {
             message.replace(message.find("%1"), 2, displayName(path));
             throw CommandFailed(message);
         }
-        if (const FileResult saved = saveChannelDataFile(path, makeNewImage()); !saved) {
+        const RadioImage image =
+            planOption->count() > 0 ? planImageOrFail(options->plan, language()) : makeNewImage();
+        if (const FileResult saved = saveChannelDataFile(path, image); !saved) {
             throw CommandFailed(describe(saved, path, language()));
         }
     });

@@ -12,20 +12,18 @@
 #include "safety/backup_store.h"
 #include "safety/write_verification.h"
 #include "transfer_progress.h"
+#include "write_checks.h"
 
 namespace zrx::cli {
 
 namespace {
-
-constexpr LocalText kNoBackupNoWrite{
-    "nothing was written: the radio's memory could not be kept as a backup first",
-    "未写入任何数据：无法先备份电台存储器", "未寫入任何資料：無法先備份電台記憶體"};
 
 struct WriteOptions {
     std::string port;
     std::string file;
     bool verify = false;
     bool backup = false;
+    bool force = false;
 };
 
 // Reads the radio and keeps its memory as a backup; CommandFailed when
@@ -38,7 +36,7 @@ void backUpRadio(SerialPort& port, Language language, const std::string& portNam
         throw CommandFailed(progress.failure());
     }
     if (const BackupSaved saved = keepReadBackup(before, BackupOrigin::BeforeWrite); !saved.ok) {
-        throw CommandFailed(std::string(kNoBackupNoWrite.in(language)) + ": " + saved.error);
+        throw CommandFailed(std::string(kNoBackupNoWriteText.in(language)) + ": " + saved.error);
     }
 }
 
@@ -48,6 +46,7 @@ void writeToRadio(Language language, const WriteOptions& options) {
     if (const FileResult loaded = loadChannelDataFile(path, image); !loaded) {
         throw CommandFailed(describe(loaded, path));
     }
+    checkBeforeWrite(image, options.force, language, std::cerr);
     const auto port = makeSystemSerialPort();
     if (options.backup) {
         backUpRadio(*port, language, options.port);
@@ -70,7 +69,8 @@ void writeToRadio(Language language, const WriteOptions& options) {
 
 void addWriteCommand(CLI::App& app) {
     auto* command = app.add_subcommand(
-        "write", "Write FILE.sin to the radio (its first 992 bytes; the list selections stay)");
+        "write", "Write FILE.sin to the radio (its first 992 bytes; the list selections stay) "
+                 "after the checks of zrx check: warnings are printed, errors refuse the write");
     auto options = std::make_shared<WriteOptions>();
     command->add_option("--port", options->port, "Serial port: COM1..COM8 or a device path")
         ->required();
@@ -79,6 +79,8 @@ void addWriteCommand(CLI::App& app) {
                       "Read the radio back after writing and compare every written byte");
     command->add_flag("--backup", options->backup,
                       "Read the radio first and keep its memory as a backup (see zrx backups)");
+    command->add_flag("--force", options->force,
+                      "Write even a memory the radio cannot use as it is (see zrx check)");
     const auto language = addLanguageOption(*command);
     command->callback([options, language] { writeToRadio(language(), *options); });
 }

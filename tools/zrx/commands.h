@@ -11,10 +11,12 @@ namespace zrx::cli {
 
 // One line per command, in the order `zrx --help` lists them.
 void addNewCommand(CLI::App& app);
+void addPlansCommand(CLI::App& app);
 void addShowCommand(CLI::App& app);
 void addSetCommand(CLI::App& app);
 void addExportCommand(CLI::App& app);
 void addImportCommand(CLI::App& app);
+void addCheckCommand(CLI::App& app);
 void addReadCommand(CLI::App& app);
 void addWriteCommand(CLI::App& app);
 void addBackupsCommand(CLI::App& app);

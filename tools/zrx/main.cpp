@@ -15,10 +15,12 @@ int main(int argc, char** argv) {
     app.allow_windows_style_options(false);
     // One line per command.
     zrx::cli::addNewCommand(app);
+    zrx::cli::addPlansCommand(app);
     zrx::cli::addShowCommand(app);
     zrx::cli::addSetCommand(app);
     zrx::cli::addExportCommand(app);
     zrx::cli::addImportCommand(app);
+    zrx::cli::addCheckCommand(app);
     zrx::cli::addReadCommand(app);
     zrx::cli::addWriteCommand(app);
     zrx::cli::addBackupsCommand(app);

@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "command_failed.h"
+#include "editing/code_characters.h"
 #include "image/form_lists.h"
 #include "image/image_layout.h"
 #include "image/settings_codes.h"
@@ -16,8 +17,6 @@ namespace {
 
 using Target = SettingChange::Target;
 
-constexpr std::size_t kCodeLength = layout::kCodeLength;
-constexpr std::string_view kDtmfSymbols = "0123456789ABCD*#";
 // The dialog spells this label "Voice Annunication"; the right spelling is
 // taken too.
 constexpr LocalText kVoiceAnnunciationSpelling{"Voice Annunciation", "", ""};
@@ -125,24 +124,15 @@ int listPosition(const Setting& setting, std::string_view value, Language langua
 
 // The code in upper case, or CommandFailed when it holds anything else.
 std::string checkedCode(const Setting& setting, std::string_view value, Language language) {
-    std::string code;
-    bool ok = value.size() <= kCodeLength;
-    for (const char c : value) {
-        const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        ok = ok && (setting.target == Target::PttIdCode
-                        ? kDtmfSymbols.find(upper) != std::string_view::npos
-                        : (std::isalnum(static_cast<unsigned char>(c)) != 0 &&
-                           static_cast<unsigned char>(c) < 0x80));
-        code.push_back(upper);
-    }
-    if (!ok) {
+    const bool ptt = setting.target == Target::PttIdCode;
+    auto code = ptt ? editing::pttIdCodeFromText(value) : editing::pcbaCodeFromText(value);
+    if (!code) {
         throw CommandFailed(std::string(setting.label->in(language)) + ": " + quoted(value) +
                             " is not a code; it takes up to 16 " +
-                            (setting.target == Target::PttIdCode ? "of 0-9, A-D, * and #"
-                                                                 : "letters A-Z and digits 0-9") +
+                            (ptt ? "of 0-9, A-D, * and #" : "letters A-Z and digits 0-9") +
                             ", or nothing to clear it");
     }
-    return code;
+    return std::move(*code);
 }
 
 } // namespace

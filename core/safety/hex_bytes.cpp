@@ -1,0 +1,20 @@
+#include "hex_bytes.h"
+
+#include <cstdio>
+
+namespace zrx {
+
+std::string hexBytes(std::span<const std::uint8_t> bytes) {
+    std::string text;
+    for (const std::uint8_t byte : bytes) {
+        char digits[4];
+        std::snprintf(digits, sizeof digits, "%02X", unsigned{byte});
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += digits;
+    }
+    return text;
+}
+
+} // namespace zrx
