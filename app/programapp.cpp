@@ -12,10 +12,12 @@
 #include <cstdio>
 
 #include "aboutdlg.h"
+#include "dialogs/plandlg.h"
 #include "document/programdoc.h"
 #include "editor/print_request.h"
 #include "editor/programview.h"
 #include "languagedlg.h"
+#include "plans/plan_loading.h"
 #include "shell/command_ids.h"
 #include "shell/font_fallbacks.h"
 #include "shell/inifile.h"
@@ -245,6 +247,9 @@ void CProgramApp::ShowStartupMessage(const QString& text) {
 
 bool CProgramApp::OnCmdMsg(int id) {
     switch (id) {
+    case cmd::kFileNewFromPlan:
+        OnFileNewFromPlan();
+        return true;
     case cmd::kFileNew:
         OnFileNew();
         return true;
@@ -276,6 +281,27 @@ bool CProgramApp::OnCmdMsg(int id) {
 void CProgramApp::OnFileNew() {
     if (m_document->SaveModified()) {
         m_document->OnNewDocument();
+    }
+}
+
+void CProgramApp::OnFileNewFromPlan() {
+    const auto programFolder = std::filesystem::path(m_state.moduleDirectory.toStdU16String());
+    CPlanDlg dialog(zrx::plans::listPlans(zrx::plans::planFolders(programFolder)), m_state.language,
+                    m_frame.get());
+    if (dialog.exec() != QDialog::Accepted || dialog.Chosen() == nullptr) {
+        return;
+    }
+    const zrx::plans::PlanEntry& plan = *dialog.Chosen();
+    // A plan the radio could not use is refused as a whole, never clamped.
+    const zrx::plans::PlanLoad loaded = zrx::plans::loadPlan(plan.path);
+    if (!loaded) {
+        QMessageBox::warning(
+            m_frame.get(), applicationTitle(),
+            toQString(zrx::plans::describe(*loaded.error, plan.name, m_state.language)));
+        return;
+    }
+    if (m_document->SaveModified()) {
+        m_document->OnNewDocument(loaded.image);
     }
 }
 

@@ -79,6 +79,7 @@ public:
     bool OnCmdMsg(int id) override;
 
     void OnFileNew();
+    void OnFileNewFromPlan();
     void OnFileOpen();
     void OnAppAbout();
     void OnLanguage();

@@ -230,8 +230,12 @@ bool CProgramDoc::SaveModified() {
 }
 
 bool CProgramDoc::OnNewDocument() {
+    return OnNewDocument(zrx::makeNewImage());
+}
+
+bool CProgramDoc::OnNewDocument(const zrx::RadioImage& image) {
     m_undo.clear();
-    Take(zrx::makeNewImage());
+    Take(image);
     m_pathName.clear();
     SetUnchanged();
     emit documentReset();

@@ -69,6 +69,8 @@ public:
     // Fills the radio image with the new-document image, forgets the path
     // and starts a new history.
     bool OnNewDocument();
+    // The same with `image` (a ready plan) instead of the new-document image.
+    bool OnNewDocument(const zrx::RadioImage& image);
     // Loads `path` into the radio image, takes it as the document's path and
     // starts a new history. On failure shows an error box, leaves the image
     // as it was and returns false.

@@ -302,6 +302,7 @@ bool CProgramView::OnCmdMsg(int id) {
     case cmd::kRead:
     case cmd::kWrite:
     case cmd::kProgramMany:
+    case cmd::kCheckPlan:
         // Read and Write, and printing below, take an edit still open as made.
         m_editor->CommitOpenEditor();
         return m_transfers->OnCmdMsg(id);

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
+#include "dialogs/findingsdlg.h"
 #include "document/programdoc.h"
 #include "image/image_layout.h"
 #include "safety/backup_store.h"
@@ -31,6 +32,10 @@ constexpr zrx::LocalText kBackupNotKept{"; warning: no backup of the radio's mem
 constexpr zrx::LocalText kPortNotKept{
     "%1 is used until the program ends: it could not be saved in %2",
     "%1 仅在本次运行中使用：无法保存到 %2", "%1 僅在本次執行中使用：無法儲存到 %2"};
+// Program.ini: "CheckBeforeWrite=0" under [Setup] turns the checks before a
+// write off.
+const QString kSetup = QStringLiteral("Setup");
+const QString kCheckBeforeWrite = QStringLiteral("CheckBeforeWrite");
 
 } // namespace
 
@@ -47,6 +52,9 @@ bool TransferCommands::OnCmdMsg(int id) {
         return true;
     case cmd::kProgramMany:
         OnProgramMany();
+        return true;
+    case cmd::kCheckPlan:
+        OnCheckPlan();
         return true;
     default:
         return false;
@@ -79,7 +87,39 @@ void TransferCommands::OnRead() {
     ShowStatus(status);
 }
 
+std::vector<zrx::checks::Finding> TransferCommands::Findings() const {
+    return zrx::checks::checkPlan(m_doc->EffectiveImage(), {m_state.bandLower, m_state.bandUpper});
+}
+
+void TransferCommands::OnCheckPlan() {
+    CFindingsDlg dialog(Findings(), CFindingsDlg::Purpose::Review, m_state.language,
+                        m_parent->window());
+    dialog.exec();
+}
+
+bool TransferCommands::FindingsAllowWriting() {
+    if (m_state.iniFile.ReadString(kSetup, kCheckBeforeWrite) == QStringLiteral("0")) {
+        return true;
+    }
+    const std::vector<zrx::checks::Finding> findings = Findings();
+    if (findings.empty()) {
+        return true;
+    }
+    CFindingsDlg dialog(findings, CFindingsDlg::Purpose::BeforeWrite, m_state.language,
+                        m_parent->window());
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    if (dialog.DoNotCheckAgain()) {
+        m_state.iniFile.WriteString(kSetup, kCheckBeforeWrite, QStringLiteral("0"));
+    }
+    return true;
+}
+
 void TransferCommands::OnWrite() {
+    if (!FindingsAllowWriting()) {
+        return;
+    }
     CTransferDlg dialog(m_state.transferFlag, TransferSetup{m_state.portName, m_state.language},
                         zrx::TransferDirection::Write, toQString(kWriteCaption, m_state.language),
                         m_doc->EffectiveImage(), m_parent->window());
@@ -102,6 +142,9 @@ void TransferCommands::Run(CTransferDlg& dialog) {
 }
 
 void TransferCommands::OnProgramMany() {
+    if (!FindingsAllowWriting()) {
+        return;
+    }
     // The memory as the document holds it now is what every radio gets.
     CFleetDlg dialog(m_doc->EffectiveImage(), m_state.language, DetectSerialPorts(m_state.language),
                      m_parent->window());

@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
+
+#include "checks/plan_checks.h"
 
 class CProgramDoc;
 class CTransferDlg;
@@ -22,6 +25,8 @@ public:
     void OnRead();
     void OnWrite();
     void OnProgramMany();
+    // Program > Check Plan: what the checks find in the document, shown.
+    void OnCheckPlan();
 
     // Writes the port the user picked into Program.ini, so that the next
     // start uses it; says so in the status bar when it cannot.
@@ -36,6 +41,10 @@ private:
     // Runs the dialog; what the last transfer left in the status bar goes
     // first, so it never stands beside this one's outcome.
     void Run(CTransferDlg& dialog);
+    // Before the memory goes into radios: the checks' findings, when there
+    // are any and the user has not turned them off; true to go on.
+    bool FindingsAllowWriting();
+    [[nodiscard]] std::vector<zrx::checks::Finding> Findings() const;
     // A port that would not open because of its permissions is named in
     // the status bar, with the way out.
     void ReportOpenProblem(const CTransferDlg& dialog);

@@ -372,6 +372,14 @@
         <source>Program &amp;Many Radios...</source>
         <translation>多台电台编程(&amp;M)...</translation>
     </message>
+    <message>
+        <source>New from P&amp;lan...</source>
+        <translation>按方案新建(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k Plan</source>
+        <translation>检查方案(&amp;K)</translation>
+    </message>
 </context>
 <context>
     <name>String</name>
@@ -660,6 +668,18 @@ Sort</source>
 Many Radios</source>
         <translation>把这份数据写入多台电台，所有写频线同时进行
 多台电台</translation>
+    </message>
+    <message>
+        <source>Start a new document from a ready channel plan
+New from Plan</source>
+        <translation>用现成的信道方案新建文档
+按方案新建</translation>
+    </message>
+    <message>
+        <source>Check the channels for what a radio cannot use or should not get
+Check Plan</source>
+        <translation>检查信道中电台不能用或不该有的内容
+检查方案</translation>
     </message>
 </context>
 </TS>

@@ -372,6 +372,14 @@
         <source>Program &amp;Many Radios...</source>
         <translation>多台電台編程(&amp;M)...</translation>
     </message>
+    <message>
+        <source>New from P&amp;lan...</source>
+        <translation>按方案新建(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k Plan</source>
+        <translation>檢查方案(&amp;K)</translation>
+    </message>
 </context>
 <context>
     <name>String</name>
@@ -660,6 +668,18 @@ Sort</source>
 Many Radios</source>
         <translation>把這份數據寫入多台電台，所有寫頻線同時進行
 多台電台</translation>
+    </message>
+    <message>
+        <source>Start a new document from a ready channel plan
+New from Plan</source>
+        <translation>用現成的信道方案新建文件
+按方案新建</translation>
+    </message>
+    <message>
+        <source>Check the channels for what a radio cannot use or should not get
+Check Plan</source>
+        <translation>檢查信道中電台不能用或不該有的內容
+檢查方案</translation>
     </message>
 </context>
 </TS>

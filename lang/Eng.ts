@@ -372,6 +372,14 @@
         <source>Program &amp;Many Radios...</source>
         <translation>Program &amp;Many Radios...</translation>
     </message>
+    <message>
+        <source>New from P&amp;lan...</source>
+        <translation>New from P&amp;lan...</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k Plan</source>
+        <translation>Chec&amp;k Plan</translation>
+    </message>
 </context>
 <context>
     <name>String</name>
@@ -660,6 +668,18 @@ Sort</translation>
 Many Radios</source>
         <translation>Write this memory into many radios, on every cable at once
 Many Radios</translation>
+    </message>
+    <message>
+        <source>Start a new document from a ready channel plan
+New from Plan</source>
+        <translation>Start a new document from a ready channel plan
+New from Plan</translation>
+    </message>
+    <message>
+        <source>Check the channels for what a radio cannot use or should not get
+Check Plan</source>
+        <translation>Check the channels for what a radio cannot use or should not get
+Check Plan</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,9 @@
 #    seeds scripts/fuzz.sh uses; findings are left in build/fuzz/findings.
 # 2. 1000 seeded chaos sessions of `zrx read` and `zrx write --verify`
 #    against zrx-sim through the real serial code (or until the time is up).
+# 3. 1000 chaos sessions of `zrx read`, and 1000 of `zrx read --verify`:
+#    how many reads succeed with wrong bytes, without and with the double
+#    read (the goal with it is none).
 # Prints the figures at the end; exit status 0 only when every stage reached
 # its count without a finding.
 set -euo pipefail
@@ -64,8 +67,16 @@ if ZRX_OUTPUT_DIR="$PWD/build/dev/out" build/dev/bench/zrx_chaos_soak "$sessions
     | tee "$chaos"; then :; else status=1; fi
 [[ $(sed -n 's/^chaos sessions: \([0-9]*\).*/\1/p' "$chaos") -ge $sessions ]] || status=1
 
+for mode in reads verified-reads; do
+    echo "=== chaos sessions, $mode: $sessions or ${minutes} min"
+    log=$scratch/chaos-$mode.log
+    if ZRX_OUTPUT_DIR="$PWD/build/dev/out" build/dev/bench/zrx_chaos_soak "$sessions" "$minutes" \
+        "$mode" | tee "$log"; then :; else status=1; fi
+    [[ $(sed -n 's/^chaos sessions: \([0-9]*\).*/\1/p' "$log") -ge $sessions ]] || status=1
+done
+
 echo
 echo "=== figures"
 printf '%s\n' "${summary[@]}"
-cat "$chaos"
+cat "$chaos" "$scratch/chaos-reads.log" "$scratch/chaos-verified-reads.log"
 exit $status

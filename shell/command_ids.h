@@ -44,6 +44,8 @@ inline constexpr int kHelp = 32798;
 inline constexpr int kMoveUp = 32800;
 inline constexpr int kMoveDown = 32801;
 inline constexpr int kSortByRx = 32802;
+inline constexpr int kFileNewFromPlan = 32803;
+inline constexpr int kCheckPlan = 32804;
 inline constexpr int kProgramMany = 32805;
 
 // The Port menu's commands are not consecutive: 32791 is Side Key.

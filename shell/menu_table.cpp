@@ -11,6 +11,7 @@ namespace {
 
 constexpr MenuItem kFileMenu[] = {
     {QT_TRANSLATE_NOOP("Menu128", "&New\tCtrl+N"), cmd::kFileNew},
+    {QT_TRANSLATE_NOOP("Menu128", "New from P&lan..."), cmd::kFileNewFromPlan},
     {QT_TRANSLATE_NOOP("Menu128", "&Open...\tCtrl+O"), cmd::kFileOpen},
     {QT_TRANSLATE_NOOP("Menu128", "&Save\tCtrl+S"), cmd::kFileSave},
     {QT_TRANSLATE_NOOP("Menu128", "Save &As..."), cmd::kFileSaveAs},
@@ -38,6 +39,7 @@ constexpr MenuItem kProgramMenu[] = {
     {QT_TRANSLATE_NOOP("Menu128", "&Read\tCtrl+R"), cmd::kRead},
     {QT_TRANSLATE_NOOP("Menu128", "&Write\tCtrl+W"), cmd::kWrite},
     {QT_TRANSLATE_NOOP("Menu128", "Program &Many Radios..."), cmd::kProgramMany},
+    {QT_TRANSLATE_NOOP("Menu128", "Chec&k Plan"), cmd::kCheckPlan},
     {nullptr, 0},
     {QT_TRANSLATE_NOOP("Menu128", "Option"), cmd::kOption},
     {QT_TRANSLATE_NOOP("Menu128", "Side Key"), cmd::kSideKey},
@@ -141,6 +143,11 @@ constexpr Prompt kPrompts[] = {
     {cmd::kPrevPane,
      QT_TRANSLATE_NOOP("String", "Switch back to the previous window pane\nPrevious Pane")},
     {cmd::kEditUndo, QT_TRANSLATE_NOOP("String", "Undo the last action\nUndo")},
+    {cmd::kFileNewFromPlan,
+     QT_TRANSLATE_NOOP("String", "Start a new document from a ready channel plan\nNew from Plan")},
+    {cmd::kCheckPlan,
+     QT_TRANSLATE_NOOP("String", "Check the channels for what a radio cannot use or should not "
+                                 "get\nCheck Plan")},
     {cmd::kProgramMany,
      QT_TRANSLATE_NOOP("String",
                        "Write this memory into many radios, on every cable at once\nMany Radios")},
@@ -163,6 +170,7 @@ constexpr Prompt kPrompts[] = {
 
 constexpr int kAllCommands[] = {
     cmd::kFileNew,
+    cmd::kFileNewFromPlan,
     cmd::kFileOpen,
     cmd::kFileSave,
     cmd::kFileSaveAs,
@@ -183,6 +191,7 @@ constexpr int kAllCommands[] = {
     cmd::kRead,
     cmd::kWrite,
     cmd::kProgramMany,
+    cmd::kCheckPlan,
     cmd::kOption,
     cmd::kSideKey,
     cmd::kEmbed,

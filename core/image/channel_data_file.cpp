@@ -181,12 +181,16 @@ FileResult imageFromFileBytes(std::span<const std::uint8_t> bytes, RadioImage& i
     return {};
 }
 
-FileResult saveChannelDataFile(const fs::path& path, const RadioImage& image) {
+namespace {
+
+// The file a save replaces: through a symbolic link, the file it names, so
+// the link stays. Empty, with the reason, when nothing can be saved there.
+fs::path saveTarget(const fs::path& path, FileResult& refusal) {
     if (path.empty()) {
-        return FileResult{FileError::Missing, {}};
+        refusal = FileResult{FileError::Missing, {}};
+        return {};
     }
     std::error_code ec;
-    // Save through a symbolic link to the file it names, keeping the link.
     fs::path target =
         fs::is_symlink(fs::symlink_status(path, ec)) ? fs::weakly_canonical(path, ec) : path;
     if (ec) {
@@ -194,8 +198,39 @@ FileResult saveChannelDataFile(const fs::path& path, const RadioImage& image) {
     }
     const fs::file_status status = fs::status(target, ec);
     if (!ec && fs::exists(status) && !fs::is_regular_file(status)) {
-        return FileResult{FileError::NotRegularFile, {}};
+        refusal = FileResult{FileError::NotRegularFile, {}};
+        return {};
     }
+    return target;
+}
+
+} // namespace
+
+FileResult checkChannelDataFileSaves(const fs::path& path) {
+    FileResult refusal;
+    const fs::path target = saveTarget(path, refusal);
+    if (target.empty()) {
+        return refusal;
+    }
+    const fs::path temp = temporarySibling(target);
+    errno = 0;
+    std::FILE* file = openFile(temp, true);
+    if (file == nullptr) {
+        return fromErrno(errno != 0 ? errno : EIO);
+    }
+    std::fclose(file);
+    std::error_code ec;
+    fs::remove(temp, ec);
+    return {};
+}
+
+FileResult saveChannelDataFile(const fs::path& path, const RadioImage& image) {
+    FileResult refusal;
+    const fs::path target = saveTarget(path, refusal);
+    if (target.empty()) {
+        return refusal;
+    }
+    std::error_code ec;
     const fs::path temp = temporarySibling(target);
     if (FileResult written = writeWholeFile(temp, image); !written) {
         fs::remove(temp, ec);

@@ -48,4 +48,10 @@ struct FileResult {
 [[nodiscard]] FileResult saveChannelDataFile(const std::filesystem::path& path,
                                              const RadioImage& image);
 
+// Whether saveChannelDataFile(path, ...) can write there, found out the same
+// way without touching an existing file: the temporary file beside it is
+// created and removed again. For a command that must not read a radio for
+// nothing.
+[[nodiscard]] FileResult checkChannelDataFileSaves(const std::filesystem::path& path);
+
 } // namespace zrx

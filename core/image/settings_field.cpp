@@ -119,6 +119,11 @@ std::string_view fieldName(SettingsField field) {
     return fieldLabel(field).english;
 }
 
+FieldBits fieldBits(SettingsField field) {
+    const FieldLayout& f = layoutOf(field);
+    return FieldBits{f.offset, f.shift, f.width};
+}
+
 std::optional<int> decodeSelection(const RadioImage& image, SettingsField field) {
     const FieldLayout& f = layoutOf(field);
     const int position = positionOf(f, image.bits(f.offset, f.shift, f.width));

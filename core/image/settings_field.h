@@ -65,6 +65,14 @@ inline constexpr std::array<SettingsField, 4> kSideKeyFields{
 // The field's English label, e.g. "Vox Delay Time (s)".
 [[nodiscard]] std::string_view fieldName(SettingsField field);
 
+// Where the field lives: `width` bits from bit `shift` of the byte at `offset`.
+struct FieldBits {
+    std::size_t offset = 0;
+    unsigned shift = 0;
+    unsigned width = 0;
+};
+[[nodiscard]] FieldBits fieldBits(SettingsField field);
+
 // The list position the stored value stands for. A value outside the field's
 // range gives the field's fallback entry. Only First Digit Delay Time can be
 // without a selection (a stored 0 or a value above 90): the answer is then

@@ -32,7 +32,38 @@ constexpr std::array<LocalText, kSettingsFieldCount> kLabels{{
     {"Digit Delay Time (ms)", "码延时 (毫秒)", "碼延時 (毫秒)"},
 }};
 
+// In SettingsField order.
+constexpr std::array<std::string_view, kSettingsFieldCount> kKeys{
+    "beep",
+    "battery_saver",
+    "scan",
+    "refuse_emergency_alert",
+    "voice_annunciation",
+    "emergency_call_switch",
+    "squelch_level",
+    "vox_gain_level",
+    "time_out_timer",
+    "vox_delay_time",
+    "kill_tone",
+    "ptt_id",
+    "vox",
+    "power",
+    "side_tone",
+    "priority_channel",
+    "side_key_1_short",
+    "side_key_1_long",
+    "side_key_2_short",
+    "side_key_2_long",
+    "first_digit_delay_time",
+    "digit_interval_time",
+    "digit_delay_time",
+};
+
 } // namespace
+
+std::string_view fieldKey(SettingsField field) {
+    return kKeys[static_cast<std::size_t>(field)];
+}
 
 const LocalText& fieldLabel(SettingsField field) {
     return kLabels[static_cast<std::size_t>(field)];

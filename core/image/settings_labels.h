@@ -21,4 +21,8 @@ inline constexpr LocalText kFrequencyRangeLabel{"Frequency Range", "频率范围
 // press ("Side Key 1 Short").
 [[nodiscard]] const LocalText& fieldLabel(SettingsField field);
 
+// The field's name for programs reading zrx's JSON: English, lower case,
+// words joined by '_', without a unit ("vox_delay_time"). These never change.
+[[nodiscard]] std::string_view fieldKey(SettingsField field);
+
 } // namespace zrx

@@ -1,5 +1,7 @@
 #include "utf8.h"
 
+#include <cstdio>
+
 namespace zrx::utf8 {
 namespace {
 
@@ -90,6 +92,25 @@ bool isValid(std::string_view text, std::size_t* badOffset) {
         }
     }
     return true;
+}
+
+std::string printable(std::string_view text) {
+    std::string out;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t start = pos;
+        const char32_t c = next(text, pos);
+        char escaped[8];
+        if ((c == kReplacement && pos - start == 1) || c < 0x20 || c == 0x7F) {
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byteAt(text, start));
+            out += escaped;
+        } else if (c >= 0x80 && c <= 0x9F) {
+            std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(c));
+            out += escaped;
+        } else {
+            out.append(text.substr(start, pos - start));
+        }
+    }
+    return out;
 }
 
 } // namespace zrx::utf8

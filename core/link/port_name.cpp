@@ -53,4 +53,12 @@ std::string win32DevicePathForPortName(std::string_view name) {
     return path;
 }
 
+std::string portDevice(std::string_view name) {
+#ifdef _WIN32
+    return std::string(name);
+#else
+    return posixDeviceForPortName(name);
+#endif
+}
+
 } // namespace zrx

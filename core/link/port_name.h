@@ -19,4 +19,8 @@ namespace zrx {
 // unchanged; so is an empty name.
 [[nodiscard]] std::string win32DevicePathForPortName(std::string_view name);
 
+// The device a port name stands for, as messages name it: the POSIX device
+// on a POSIX system, the name itself on Windows.
+[[nodiscard]] std::string portDevice(std::string_view name);
+
 } // namespace zrx

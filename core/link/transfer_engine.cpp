@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <vector>
 
+#include "handshake_answers.h"
 #include "protocol_frames.h"
 #include "radio_line_setup.h"
-#include "transfer_messages.h"
 
 namespace zrx {
 
@@ -31,12 +32,19 @@ private:
     TransferObserver& m_observer;
 };
 
+// What the user is shown of the bytes that came back: a few are enough.
+constexpr std::size_t kHeardShown = 16;
+
 // The exchanges of one transfer on an open port. Each step returns false
-// when the radio did not answer as it must; the caller then stops at once.
+// when the radio did not answer as it must, with what went wrong in
+// failure(); the caller then stops at once.
 class Session {
 public:
     Session(SerialPort& port, TransferObserver& observer, int upperBound)
         : m_port(port), m_observer(observer), m_upperBound(upperBound) {}
+
+    // The facts of the last step that returned false.
+    [[nodiscard]] TransferFailure& failure() { return m_failure; }
 
     // The radio listens for the handshake only now and then, so each byte
     // goes out on its own after a short pause, and the whole string is
@@ -46,22 +54,38 @@ public:
     // an earlier reply would be taken for the next one.
     bool handshake() {
         clearReceived();
+        std::vector<std::vector<std::uint8_t>> replies;
         for (int attempt = 0; attempt < protocol::kHandshakeAttempts; ++attempt) {
             if (m_observer.stopRequested()) {
                 return false;
             }
             for (const std::uint8_t byte : protocol::kHandshake) {
                 m_port.pause(protocol::kHandshakeBytePauseMs);
-                if (!m_port.purge()) {
+                if (!purge()) {
                     return false;
                 }
                 sendByte(byte);
             }
-            receive(1);
+            const std::size_t got = receive(1);
             if (m_received[0] == protocol::kHandshakeAccept ||
                 m_received[0] == protocol::kHandshakeAcceptAlternative) {
                 return true;
             }
+            replies.push_back(receivedBytes(got));
+        }
+        switch (judgeUnacceptedHandshake(replies)) {
+        case UnacceptedHandshake::Silence:
+            m_failure.cause = FailureCause::NoHandshakeAnswer;
+            break;
+        case UnacceptedHandshake::Echo:
+            m_failure.cause = FailureCause::HandshakeEcho;
+            break;
+        case UnacceptedHandshake::Noise:
+            m_failure.cause = FailureCause::HandshakeNoise;
+            break;
+        }
+        for (const auto& reply : replies) {
+            hear(reply);
         }
         return false;
     }
@@ -71,12 +95,17 @@ public:
     bool identify() {
         m_port.pause(protocol::kIdentificationPauseMs);
         clearReceived();
-        if (!m_port.purge()) {
+        if (!purge()) {
             return false;
         }
         sendByte(protocol::kIdentificationRequest);
         receive(protocol::kIdentificationReplySize);
-        return acknowledgeExchange();
+        if (acknowledgeExchange()) {
+            return true;
+        }
+        m_failure.cause = FailureCause::IdentificationNotConfirmed;
+        hear(receivedBytes(m_lastReceived));
+        return false;
     }
 
     bool readImage(RadioImage& image) {
@@ -85,20 +114,25 @@ public:
             if (m_observer.stopRequested()) {
                 return false;
             }
+            beginBlock(address);
             const auto command = protocol::blockCommand(protocol::kReadCommand, address);
-            if (!m_port.purge()) {
+            if (!purge()) {
                 return false;
             }
             m_port.write(command);
             // A short reply would leave zeros or stale bytes where the data
             // belongs; it is no reply at all.
-            if (receive(protocol::kReadReplySize) < protocol::kReadReplySize) {
+            if (const std::size_t got = receive(protocol::kReadReplySize);
+                got < protocol::kReadReplySize) {
+                m_failure.cause = got == 0 ? FailureCause::NoAnswer : FailureCause::ShortReply;
+                hear(receivedBytes(got));
                 return false;
             }
             const auto data = std::span<const std::uint8_t>(m_received)
                                   .subspan(protocol::kReadReplyHeaderSize, protocol::kBlockSize);
             std::copy(data.begin(), data.end(), image.range(address, protocol::kBlockSize).begin());
             if (!acknowledgeExchange()) {
+                refusedOrSilent();
                 return false;
             }
             stepProgress();
@@ -112,17 +146,22 @@ public:
             if (m_observer.stopRequested()) {
                 return false;
             }
+            beginBlock(address);
             const auto command = protocol::blockCommand(protocol::kWriteCommand, address);
             const auto data = image.range(address, protocol::kBlockSize);
             std::copy(data.begin(), data.end(), m_sent.begin());
             clearReceived();
-            if (!m_port.purge()) {
+            if (!purge()) {
                 return false;
             }
+            // From the first block command on, the radio may take what it
+            // is sent: a write that stops now leaves part of it behind.
+            m_failure.partWritten = true;
             m_port.write(command);
             m_port.write(std::span<const std::uint8_t>(m_sent).first(protocol::kBlockSize));
-            receive(1);
+            m_lastReceived = receive(1);
             if (m_received[0] != protocol::kAcknowledge) {
+                refusedOrSilent();
                 return false;
             }
             stepProgress();
@@ -131,15 +170,49 @@ public:
     }
 
 private:
+    // Clears what is waiting on the line; a driver that refuses ends the
+    // session, as bytes left over would be taken for the next reply.
+    bool purge() {
+        if (m_port.purge()) {
+            return true;
+        }
+        m_failure.cause = FailureCause::LineNotCleared;
+        return false;
+    }
+
     // ACK to the radio, and ACK must come back.
     bool acknowledgeExchange() {
         clearReceived();
-        if (!m_port.purge()) {
+        if (!purge()) {
             return false;
         }
         sendByte(protocol::kAcknowledge);
-        receive(1);
+        m_lastReceived = receive(1);
         return m_received[0] == protocol::kAcknowledge;
+    }
+
+    void beginBlock(std::size_t address) {
+        m_failure.block = static_cast<int>(address / protocol::kBlockSize) + 1;
+        m_failure.blockCount = m_upperBound;
+        m_failure.address = address;
+    }
+
+    // The one-byte answer that should have been ACK.
+    void refusedOrSilent() {
+        m_failure.cause = m_lastReceived == 0 ? FailureCause::NoAnswer : FailureCause::BlockRefused;
+        hear(receivedBytes(m_lastReceived));
+    }
+
+    [[nodiscard]] std::vector<std::uint8_t> receivedBytes(std::size_t count) const {
+        return {m_received.begin(), m_received.begin() + static_cast<std::ptrdiff_t>(count)};
+    }
+
+    void hear(const std::vector<std::uint8_t>& bytes) {
+        for (const std::uint8_t byte : bytes) {
+            if (m_failure.heard.size() < kHeardShown) {
+                m_failure.heard.push_back(byte);
+            }
+        }
     }
 
     void sendByte(std::uint8_t byte) {
@@ -164,6 +237,8 @@ private:
     int m_position = 0;
     Bytes20 m_sent{};
     Bytes20 m_received{};
+    std::size_t m_lastReceived = 0;
+    TransferFailure m_failure;
 };
 
 } // namespace
@@ -184,7 +259,7 @@ TransferOutcome runTransfer(SerialPort& port, const TransferRequest& request, Ra
     RunCleanup cleanup(port, observer);
     const RadioImage before = image;
 
-    const auto fail = [&](TransferOutcome outcome) {
+    const auto fail = [&](TransferOutcome outcome, TransferFailure failure) {
         // Half a radio is worse than the old image: a read that did not get
         // through puts everything back.
         if (request.direction == TransferDirection::Read) {
@@ -194,29 +269,37 @@ TransferOutcome runTransfer(SerialPort& port, const TransferRequest& request, Ra
             observer.transferEnded(false);
             return TransferOutcome::Stopped;
         }
-        const LocalText& text =
-            outcome == TransferOutcome::OpenFailure ? kOpenFailureText : kCommunicationFailureText;
-        observer.showFailure(text.in(request.language));
+        failure.outcome = outcome;
+        failure.direction = request.direction;
+        failure.language = request.language;
+        failure.portName = request.portName;
+        if (outcome == TransferOutcome::OpenFailure) {
+            failure.openError = port.openError();
+        }
+        explainFailure(failure);
+        observer.reportFailure(failure);
         observer.transferEnded(false);
         return outcome;
     };
 
     if (!port.open(request.portName)) {
-        return fail(TransferOutcome::OpenFailure);
+        return fail(TransferOutcome::OpenFailure, TransferFailure{});
     }
     observer.portOpened();
+    // A driver that will not set the line up fails the transfer as a port
+    // that would not open.
     if (!setUpRadioLine(port)) {
-        return fail(TransferOutcome::OpenFailure);
+        return fail(TransferOutcome::OpenFailure, TransferFailure{});
     }
 
     Session session(port, observer, transferBlockCount(request.direction));
     if (!session.handshake() || !session.identify()) {
-        return fail(TransferOutcome::CommunicationFailure);
+        return fail(TransferOutcome::CommunicationFailure, std::move(session.failure()));
     }
     const bool done = request.direction == TransferDirection::Read ? session.readImage(image)
                                                                    : session.writeImage(image);
     if (!done) {
-        return fail(TransferOutcome::CommunicationFailure);
+        return fail(TransferOutcome::CommunicationFailure, std::move(session.failure()));
     }
     observer.transferEnded(true);
     return TransferOutcome::Success;

@@ -6,19 +6,10 @@
 #include "image/language.h"
 #include "image/radio_image.h"
 #include "serial_port.h"
+#include "transfer_failure.h"
 #include "transfer_observer.h"
 
 namespace zrx {
-
-enum class TransferDirection { Read, Write };
-
-enum class TransferOutcome {
-    Success,
-    OpenFailure,
-    CommunicationFailure,
-    // Given up because the observer asked for it; no message was shown.
-    Stopped,
-};
 
 struct TransferRequest {
     TransferDirection direction = TransferDirection::Read;
@@ -37,9 +28,10 @@ struct TransferRequest {
 // configure the line, shake hands, identify, then read the radio's memory
 // into `image` or write the image's first 992 bytes to the radio. A port the
 // driver will not set up is an open failure; a purge it refuses later ends
-// the transfer as a communication failure. Progress, failures and the
-// transfer flag go to `observer`. Nothing more is sent to the radio after a
-// failure; the port is always closed before this returns.
+// the transfer as a communication failure. Progress, failures (with what
+// went wrong: TransferObserver::reportFailure) and the transfer flag go to
+// `observer`. Nothing more is sent to the radio after a failure; the port
+// is always closed before this returns.
 // A read that fails leaves `image` exactly as it was.
 TransferOutcome runTransfer(SerialPort& port, const TransferRequest& request, RadioImage& image,
                             TransferObserver& observer);

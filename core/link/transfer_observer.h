@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "transfer_failure.h"
+
 namespace zrx {
 
 // What a transfer shows to the user while it runs. The program's transfer
@@ -20,6 +22,11 @@ public:
     virtual void setProgress(int position, int upperBound, std::string_view percentText) = 0;
     // A failure, in the user's language. Returns once the user has seen it.
     virtual void showFailure(std::string_view message) = 0;
+    // A failure with everything the engine knows about it: what failed
+    // where, and the second line that says so (failure.detail). The engine
+    // calls this, not showFailure(); by default it shows the first line
+    // alone, as the program always has.
+    virtual void reportFailure(const TransferFailure& failure) { showFailure(failure.message); }
     // True once whoever shows the transfer has gone away (the window closed,
     // the program is ending): the transfer then stops before its next
     // exchange, sends nothing more and shows nothing.

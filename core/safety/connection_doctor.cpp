@@ -7,6 +7,7 @@
 #include "hex_bytes.h"
 #include "link/port_name.h"
 #include "link/radio_line_setup.h"
+#include "link/transfer_failure.h"
 
 namespace zrx {
 
@@ -18,14 +19,6 @@ constexpr LocalText kMayOpen{"You may open it", "您有权打开", "您有權開
 constexpr LocalText kNotInUse{"Not in use by another program", "未被其他程序占用",
                               "未被其他程式佔用"};
 constexpr LocalText kRadioCheck{"Radio", "电台", "電台"};
-
-constexpr LocalText kNoName{"no port name given", "未指定串口", "未指定串口"};
-constexpr LocalText kNotFound{"no such device: %1", "设备不存在：%1", "裝置不存在：%1"};
-constexpr LocalText kInUse{"another program has it open; close that program (a terminal, "
-                           "another programming tool) and try again",
-                           "另一个程序正在使用它；请关闭该程序（终端、其他写频软件）后重试",
-                           "另一個程式正在使用它；請關閉該程式（終端機、其他寫頻軟體）後重試"};
-constexpr LocalText kCannotOpen{"the system would not open it", "系统无法打开它", "系統無法開啟它"};
 
 constexpr LocalText kNoReply{
     "no reply at all: check the cable and its plug in the radio, that the radio is switched on, "
@@ -76,14 +69,6 @@ std::vector<std::uint8_t> everythingHeard(const LineProbe& probe) {
         heard.resize(kShown);
     }
     return heard;
-}
-
-std::string deviceFor(std::string_view portName) {
-#ifdef _WIN32
-    return std::string(portName);
-#else
-    return posixDeviceForPortName(portName);
-#endif
 }
 
 } // namespace
@@ -160,36 +145,9 @@ DoctorFinding radioFinding(const LineProbe& probe, Language language) {
     return finding;
 }
 
-namespace {
-
-std::string openFailureDetail(PortOpenError error, const std::string& device, Language language) {
-    switch (error) {
-    case PortOpenError::NoName:
-        return std::string(kNoName.in(language));
-    case PortOpenError::NotFound:
-        return replaceAll(std::string(kNotFound.in(language)), "%1", device);
-    case PortOpenError::NotSerialDevice:
-        return device + ": " + describeNonSerialPath(device, language);
-    case PortOpenError::PermissionDenied: {
-        const auto access = deviceAccess(device);
-        return device + ": " +
-               (access ? permissionAdvice(*access, language)
-                       : permissionAdvice(DeviceAccess{}, language));
-    }
-    case PortOpenError::InUse:
-        return device + ": " + std::string(kInUse.in(language));
-    case PortOpenError::None:
-    case PortOpenError::Other:
-        break;
-    }
-    return device + ": " + std::string(kCannotOpen.in(language));
-}
-
-} // namespace
-
 DoctorReport runDoctor(SerialPort& port, std::string_view portName, Language language) {
     DoctorReport report;
-    const std::string device = deviceFor(portName);
+    const std::string device = portDevice(portName);
     const bool opened = port.open(portName);
     // A port whose driver refuses the line set-up, or a purge on the way,
     // is reported as a port that would not open, as a transfer reports it.
@@ -198,7 +156,17 @@ DoctorReport runDoctor(SerialPort& port, std::string_view portName, Language lan
     if (!probe) {
         const PortOpenError error = opened ? PortOpenError::Other : port.openError();
         port.close();
-        report.findings = findingsForOpenError(error, openFailureDetail(error, device, language));
+        // What a transfer says, except where the doctor can say more.
+        std::string detail = describeOpenError(error, portName, language);
+        if (error == PortOpenError::NotSerialDevice) {
+            detail = device + ": " + describeNonSerialPath(device, language);
+        } else if (error == PortOpenError::PermissionDenied) {
+            const auto access = deviceAccess(device);
+            detail = device + ": " +
+                     (access ? permissionAdvice(*access, language)
+                             : permissionAdvice(DeviceAccess{}, language));
+        }
+        report.findings = findingsForOpenError(error, std::move(detail));
         return report;
     }
     port.close();

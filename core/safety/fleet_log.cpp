@@ -8,6 +8,7 @@
 #include "hex_bytes.h"
 #include "local_time.h"
 #include "table/csv_writer.h"
+#include "table/json_writer.h"
 
 namespace zrx {
 
@@ -26,24 +27,6 @@ constexpr LocalText kNotALog{
 
 std::string localTime(std::chrono::system_clock::time_point when) {
     return formatLocalTime(when, "%Y-%m-%dT%H:%M:%S%z");
-}
-
-std::string jsonString(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04X",
-                          unsigned{static_cast<unsigned char>(c)});
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
 }
 
 std::string firstLineOf(const fs::path& path) {
@@ -111,15 +94,23 @@ std::vector<std::string> fleetLogRow(const FleetRadio& radio) {
     return row;
 }
 
-std::string fleetLogJson(const FleetRadio& radio) {
-    std::string json = "{";
+void writeFleetRadio(JsonWriter& json, const FleetRadio& radio) {
+    json.beginObject();
     for (const FleetLogField& field : fleetLogFields(radio)) {
-        if (json.size() > 1) {
-            json += ',';
+        json.key(field.name);
+        if (field.number) {
+            json.number(field.text);
+        } else {
+            json.string(field.text);
         }
-        json += jsonString(field.name) + ':' + (field.number ? field.text : jsonString(field.text));
     }
-    return json + '}';
+    json.endObject();
+}
+
+std::string fleetLogJson(const FleetRadio& radio) {
+    JsonWriter json(JsonWriter::Layout::OneLine);
+    writeFleetRadio(json, radio);
+    return json.text();
 }
 
 bool FleetLog::open(const fs::path& path, FleetLogFormat format, Language language,

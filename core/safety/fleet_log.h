@@ -11,6 +11,8 @@
 
 namespace zrx {
 
+class JsonWriter;
+
 // One field of a radio's log entry: its column name and its text. Numbers
 // are marked so JSON writes them as numbers.
 struct FleetLogField {
@@ -33,6 +35,8 @@ struct FleetLogField {
 [[nodiscard]] std::vector<std::string> fleetLogRow(const FleetRadio& radio);
 // One JSON object with the same fields, on one line, without its line end.
 [[nodiscard]] std::string fleetLogJson(const FleetRadio& radio);
+// The same object as the next value of `json`.
+void writeFleetRadio(JsonWriter& json, const FleetRadio& radio);
 
 enum class FleetLogFormat { Csv, JsonLines };
 

@@ -15,6 +15,8 @@
 // stands, and how each radio went.
 namespace zrx {
 
+class TraceSink;
+
 // Where one port of a fleet run stands.
 enum class FleetPortState {
     Waiting,     // no radio on the cable yet: asking again and again who is there
@@ -71,6 +73,12 @@ struct FleetPlan {
     Language language = Language::English;
     std::optional<int> count; // stop after this many programmed radios, over all ports
     bool backup = false;      // read each radio first and keep its memory as a backup
+    // Every read of a radio (its backup, its read-back) made twice and
+    // compared, a third time when they differ (see readAndVerify).
+    bool readTwice = false;
+    // Where every port's exchanges are traced, each line naming its port;
+    // none when null. It must outlive the run.
+    TraceSink* trace = nullptr;
     // A radio has left the cable once this many looks in a row found none.
     int goneAfterLooks = 2;
     // The least time between two looks at a port (each look is a handshake,

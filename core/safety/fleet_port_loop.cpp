@@ -6,7 +6,9 @@
 #include "connection_doctor.h"
 #include "image/new_image.h"
 #include "image/settings_codes.h"
+#include "link/serial_trace.h"
 #include "link/transfer_engine.h"
+#include "verified_read.h"
 #include "write_verification.h"
 
 namespace zrx {
@@ -31,19 +33,29 @@ public:
         m_status.progress = 0;
         m_status.progressTotal = 0;
         for (const FleetPortState stage : m_stages) {
-            m_status.progressTotal += blocksOf(stage);
+            m_stageBlocks.push_back(blocksOf(stage));
+            m_status.progressTotal += m_stageBlocks.back();
         }
         m_report();
     }
 
     void setTransferFlag(int) override {}
-    void setProgress(int position, int, std::string_view) override {
+    void setProgress(int position, int upperBound, std::string_view) override {
+        // A read made twice counts its blocks twice, and a third read adds
+        // to that: the total grows with the stage's own bound.
+        if (const int more = upperBound - m_stageBlocks[m_stage]; more > 0) {
+            m_stageBlocks[m_stage] += more;
+            m_status.progressTotal += more;
+        }
         m_status.progress = m_done + position;
         m_report();
     }
     void showFailure(std::string_view message) override { m_failure = message; }
+    void reportFailure(const TransferFailure& failure) override {
+        m_failure = failureLine(failure);
+    }
     void transferEnded(bool success) override {
-        m_done += blocksOf(m_stages[m_stage]);
+        m_done += m_stageBlocks[m_stage];
         if (success && m_stage + 1 < m_stages.size()) {
             m_status.state = m_stages[++m_stage];
             m_status.progress = m_done;
@@ -62,6 +74,7 @@ private:
     FleetPortStatus& m_status;
     std::vector<FleetPortState> m_stages;
     Report m_report;
+    std::vector<int> m_stageBlocks; // per stage, the blocks it moves
     std::size_t m_stage = 0;
     int m_done = 0;
     std::string m_failure;
@@ -90,6 +103,9 @@ FleetPortLoop::FleetPortLoop(const FleetPlan& plan, std::size_t index, FleetTall
     : m_plan(plan), m_portName(plan.ports.at(index)), m_tally(tally), m_reports(reports),
       m_index(index), m_port(makeSystemSerialPort()) {
     m_status.port = m_portName;
+    if (plan.trace != nullptr) {
+        m_port = std::make_unique<TracingSerialPort>(std::move(m_port), *plan.trace, m_portName);
+    }
 }
 
 void FleetPortLoop::run() {
@@ -169,7 +185,10 @@ void FleetPortLoop::program(int unit, std::vector<std::uint8_t> identification) 
         if (m_plan.backup) {
             RadioImage before = makeNewImage();
             const TransferRequest request{TransferDirection::Read, m_portName, m_plan.language};
-            if (runTransfer(*m_port, request, before, relay) != TransferOutcome::Success) {
+            const TransferOutcome read =
+                m_plan.readTwice ? readAndVerify(*m_port, request, before, relay).outcome
+                                 : runTransfer(*m_port, request, before, relay);
+            if (read != TransferOutcome::Success) {
                 radio.reason = relay.failure();
             } else if (const BackupSaved saved = keepReadBackup(before, BackupOrigin::FleetWrite);
                        !saved.ok) {
@@ -182,7 +201,8 @@ void FleetPortLoop::program(int unit, std::vector<std::uint8_t> identification) 
         }
         if (backedUp) {
             const VerifiedWrite result =
-                writeAndVerify(*m_port, m_portName, m_plan.language, m_plan.templateImage, relay);
+                writeAndVerify(*m_port, m_portName, m_plan.language, m_plan.templateImage, relay,
+                               m_plan.readTwice);
             radio.ok = result.outcome == VerifiedWriteOutcome::Verified;
             radio.verify = verifyOutcome(result.outcome);
             radio.reason = describeVerifiedWrite(result, relay.failure(), m_plan.language);

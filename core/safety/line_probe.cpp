@@ -37,31 +37,16 @@ bool accepts(std::uint8_t byte) {
 
 } // namespace
 
-bool looksLikeEcho(std::span<const std::uint8_t> reply) {
-    const std::span<const std::uint8_t> sent(protocol::kHandshake);
-    for (std::size_t k = std::min(reply.size(), sent.size()); k >= 1; --k) {
-        if (std::equal(reply.begin(), reply.begin() + static_cast<std::ptrdiff_t>(k),
-                       sent.end() - static_cast<std::ptrdiff_t>(k))) {
-            return true;
-        }
-    }
-    return false;
-}
-
 LineVerdict judgeUnanswered(const std::vector<std::vector<std::uint8_t>>& replies) {
-    bool heardAnything = false;
-    bool allEchoes = true;
-    for (const auto& reply : replies) {
-        if (reply.empty()) {
-            continue;
-        }
-        heardAnything = true;
-        allEchoes = allEchoes && looksLikeEcho(reply);
-    }
-    if (!heardAnything) {
+    switch (judgeUnacceptedHandshake(replies)) {
+    case UnacceptedHandshake::Silence:
         return LineVerdict::NoReply;
+    case UnacceptedHandshake::Echo:
+        return LineVerdict::Echo;
+    case UnacceptedHandshake::Noise:
+        break;
     }
-    return allEchoes ? LineVerdict::Echo : LineVerdict::Noise;
+    return LineVerdict::Noise;
 }
 
 std::optional<LineProbe> probeLine(SerialPort& port) {

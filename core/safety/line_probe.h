@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "link/handshake_answers.h"
 #include "link/serial_port.h"
 
 namespace zrx {
@@ -27,11 +28,6 @@ struct LineProbe {
     std::vector<std::uint8_t> identification; // the radio's 8 bytes (or fewer)
     std::vector<std::uint8_t> confirmReply;   // its answer to the confirmation
 };
-
-// True when `reply` starts with the last bytes of the handshake, as a line
-// that returns what it is sent gives them back (the bytes before are
-// purged, the way the handshake is paced).
-[[nodiscard]] bool looksLikeEcho(std::span<const std::uint8_t> reply);
 
 // The verdict for handshake attempts none of which was accepted.
 [[nodiscard]] LineVerdict judgeUnanswered(const std::vector<std::vector<std::uint8_t>>& replies);

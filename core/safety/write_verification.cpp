@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "image/image_layout.h"
+#include "verified_read.h"
 
 namespace zrx {
 
@@ -49,7 +50,7 @@ std::string describeDifference(const WriteDifference& difference, Language langu
 }
 
 VerifiedWrite writeAndVerify(SerialPort& port, const std::string& portName, Language language,
-                             const RadioImage& image, TransferObserver& observer) {
+                             const RadioImage& image, TransferObserver& observer, bool readTwice) {
     VerifiedWrite result;
     RadioImage toWrite = image;
     const TransferOutcome written = runTransfer(
@@ -70,8 +71,10 @@ VerifiedWrite writeAndVerify(SerialPort& port, const std::string& portName, Lang
     // A fresh image, so that a byte the radio did not send can never pass
     // for one that matched.
     RadioImage readBack;
-    const TransferOutcome read = runTransfer(
-        port, TransferRequest{TransferDirection::Read, portName, language}, readBack, observer);
+    const TransferRequest request{TransferDirection::Read, portName, language};
+    const TransferOutcome read = readTwice
+                                     ? readAndVerify(port, request, readBack, observer).outcome
+                                     : runTransfer(port, request, readBack, observer);
     if (read != TransferOutcome::Success) {
         result.outcome = read == TransferOutcome::Stopped ? VerifiedWriteOutcome::Stopped
                                                           : VerifiedWriteOutcome::ReadBackFailed;

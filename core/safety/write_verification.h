@@ -47,9 +47,11 @@ struct VerifiedWrite {
 // session and compares what a write covers. Both sessions are the ordinary
 // transfers, byte for byte; the observer sees the write's blocks and then
 // the read's. Failure messages go to the observer as for any transfer.
+// With `readTwice` the read-back is itself verified (see readAndVerify), so
+// that a reply spoilt on the line is not taken for a bad write.
 [[nodiscard]] VerifiedWrite writeAndVerify(SerialPort& port, const std::string& portName,
                                            Language language, const RadioImage& image,
-                                           TransferObserver& observer);
+                                           TransferObserver& observer, bool readTwice = false);
 
 // The one line a user reads about a verified write that did not end well
 // (empty for Verified): the transfer's own message, or the difference.

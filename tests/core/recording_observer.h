@@ -20,9 +20,14 @@ public:
         failures.emplace_back(message);
         events.push_back("failure " + std::string(message));
     }
+    void reportFailure(const zrx::TransferFailure& failure) override {
+        reports.push_back(failure);
+        showFailure(failure.message);
+    }
     void transferEnded(bool success) override { events.push_back(success ? "ended 1" : "ended 0"); }
 
     std::vector<std::string> events;
     std::vector<std::string> percents;
     std::vector<std::string> failures;
+    std::vector<zrx::TransferFailure> reports; // what came with each failure
 };

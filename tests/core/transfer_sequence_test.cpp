@@ -336,6 +336,126 @@ TEST(TransferSequence, ARefusedSetUpOrPurgeEndsTheTransferAtOnce) {
     }
 }
 
+// What a failure reports besides its message: the cause, where it
+// stopped, what came back instead, and the second line that says so.
+TEST(TransferSequence, AFailureSaysWhatHappenedAndWhere) {
+    using Replies = std::deque<std::vector<std::uint8_t>>;
+    const auto opened = [](Replies more) {
+        Replies replies = openingReplies();
+        replies.insert(replies.end(), more.begin(), more.end());
+        return replies;
+    };
+    const std::vector<std::uint8_t> goodReply{0x52, 0, 0, 8, 1, 2, 3, 4, 5, 6, 7, 8};
+    struct Case {
+        const char* name;
+        TransferDirection direction;
+        Replies replies;
+        FailureCause cause;
+        int block;
+        std::string heard;
+        std::string detail;
+    };
+    const std::vector<Case> cases = {
+        {"silence",
+         TransferDirection::Read,
+         {},
+         FailureCause::NoHandshakeAnswer,
+         0,
+         "",
+         "the radio did not answer the handshake (4 attempts): check the cable, that the radio "
+         "is switched on and that it is in programming mode"},
+        {"echo",
+         TransferDirection::Write,
+         {{'M'}, {'M'}, {}, {'M'}},
+         FailureCause::HandshakeEcho,
+         0,
+         "4D 4D 4D",
+         "the handshake's own bytes came back (4D 4D 4D): a loop-back plug or the wrong cable, "
+         "not a radio"},
+        {"noise",
+         TransferDirection::Read,
+         {{}, {0x37}},
+         FailureCause::HandshakeNoise,
+         0,
+         "37",
+         "only noise answered the handshake (37): another device on this port, or wrong line "
+         "settings"},
+        {"identification",
+         TransferDirection::Read,
+         {{0x16}, {1, 2, 3, 4, 5, 6, 7, 8}, {0x15}},
+         FailureCause::IdentificationNotConfirmed,
+         0,
+         "15",
+         "the radio accepted the handshake but did not confirm its identification (answered "
+         "15)"},
+        {"silent at block 3", TransferDirection::Read,
+         opened({goodReply, {0x06}, goodReply, {0x06}}), FailureCause::NoAnswer, 3, "",
+         "the radio stopped answering at block 3 of 128"},
+        {"reply cut short", TransferDirection::Read, opened({{0x52, 0, 0}}),
+         FailureCause::ShortReply, 1, "52 00 00",
+         "the radio's reply to block 1 of 128 was cut short (3 of 12 bytes)"},
+        {"read block refused", TransferDirection::Read, opened({goodReply, {0x15}}),
+         FailureCause::BlockRefused, 1, "15",
+         "the radio refused block 1 of 128 (answered 15 instead of ACK)"},
+        {"write block refused", TransferDirection::Write, opened({{0x06}, {0x06}, {0x15}}),
+         FailureCause::BlockRefused, 3, "15",
+         "the radio refused block 3 of 124 (answered 15 instead of ACK). The radio may now hold "
+         "part of the new memory; writing again completes it."},
+        {"write unanswered", TransferDirection::Write, opened({}), FailureCause::NoAnswer, 1, "",
+         "the radio stopped answering at block 1 of 124. The radio may now hold part of the new "
+         "memory; writing again completes it."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedPort port(c.replies);
+        RadioImage image;
+        RecordingObserver observer;
+        EXPECT_EQ(run(port, c.direction, image, observer), TransferOutcome::CommunicationFailure);
+        ASSERT_EQ(observer.reports.size(), 1u);
+        const TransferFailure& failure = observer.reports.front();
+        EXPECT_EQ(failure.cause, c.cause);
+        EXPECT_EQ(failure.block, c.block);
+        EXPECT_EQ(failure.address, c.block > 0 ? std::size_t(c.block - 1) * 8 : 0u);
+        EXPECT_EQ(hex(failure.heard), c.heard);
+        EXPECT_EQ(failure.partWritten, c.direction == TransferDirection::Write && c.block > 0);
+        EXPECT_EQ(failure.message, "Communication with the radio failed");
+        EXPECT_EQ(failure.detail, c.detail);
+        EXPECT_EQ(failure.portName, "COM1");
+        // Observers that know only the first line see it as they always did.
+        EXPECT_EQ(observer.failures, std::vector<std::string>{failure.message});
+    }
+}
+
+TEST(TransferSequence, TheSecondLineSpeaksTheRunningLanguage) {
+    const std::vector<std::pair<Language, std::string>> expected = {
+        {Language::English, "Communication with the radio failed: the radio stopped answering at "
+                            "block 1 of 124. The radio may now hold part of the new memory; "
+                            "writing again completes it."},
+        {Language::SimplifiedChinese, "通信出錯：电台在第 1 块（共 124 块）处停止应答。"
+                                      "电台现在可能只存有部分新数据；再写一次即可完成。"},
+        {Language::TraditionalChinese, "通信出錯：電台在第 1 塊（共 124 塊）處停止應答。"
+                                       "電台現在可能只存有部分新資料；再寫一次即可完成。"},
+    };
+    for (const auto& [language, line] : expected) {
+        ScriptedPort port(openingReplies());
+        RadioImage image;
+        RecordingObserver observer;
+        runTransfer(port, TransferRequest{TransferDirection::Write, "COM1", language}, image,
+                    observer);
+        ASSERT_EQ(observer.reports.size(), 1u);
+        EXPECT_EQ(failureLine(observer.reports.front()), line);
+    }
+    // A port that does not open says which and why.
+    ScriptedPort port({});
+    RadioImage image;
+    RecordingObserver observer;
+    runTransfer(port, TransferRequest{TransferDirection::Read, "", Language::TraditionalChinese},
+                image, observer);
+    ASSERT_EQ(observer.reports.size(), 1u);
+    EXPECT_EQ(observer.reports.front().cause, FailureCause::PortNotOpened);
+    EXPECT_EQ(failureLine(observer.reports.front()), "無法打開串口：系統無法開啟它");
+}
+
 TEST(TransferSequence, PercentLabelTruncates) {
     EXPECT_EQ(percentText(1, 128), "0%");
     EXPECT_EQ(percentText(64, 128), "50%");

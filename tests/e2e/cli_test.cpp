@@ -6,6 +6,7 @@
 #include "cli_support.h"
 #include "image/channel_headings.h"
 #include "image/settings_labels.h"
+#include "settings/program_version.h"
 
 using namespace zrx;
 
@@ -379,7 +380,7 @@ TEST_F(Cli, MalformedTableNamesTheLineAndLeavesTheFile) {
 }
 
 TEST_F(Cli, EveryCommandHasHelpAndUsageErrorsFail) {
-    for (const char* command : {"new", "show", "set", "export", "import"}) {
+    for (const char* command : {"new", "show", "diff", "set", "export", "import"}) {
         const ProgramRun help = runZrx({command, "--help"});
         EXPECT_EQ(help.exitStatus, 0) << command;
         EXPECT_NE(help.out.find("Usage"), std::string::npos) << command;
@@ -388,7 +389,10 @@ TEST_F(Cli, EveryCommandHasHelpAndUsageErrorsFail) {
     expectFailure(runZrx({"show", path("radio.sin"), "--lang", "fr"}), "--lang");
     expectFailure(runZrx({"show"}), "FILE");
     expectFailure(runZrx({}), "subcommand");
-    expectFailure(runZrx({"frobnicate"}), "zrx: ");
+    expectFailure(runZrx({"frobnicate"}), "zrx: unknown command: frobnicate");
+    const ProgramRun version = runZrx({"--version"});
+    EXPECT_EQ(version.exitStatus, 0);
+    EXPECT_EQ(version.out, "zrx " + std::string(zrx::programVersion()) + "\n");
 }
 
 // What a shell hands over arrives unchanged on every system: a file named in

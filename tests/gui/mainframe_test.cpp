@@ -65,6 +65,7 @@ private slots:
         const QList<QPair<QString, QList<ExpectedItem>>> expected = {
             {"&File",
              {{"&New\tCtrl+N", 57600},
+              {"New from P&lan...", 32803},
               {"&Open...\tCtrl+O", 57601},
               {"&Save\tCtrl+S", 57603},
               {"Save &As...", 57604},
@@ -90,6 +91,7 @@ private slots:
              {{"&Read\tCtrl+R", 32785},
               {"&Write\tCtrl+W", 32786},
               {"Program &Many Radios...", 32805},
+              {"Chec&k Plan", 32804},
               {nullptr, 0},
               {"Option", 32784},
               {"Side Key", 32791}}},
@@ -179,12 +181,13 @@ private slots:
                                      cmd::kMoveUp,
                                      cmd::kMoveDown,
                                      cmd::kSortByRx,
-                                     cmd::kProgramMany};
+                                     cmd::kProgramMany,
+                                     cmd::kCheckPlan};
         frame()->SetCommandTargets(nullptr, m_app->Document(), m_app.get());
         for (int id : AllCommands()) {
             if (id == cmd::kFileOpen || id == cmd::kAppAbout || id == cmd::kLanguage ||
                 id == cmd::kAppExit || id == cmd::kViewToolbar || id == cmd::kViewStatusBar ||
-                id == cmd::kFileNew || id == cmd::kOption || id == cmd::kSideKey ||
+                id == cmd::kFileNew || id == cmd::kFileNewFromPlan || id == cmd::kOption || id == cmd::kSideKey ||
                 id == cmd::kEmbed || viewOnly.contains(id)) {
                 continue;
             }

@@ -76,6 +76,7 @@ int main(int argc, char** argv) {
     int hangUpBlock = 0;
     std::uint32_t chaosSeed = 0;
     std::string stuckCell;
+    std::string garbledBlock;
     int swapGap = 0;
 
     app.add_option("--memory", memoryFile,
@@ -111,6 +112,12 @@ int main(int argc, char** argv) {
     app.add_option("--stuck-cell", stuckCell,
                    "The memory cell at ADDR (0x000..0x3FF) does not take a write; the radio "
                    "still acknowledges the block");
+    app.add_option("--garble-block", garbledBlock,
+                   "The read block at ADDR (a multiple of 8) comes back with other data bytes, "
+                   "different each time, the first N times it is read (see --garble-times)");
+    app.add_option("--garble-times", faults.garbledReads, "N for --garble-block")
+        ->check(CLI::PositiveNumber)
+        ->capture_default_str();
     app.add_flag("--echo", faults.echo,
                  "No radio: every byte comes straight back, as through a loop-back plug");
     app.add_flag("--noise", faults.noise,
@@ -136,6 +143,15 @@ int main(int argc, char** argv) {
         } catch (const std::exception&) {
             std::cerr << "zrx-sim: --stuck-cell: not an address from 0x000 to 0x3FF: " << stuckCell
                       << '\n';
+            return 2;
+        }
+    }
+    if (!garbledBlock.empty()) {
+        try {
+            faults.garbledBlock = parseAddress(garbledBlock);
+        } catch (const std::exception&) {
+            std::cerr << "zrx-sim: --garble-block: not an address from 0x000 to 0x3FF: "
+                      << garbledBlock << '\n';
             return 2;
         }
     }

@@ -20,6 +20,11 @@ struct RadioFaults {
     // A memory cell that does not take a write: the radio acknowledges the
     // block, and the cell keeps the value it had.
     std::optional<std::size_t> stuckCell;
+    // The read block at this address comes back with other data bytes, a
+    // different set each time, the first `garbledReads` times it is read: a
+    // line that spoils a reply into bytes of the right length.
+    std::optional<std::size_t> garbledBlock;
+    int garbledReads = 1;
     // No radio at all on the line:
     bool echo = false;  // every byte comes straight back (a loop-back plug, a wrong cable)
     bool noise = false; // every byte is answered by garbage (a wrong device or speed)

@@ -176,6 +176,13 @@ RadioReaction RadioModel::onReadCommand() {
     }
     const auto data = m_memory.range(address, protocol::kBlockSize);
     reaction.reply.insert(reaction.reply.end(), data.begin(), data.end());
+    if (m_faults.garbledBlock && *m_faults.garbledBlock == address &&
+        m_timesGarbled < m_faults.garbledReads) {
+        ++m_timesGarbled;
+        for (std::size_t i = protocol::kReadReplyHeaderSize; i < reaction.reply.size(); ++i) {
+            reaction.reply[i] ^= static_cast<std::uint8_t>(m_timesGarbled);
+        }
+    }
     if (faultAt(m_faults.shortReplyBlock)) {
         reaction.reply.resize(protocol::kReadReplySize / 2);
     }

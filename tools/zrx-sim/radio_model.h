@@ -60,6 +60,7 @@ private:
     std::size_t m_handshakeMatched = 0;
     int m_unansweredAttempts = 0;
     int m_blockNumber = 0;
+    int m_timesGarbled = 0;
     std::vector<std::uint8_t> m_frame;
     // Noise is the same from run to run, so tests see the same line.
     std::minstd_rand m_noise{20240501};

@@ -4,7 +4,9 @@
 
 #include "command_failed.h"
 #include "commands.h"
+#include "image/utf8.h"
 #include "input_files.h"
+#include "json_output.h"
 #include "language_option.h"
 #include "safety/backup_folder.h"
 #include "safety/backup_store.h"
@@ -54,28 +56,59 @@ std::string madeBy(const std::string& tag, Language language) {
     return std::string(kBeforeWrite.in(language));
 }
 
-void listBackupsCommand(Language language) {
+void listBackupsJson(const std::filesystem::path& folder, const std::vector<BackupEntry>& entries,
+                     Language language) {
+    JsonWriter json;
+    json.beginObject().field("ok", true).field("folder", displayName(folder));
+    json.key("backups").beginArray();
+    for (const BackupEntry& entry : entries) {
+        json.beginObject();
+        json.field("file", displayName(entry.path.filename()));
+        json.field("path", displayName(entry.path));
+        json.field("taken", formatLocalTime(entry.taken, "%Y-%m-%dT%H:%M:%S%z"));
+        json.field("origin", entry.originTag);
+        json.field("made_by", madeBy(entry.originTag, language));
+        json.field("readable", entry.readable);
+        if (entry.readable) {
+            json.field("channels", entry.programmedChannels);
+            json.field("pcba_code", entry.pcbaCode);
+        } else {
+            json.field("problem", entry.problem);
+        }
+        json.endObject();
+    }
+    printJson(json.endArray().endObject());
+}
+
+void listBackupsCommand(Language language, bool asJson) {
     const auto folder = backupFolder();
     if (!folder) {
         throw CommandFailed(std::string(kNoHome.in(language)));
     }
-    std::cout << fill(kFolder.in(language), displayName(*folder)) << '\n';
     const std::vector<BackupEntry> entries = listBackups(*folder);
+    if (asJson) {
+        listBackupsJson(*folder, entries, language);
+        return;
+    }
+    // Names, codes and reasons come from files and the system: whatever
+    // bytes they hold must not reach the terminal raw.
+    using utf8::printable;
+    std::cout << fill(kFolder.in(language), printable(displayName(*folder))) << '\n';
     if (entries.empty()) {
         std::cout << kNone.in(language) << '\n';
         return;
     }
     for (const BackupEntry& entry : entries) {
         std::string line = formatLocalTime(entry.taken, "%Y-%m-%d %H:%M:%S") + "  " +
-                           madeBy(entry.originTag, language);
+                           printable(madeBy(entry.originTag, language));
         if (entry.readable) {
             line += "  " + fill(kChannels.in(language), std::to_string(entry.programmedChannels));
             line += "  " + std::string(kPcba.in(language)) + " " +
-                    (entry.pcbaCode.empty() ? "-" : entry.pcbaCode);
+                    (entry.pcbaCode.empty() ? "-" : printable(entry.pcbaCode));
         } else {
-            line += "  " + entry.problem;
+            line += "  " + printable(entry.problem);
         }
-        std::cout << line << "  " << displayName(entry.path.filename()) << '\n';
+        std::cout << line << "  " << printable(displayName(entry.path.filename())) << '\n';
     }
 }
 
@@ -84,8 +117,10 @@ void listBackupsCommand(Language language) {
 void addBackupsCommand(CLI::App& app) {
     auto* command = app.add_subcommand(
         "backups", "List the backups every read keeps of the radio's memory, newest first");
+    auto json = std::make_shared<bool>(false);
+    command->add_flag("--json", *json, "Print one JSON document instead (see README)");
     const auto language = addLanguageOption(*command);
-    command->callback([language] { listBackupsCommand(language()); });
+    command->callback([language, json] { listBackupsCommand(language(), *json); });
 }
 
 } // namespace zrx::cli

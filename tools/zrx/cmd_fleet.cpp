@@ -6,15 +6,18 @@
 
 #include "command_failed.h"
 #include "commands.h"
-#include "fill_text.h"
 #include "fleet_console.h"
+#include "image/text_fill.h"
 #include "input_files.h"
+#include "json_output.h"
 #include "language_option.h"
+#include "radio_link.h"
 #include "safety/fleet_log.h"
 #include "safety/fleet_ports.h"
 #include "safety/fleet_run.h"
 #include "stop_signals.h"
 #include "terminal.h"
+#include "write_checks.h"
 
 namespace zrx::cli {
 
@@ -49,8 +52,11 @@ struct FleetOptions {
     std::vector<std::string> ports;
     bool allPorts = false;
     std::string log;
+    std::string trace;
     bool json = false;
     bool backup = false;
+    bool force = false;
+    bool verify = false;
     int count = 0;
 };
 
@@ -81,9 +87,17 @@ std::string footer(const FleetRun& run, Language language) {
 void programFleet(Language language, const FleetOptions& options) {
     FleetPlan plan;
     plan.templateImage = loadImageOrFail(argumentPath(options.templateFile));
+    // Every radio gets the template: its checks come before the first one.
+    checkBeforeWrite(plan.templateImage, options.force, language, std::cerr);
     plan.ports = portsToProgram(options, language);
     plan.language = language;
     plan.backup = options.backup;
+    plan.readTwice = options.verify;
+    // One trace for all the ports, each line naming its port: one file to
+    // send, and `grep PORT` takes one port's lines out of it.
+    const auto trace =
+        openTraceOrFail(options.trace, "fleet on " + std::to_string(plan.ports.size()) + " ports");
+    plan.trace = trace.get();
     if (options.count > 0) {
         plan.count = options.count;
     }
@@ -103,7 +117,7 @@ void programFleet(Language language, const FleetOptions& options) {
     shown.language = language;
     shown.live = standardErrorRedraws();
     shown.columns = shown.live ? standardErrorColumns() : 80;
-    shown.jsonResults = options.json && options.log.empty();
+    shown.jsonResults = options.json;
     FleetConsole console(shown, std::cout, std::cerr, log ? &*log : nullptr);
 
     const StopSignals signals;
@@ -123,15 +137,37 @@ void programFleet(Language language, const FleetOptions& options) {
     const std::string total = std::to_string(summary.programmed + summary.failed);
     const std::string programmed = std::to_string(summary.programmed);
     const std::string failed = std::to_string(summary.failed);
-    // Where the radios' lines went: JSON lines on stdout stay JSON only.
+    // With JSON, stdout holds the document alone.
     std::ostream& summaryOut = shown.jsonResults ? std::cerr : std::cout;
     summaryOut << fillText(kSummary.in(language), {total, programmed, failed}) << '\n'
                << std::flush;
+    warnIfTraceFailed(trace.get(), language);
+    std::optional<CommandFailed> failure;
     if (!console.logError().empty()) {
-        throw CommandFailed(std::string(kLogFailed.in(language)) + console.logError());
+        failure.emplace(std::string(kLogFailed.in(language)) + console.logError());
+    } else if (summary.failed > 0) {
+        failure.emplace(fillText(kSomeFailed.in(language), {total, programmed, failed}));
     }
-    if (summary.failed > 0) {
-        throw CommandFailed(fillText(kSomeFailed.in(language), {total, programmed, failed}));
+    if (options.json) {
+        JsonWriter json;
+        json.beginObject().field("ok", !failure);
+        if (failure) {
+            json.field("error", failure->what());
+        }
+        json.field("programmed", summary.programmed).field("failed", summary.failed);
+        json.key("radios").beginArray();
+        for (const FleetRadio& radio : console.endedRadios()) {
+            writeFleetRadio(json, radio);
+        }
+        json.endArray().endObject();
+        if (!failure) {
+            printJson(json);
+            return;
+        }
+        failure->jsonDocument = json.text();
+    }
+    if (failure) {
+        throw *failure;
     }
 }
 
@@ -155,14 +191,23 @@ void addFleetCommand(CLI::App& app) {
                         "File to append one entry per radio to: CSV (created with a heading "
                         "row), or JSON lines with --json");
     command->add_flag("--json", options->json,
-                      "The log is JSON lines; without --log, each radio's JSON object goes to "
-                      "stdout");
+                      "Print one JSON document with every radio when the run ends (see README); "
+                      "the log, if any, is JSON lines");
     command
         ->add_option("--count", options->count,
                      "Stop after this many radios are programmed, over all ports (never more)")
         ->check(CLI::PositiveNumber);
     command->add_flag("--backup", options->backup,
                       "Read each radio first and keep its memory as a backup (see zrx backups)");
+    command->add_flag("--force", options->force,
+                      "Program the template even when the checks find a memory the radio cannot "
+                      "use");
+    command->add_flag("--verify", options->verify,
+                      "Read each radio twice wherever it is read (the backup, the read-back) and "
+                      "compare the reads; a third read settles a difference");
+    command->add_option("--trace", options->trace,
+                        "Write every byte exchanged on every port to this file, each line naming "
+                        "its port, for support");
     const auto language = addLanguageOption(*command);
     command->callback([options, language, ports, all] {
         if (ports->count() == 0 && all->count() == 0) {

@@ -3,36 +3,62 @@
 #include <iostream>
 
 #include "commands.h"
+#include "json_output.h"
 #include "language_option.h"
 #include "link/simulator_link.h"
+#include "link/usb_serial_chips.h"
 #include "safety/device_access.h"
+#include "safety/port_report.h"
 #include "safety/serial_port_inventory.h"
 
 namespace zrx::cli {
 
 namespace {
 
-constexpr LocalText kNone{"no serial ports found", "未找到串口", "未找到串口"};
-constexpr LocalText kMayOpen{"you may open it", "您有权打开", "您有權開啟"};
-constexpr LocalText kMayNotOpen{"you may not open it (zrx doctor --port %1 says why)",
-                                "您无权打开（zrx doctor --port %1 可查明原因）",
-                                "您無權開啟（zrx doctor --port %1 可查明原因）"};
+void writeUsbId(JsonWriter& json, std::string_view key, const std::optional<std::uint16_t>& id) {
+    json.key(key);
+    id ? json.integer(*id) : json.null();
+}
 
-void listPorts(Language language) {
+void listPortsJson(const std::vector<SystemSerialPort>& ports,
+                   const std::vector<SimulatedRadio>& simulators, Language language) {
+    JsonWriter json;
+    json.beginObject().field("ok", true).key("ports").beginArray();
+    for (const SystemSerialPort& port : ports) {
+        json.beginObject();
+        json.field("name", port.name).field("device", port.device);
+        json.field("description", describeSerialPort(port, language));
+        json.field("usb", port.usb());
+        writeUsbId(json, "vendor_id", port.vendorId);
+        writeUsbId(json, "product_id", port.productId);
+        json.field("chip", port.usb() ? usbSerialChip(*port.vendorId, port.productId.value_or(0))
+                                      : std::string_view());
+        json.field("driver", port.driver);
+        json.field("manufacturer", port.manufacturer).field("product", port.product);
+        json.field("may_open", mayOpenDevice(port.device));
+        json.endObject();
+    }
+    json.endArray().key("simulated_radios").beginArray();
+    for (const SimulatedRadio& simulator : simulators) {
+        json.beginObject();
+        json.field("link", simulator.link.string()).field("device", simulator.device.string());
+        json.endObject();
+    }
+    printJson(json.endArray().endObject());
+}
+
+void listPorts(Language language, bool json) {
     const std::vector<SystemSerialPort> ports = listSystemSerialPorts();
     const std::vector<SimulatedRadio> simulators = listSimulatedRadios();
-    if (ports.empty() && simulators.empty()) {
-        std::cout << kNone.in(language) << '\n';
+    if (json) {
+        listPortsJson(ports, simulators, language);
         return;
     }
-    for (const SystemSerialPort& port : ports) {
-        std::string access(mayOpenDevice(port.device) ? kMayOpen.in(language)
-                                                      : kMayNotOpen.in(language));
-        if (const auto at = access.find("%1"); at != std::string::npos) {
-            access.replace(at, 2, port.device);
+    // "no serial ports found" only when there is nothing at all to open.
+    if (!ports.empty() || simulators.empty()) {
+        for (const std::string& line : serialPortReport(ports, language)) {
+            std::cout << line << '\n';
         }
-        std::cout << port.device << "  " << describeSerialPort(port, language) << "  " << access
-                  << '\n';
     }
     for (const SimulatedRadio& simulator : simulators) {
         std::string label(kSimulatedRadioLabel.in(language));
@@ -48,8 +74,10 @@ void addPortsCommand(CLI::App& app) {
     auto* command = app.add_subcommand(
         "ports", "List the serial ports of this computer, with USB ids, and whether you may "
                  "open each, and the simulated radios (zrx-sim) running now");
+    auto json = std::make_shared<bool>(false);
+    command->add_flag("--json", *json, "Print one JSON document instead (see README)");
     const auto language = addLanguageOption(*command);
-    command->callback([language] { listPorts(language()); });
+    command->callback([language, json] { listPorts(language(), *json); });
 }
 
 } // namespace zrx::cli

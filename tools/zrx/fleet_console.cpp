@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <ostream>
 
-#include "fill_text.h"
+#include "image/text_fill.h"
 #include "safety/fleet_ports.h"
 #include "terminal.h"
 
@@ -56,13 +56,21 @@ void FleetConsole::portChanged(std::size_t index, const FleetPortStatus& status)
 void FleetConsole::radioDone(const FleetRadio& radio) {
     std::string error;
     const bool logged = m_log == nullptr || m_log->append(radio, error);
-    std::string line = resultLine(radio);
     const std::lock_guard lock(m_mutex);
-    m_endedRadios.push_back(std::move(line));
+    if (m_options.jsonResults) {
+        m_radios.push_back(radio);
+    } else {
+        m_endedRadios.push_back(resultLine(radio));
+    }
     if (!logged && m_logError.empty()) {
         m_logError = error;
         m_changes.push_back("zrx: " + std::string(kLogFailed.in(m_options.language)) + error);
     }
+}
+
+std::vector<FleetRadio> FleetConsole::endedRadios() const {
+    const std::lock_guard lock(m_mutex);
+    return m_radios;
 }
 
 std::string FleetConsole::logError() const {
@@ -162,9 +170,6 @@ std::string FleetConsole::plainPortLine(const FleetPortStatus& status) const {
 }
 
 std::string FleetConsole::resultLine(const FleetRadio& radio) const {
-    if (m_options.jsonResults) {
-        return fleetLogJson(radio);
-    }
     const Language language = m_options.language;
     std::string line =
         fillText(kRadio.in(language), {std::to_string(radio.unit)}) + " (" + radio.port + "): ";

@@ -12,8 +12,9 @@
 namespace zrx::cli {
 
 // A fleet run as the command line shows it. One line per radio on stdout
-// ("radio 3 (/dev/ttyUSB1): ok (4.3 s, PCBA A1)"), or its JSON object, and
-// its entry in the log the moment it ends. On stderr one line per port:
+// ("radio 3 (/dev/ttyUSB1): ok (4.3 s, PCBA A1)"), or with JSON the radio
+// kept for the document at the end, and its entry in the log the moment it
+// ends. On stderr one line per port:
 // redrawn in place on a terminal, with progress; otherwise a plain line
 // whenever a port's state changes.
 //
@@ -25,7 +26,7 @@ public:
         Language language = Language::English;
         bool live = false;        // redraw the ports' lines in place
         int columns = 80;         // the terminal's width, for live lines
-        bool jsonResults = false; // each radio's JSON object on stdout
+        bool jsonResults = false; // the radios kept for one JSON document, not printed
     };
 
     FleetConsole(const Options& options, std::ostream& results, std::ostream& display,
@@ -40,6 +41,9 @@ public:
 
     // The first reason the log could not be written; empty while it could.
     [[nodiscard]] std::string logError() const;
+
+    // With jsonResults: every radio that has ended, in the order they ended.
+    [[nodiscard]] std::vector<FleetRadio> endedRadios() const;
 
 private:
     [[nodiscard]] std::string portLine(const FleetPortStatus& status) const;
@@ -57,6 +61,7 @@ private:
     std::vector<std::string> m_changes;     // plain port lines not yet printed
     std::vector<std::string> m_lastChange;  // per port, its last plain line
     std::string m_logError;
+    std::vector<FleetRadio> m_radios; // with jsonResults
 
     // The main thread's own.
     std::vector<std::string> m_drawn; // the live lines on the screen now

@@ -61,6 +61,14 @@ int standardErrorColumns() {
     return 80;
 }
 
+std::size_t displayWidth(std::string_view text) {
+    std::size_t width = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        width += wide(utf8::next(text, pos)) ? 2u : 1u;
+    }
+    return width;
+}
+
 std::string fitColumns(std::string_view text, int columns) {
     int used = 0;
     std::size_t pos = 0;

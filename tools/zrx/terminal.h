@@ -13,6 +13,9 @@ namespace zrx::cli {
 // The width of the terminal on standard error, in columns; 80 when unknown.
 [[nodiscard]] int standardErrorColumns();
 
+// How many columns `text` takes on a terminal, East Asian characters two.
+[[nodiscard]] std::size_t displayWidth(std::string_view text);
+
 // `text` cut to fit in `columns` columns, counting East Asian characters
 // as two; never cut inside a character.
 [[nodiscard]] std::string fitColumns(std::string_view text, int columns);

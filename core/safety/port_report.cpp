@@ -1,0 +1,33 @@
+#include "port_report.h"
+
+#include "device_access.h"
+#include "image/text_fill.h"
+
+namespace zrx {
+
+namespace {
+
+constexpr LocalText kNone{"no serial ports found", "未找到串口", "未找到串口"};
+constexpr LocalText kMayOpen{"you may open it", "您有权打开", "您有權開啟"};
+constexpr LocalText kMayNotOpen{"you may not open it (zrx doctor --port %1 says why)",
+                                "您无权打开（zrx doctor --port %1 可查明原因）",
+                                "您無權開啟（zrx doctor --port %1 可查明原因）"};
+
+} // namespace
+
+std::vector<std::string> serialPortReport(const std::vector<SystemSerialPort>& ports,
+                                          Language language) {
+    if (ports.empty()) {
+        return {std::string(kNone.in(language))};
+    }
+    std::vector<std::string> lines;
+    for (const SystemSerialPort& port : ports) {
+        const std::string access = mayOpenDevice(port.device)
+                                       ? std::string(kMayOpen.in(language))
+                                       : fillText(kMayNotOpen.in(language), {port.device});
+        lines.push_back(port.device + "  " + describeSerialPort(port, language) + "  " + access);
+    }
+    return lines;
+}
+
+} // namespace zrx
