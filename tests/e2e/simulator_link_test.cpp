@@ -54,6 +54,11 @@ TEST_F(SimulatorLink, ListedWhileRunningAndGoneWhenStopped) {
               std::string::npos)
         << output;
     EXPECT_EQ(output.find("zrx-sim-3"), std::string::npos) << output;
+    ASSERT_EQ(zrx({"ports", "--json"}), 0) << errors;
+    EXPECT_NE(output.find("\"link\": \"" + (runtime / "zrx-sim-2").string() +
+                          "\",\n      \"device\": \"" + second->device() + "\""),
+              std::string::npos)
+        << output;
     ASSERT_EQ(zrx({"ports", "--lang", "chs"}), 0) << errors;
     EXPECT_NE(output.find("  模拟电台 (zrx-sim-2) -> " + second->device()), std::string::npos);
 
