@@ -4,12 +4,31 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QMimeDatabase>
 #include <QProcess>
 
 #include "helpviewer.h"
+#include "shell/qt_text.h"
+#include "shell/resources.h"
 
 namespace {
+
+constexpr zrx::LocalText kHelpFileMissing{
+    "The help file %1 is missing: it belongs beside the program, in %2.",
+    "缺少帮助文件 %1：它应该在程序所在的文件夹 %2 中。",
+    "缺少幫助文件 %1：它應該在程式所在的資料夾 %2 中。",
+};
+constexpr zrx::LocalText kUnpackerMissing{
+    "Help cannot be shown: %1, which reads help files for the program, is missing.",
+    "无法显示帮助：为程序读取帮助文件的 %1 不存在。",
+    "無法顯示幫助：為程式讀取幫助文件的 %1 不存在。",
+};
+constexpr zrx::LocalText kHelpFileDamaged{
+    "Help cannot be shown: %1 is damaged or is not a help file.",
+    "无法显示帮助：%1 已损坏或不是帮助文件。",
+    "無法顯示幫助：%1 已損壞或不是幫助文件。",
+};
 
 #ifdef Q_OS_WIN
 const QString kUnpackerName = QStringLiteral("zrx-chm-unpack.exe");
@@ -42,6 +61,11 @@ bool desktopHasViewerFor(const QString& path) {
 
 } // namespace
 
+CHtmlHelp::CHtmlHelp()
+    : m_notice([](QWidget* owner, const QString& text) {
+          QMessageBox::warning(owner, res("String", "ZRX PC Encoder"), text);
+      }) {}
+
 void CHtmlHelp::SetViewer(Viewer viewer) {
     m_viewer = std::move(viewer);
 }
@@ -59,6 +83,8 @@ QString CHtmlHelp::FindHelpFile(const QString& fileName) const {
 bool CHtmlHelp::DisplayTopic(QWidget* owner, const QString& fileName, zrx::Language language) {
     const QString path = FindHelpFile(fileName);
     if (path.isEmpty()) {
+        m_notice(owner, toQString(kHelpFileMissing, language)
+                            .arg(fileName, QDir::toNativeSeparators(m_moduleDirectory)));
         return false;
     }
     if (!m_bindingFailed) {
@@ -83,12 +109,16 @@ bool CHtmlHelp::ShowInOwnWindow(QWidget* owner, const QString& path, zrx::Langua
         m_window.clear();
     }
     if (m_window == nullptr) {
-        const QString unpacker =
-            !m_unpacker.isEmpty()
-                ? m_unpacker
-                : QDir(QCoreApplication::applicationDirPath()).filePath(kUnpackerName);
+        const QString unpacker = UnpackerPath();
+        if (!QFileInfo(unpacker).isFile()) {
+            m_notice(owner,
+                     toQString(kUnpackerMissing, language).arg(QDir::toNativeSeparators(unpacker)));
+            return false;
+        }
         m_window = CHelpViewer::Open(path, unpacker, language, owner);
         if (m_window == nullptr) {
+            m_notice(owner,
+                     toQString(kHelpFileDamaged, language).arg(QDir::toNativeSeparators(path)));
             return false;
         }
     }
@@ -97,4 +127,10 @@ bool CHtmlHelp::ShowInOwnWindow(QWidget* owner, const QString& path, zrx::Langua
     m_window->raise();
     m_window->activateWindow();
     return true;
+}
+
+QString CHtmlHelp::UnpackerPath() const {
+    return !m_unpacker.isEmpty()
+               ? m_unpacker
+               : QDir(QCoreApplication::applicationDirPath()).filePath(kUnpackerName);
 }

@@ -27,9 +27,9 @@
 
 namespace {
 
-const QString kSetup = QStringLiteral("Setup");
-const QString kLanguageKey = QStringLiteral("Language");
-const QString kComKey = QStringLiteral("COM");
+const QString kSetup = QString::fromLatin1(kIniSetupSection);
+const QString kLanguageKey = QString::fromLatin1(kIniLanguageKey);
+const QString kComKey = QString::fromLatin1(kIniPortKey);
 
 // The program restarts itself under this name, beside the running one.
 QString programFileName() {
@@ -45,6 +45,12 @@ QString applicationTitle() {
     return res("String", "ZRX PC Encoder");
 }
 
+constexpr zrx::LocalText kLanguageNotStored{
+    "The language could not be saved in %1, so the program goes on in the current language.",
+    "无法把语言保存到 %1，程序继续使用当前语言。",
+    "無法把語言儲存到 %1，程式繼續使用目前的語言。",
+};
+
 } // namespace
 
 CProgramApp::CProgramApp(QObject* parent) : QObject(parent) {
@@ -57,6 +63,16 @@ CProgramApp::CProgramApp(QObject* parent) : QObject(parent) {
     };
     m_startupMessageBox = [](const QString& caption, const QString& text) {
         QMessageBox::warning(nullptr, caption, text);
+    };
+    m_messageBox = [this](const QString& caption, const QString& text) {
+        QMessageBox::warning(m_frame.get(), caption, text);
+    };
+    m_languageChooser = [this](zrx::Language current) -> std::optional<zrx::Language> {
+        CLanguageDlg dialog(current, m_frame.get());
+        if (dialog.exec() != QDialog::Accepted) {
+            return std::nullopt;
+        }
+        return dialog.Chosen();
     };
 }
 
@@ -302,8 +318,8 @@ void CProgramApp::OnAppAbout() {
 }
 
 void CProgramApp::OnLanguage() {
-    CLanguageDlg dialog(m_state.language, m_frame.get());
-    if (dialog.exec() != QDialog::Accepted || dialog.Chosen() == m_state.language) {
+    const std::optional<zrx::Language> chosen = m_languageChooser(m_state.language);
+    if (!chosen || *chosen == m_state.language) {
         return;
     }
     // The restart ends this program: unsaved changes are asked about first.
@@ -311,10 +327,18 @@ void CProgramApp::OnLanguage() {
         return;
     }
     // The port goes first, so the restarted program keeps the chosen port;
-    // an empty value is not written. A failed write is not reported: the
-    // restarted program then comes up in the language still stored.
-    m_state.iniFile.WriteString(kSetup, kComKey, m_state.portName);
-    m_state.iniFile.WriteString(kSetup, kLanguageKey, LanguageCode(dialog.Chosen()));
+    // an empty port is not written. Should either write fail, a restart
+    // would come up in the language still stored, as if the choice had been
+    // ignored: the user is told instead, and this program goes on.
+    const CIniFile& ini = m_state.iniFile;
+    const bool stored =
+        (m_state.portName.isEmpty() || ini.WriteString(kSetup, kComKey, m_state.portName)) &&
+        ini.WriteString(kSetup, kLanguageKey, LanguageCode(*chosen));
+    if (!stored) {
+        m_messageBox(applicationTitle(),
+                     toQString(kLanguageNotStored, m_state.language).arg(ini.WrittenFileName()));
+        return;
+    }
     m_launcher(m_state.moduleDirectory + programFileName());
     // The running program ends; its changes were saved or given up above.
     m_quitter();

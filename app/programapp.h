@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "command_line.h"
 #include "htmlhelp.h"
@@ -42,6 +43,9 @@ public:
     using Quitter = std::function<void()>;
     // Shows a message with an OK button: caption, text.
     using MessageBox = std::function<void(const QString&, const QString&)>;
+    // Asks for the language, the current one first; nullopt when the user
+    // cancels.
+    using LanguageChooser = std::function<std::optional<zrx::Language>(zrx::Language current)>;
 
     explicit CProgramApp(QObject* parent = nullptr);
     ~CProgramApp() override;
@@ -55,6 +59,10 @@ public:
     void SetLauncher(Launcher launcher) { m_launcher = std::move(launcher); }
     void SetQuitter(Quitter quitter) { m_quitter = std::move(quitter); }
     void SetStartupMessageBox(MessageBox box) { m_startupMessageBox = std::move(box); }
+    // Messages once the window is up; a warning box over it by default.
+    void SetMessageBox(MessageBox box) { m_messageBox = std::move(box); }
+    // The Language dialog by default.
+    void SetLanguageChooser(LanguageChooser chooser) { m_languageChooser = std::move(chooser); }
     // Where the user's own copy of Program.ini goes when the program's folder
     // takes no files; empty (the default): nowhere. Set before start-up.
     void SetPerUserSettingsFile(const QString& path) { m_perUserSettingsFile = path; }
@@ -100,6 +108,8 @@ private:
     Launcher m_launcher;
     Quitter m_quitter;
     MessageBox m_startupMessageBox;
+    MessageBox m_messageBox;
+    LanguageChooser m_languageChooser;
     QString m_perUserSettingsFile;
     int m_exitCode = 1;
 };

@@ -71,4 +71,8 @@ install(FILES icons/zrx-pc-encoder.svg
 
 # How to reach the serial port, and an inactive example udev rule.
 install(FILES README.Debian DESTINATION "${doc_dir}")
+# The licence, as Debian keeps it for every package (machine-readable, with
+# the full GPL-3 in /usr/share/common-licenses), and its full text.
+configure_file(copyright.in copyright @ONLY)
+install(FILES "${CMAKE_CURRENT_BINARY_DIR}/copyright" DESTINATION "${doc_dir}")
 install(FILES examples/60-zrx-programming-cable.rules DESTINATION "${doc_dir}/examples")

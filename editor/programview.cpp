@@ -25,6 +25,7 @@
 #include "shell/program_state.h"
 #include "shell/qt_text.h"
 #include "shell/resources.h"
+#include "transfer/other_port_box.h"
 #include "transfer/port_selection.h"
 #include "transfer_commands.h"
 
@@ -62,6 +63,11 @@ CProgramView::CProgramView(CProgramDoc* doc, ProgramState& state, PrinterSetting
     m_selection = new ChannelSelection(m_grid, this);
     m_channels = std::make_unique<ChannelCommands>(m_doc, m_state, m_grid, m_selection, this);
     m_transfers = std::make_unique<TransferCommands>(m_doc, m_state, this);
+    m_ports->SetLanguage(m_state.language);
+    m_ports->SetAsker([this](const QString& current) {
+        return AskForOtherPort(window(), current, m_state.language);
+    });
+    m_ports->SetKeeper([this](const QString& portName) { m_transfers->KeepPort(portName); });
     m_printing = std::make_unique<PrintCommands>(m_doc, m_state, printers, m_grid, this);
     connect(m_doc, &CProgramDoc::imageChanged, this, &CProgramView::OnDocumentChanged);
     // Whatever asks the document whether it changed counts an edit still

@@ -66,6 +66,7 @@ public:
     [[nodiscard]] ChannelGridEditor* gridEditor() const { return m_editor.get(); }
     [[nodiscard]] ChannelSelection* selection() const { return m_selection; }
     [[nodiscard]] ChannelCommands* channelCommands() const { return m_channels.get(); }
+    [[nodiscard]] TransferCommands* transferCommands() const { return m_transfers.get(); }
 
 private:
     void createControls();

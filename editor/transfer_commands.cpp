@@ -7,6 +7,7 @@
 #include "dialogs/comparedlg.h"
 #include "dialogs/findingsdlg.h"
 #include "document/programdoc.h"
+#include "image/image_layout.h"
 #include "safety/backup_store.h"
 #include "shell/command_ids.h"
 #include "shell/menu_table.h"
@@ -21,6 +22,19 @@ namespace {
 constexpr zrx::LocalText kReadCaption{"Read Data", "读数据", "讀數據"};
 constexpr zrx::LocalText kWriteCaption{"Write Data", "写数据", "寫數據"};
 
+// What the status bar says once a transfer went through: %1 bytes, %2 the port.
+constexpr zrx::LocalText kReadDone{"Read %1 bytes from %2", "已从 %2 读取 %1 字节",
+                                   "已從 %2 讀取 %1 位元組"};
+constexpr zrx::LocalText kWriteDone{"Wrote %1 bytes to %2", "已向 %2 写入 %1 字节",
+                                    "已向 %2 寫入 %1 位元組"};
+// Added to the read's line when its backup could not be kept: %1 the reason.
+constexpr zrx::LocalText kBackupNotKept{"; warning: no backup of the radio's memory was kept: %1",
+                                        "；警告：未能保存电台存储器的备份：%1",
+                                        "；警告：未能保存電台記憶體的備份：%1"};
+// %1 the port, %2 the settings file.
+constexpr zrx::LocalText kPortNotKept{
+    "%1 is used until the program ends: it could not be saved in %2",
+    "%1 仅在本次运行中使用：无法保存到 %2", "%1 僅在本次執行中使用：無法儲存到 %2"};
 // Program.ini: "CheckBeforeWrite=0" under [Setup] turns the checks before a
 // write off.
 const QString kSetup = QStringLiteral("Setup");
@@ -69,20 +83,28 @@ std::optional<zrx::RadioImage> TransferCommands::ReadRadio() {
     // Reading twice is the user's choice, kept for the next read.
     const bool verify = m_state.iniFile.ReadString(kSetup, kVerifyRead) == QStringLiteral("1");
     dialog.VerifyBox()->setChecked(verify);
-    dialog.exec();
+    Run(dialog);
     if (dialog.VerifyBox()->isChecked() != verify) {
         m_state.iniFile.WriteString(kSetup, kVerifyRead,
                                     dialog.VerifyBox()->isChecked() ? QStringLiteral("1")
                                                                     : QStringLiteral("0"));
     }
-    ReportOpenProblem(dialog);
     if (!dialog.Result().success) {
         return std::nullopt;
     }
     // Every memory read from a radio is also kept, exactly as the radio
     // sent it, in the user's backup folder. A backup that cannot be kept
-    // changes nothing on screen: the read itself went through.
-    static_cast<void>(zrx::keepReadBackup(dialog.Result().image, zrx::BackupOrigin::ProgramRead));
+    // does not undo the read, which went through, but the user learns that
+    // there is no copy.
+    const zrx::BackupSaved backup =
+        zrx::keepReadBackup(dialog.Result().image, zrx::BackupOrigin::ProgramRead);
+    QString status =
+        toQString(kReadDone, m_state.language).arg(zrx::RadioImage::kSize).arg(m_state.portName);
+    if (!backup.ok) {
+        status +=
+            toQString(kBackupNotKept, m_state.language).arg(QString::fromStdString(backup.error));
+    }
+    ShowStatus(status);
     return dialog.Result().image;
 }
 
@@ -153,7 +175,21 @@ void TransferCommands::OnWrite() {
     CTransferDlg dialog(m_state.transferFlag, Setup(), zrx::TransferDirection::Write,
                         toQString(kWriteCaption, m_state.language), m_doc->EffectiveImage(),
                         m_parent->window());
-    dialog.exec();
+    Run(dialog);
+    if (dialog.Result().success) {
+        ShowStatus(toQString(kWriteDone, m_state.language)
+                       .arg(zrx::layout::kRadioWriteLength)
+                       .arg(m_state.portName));
+    }
+}
+
+void TransferCommands::Run(CTransferDlg& dialog) {
+    ShowStatus(QString());
+    if (m_runner) {
+        m_runner(dialog);
+    } else {
+        dialog.exec();
+    }
     ReportOpenProblem(dialog);
 }
 
@@ -168,9 +204,24 @@ void TransferCommands::OnProgramMany() {
 }
 
 void TransferCommands::ReportOpenProblem(const CTransferDlg& dialog) {
-    auto* frame = qobject_cast<QMainWindow*>(m_parent->window());
-    if (frame == nullptr || dialog.Result().openError != zrx::PortOpenError::PermissionDenied) {
-        return;
+    if (dialog.Result().openError == zrx::PortOpenError::PermissionDenied) {
+        ShowStatus(PermissionProblemText(m_state.portName, m_state.language));
     }
-    frame->statusBar()->showMessage(PermissionProblemText(m_state.portName, m_state.language));
+}
+
+void TransferCommands::ShowStatus(const QString& text) {
+    if (auto* frame = qobject_cast<QMainWindow*>(m_parent->window())) {
+        frame->statusBar()->showMessage(text);
+    }
+}
+
+void TransferCommands::KeepPort(const QString& portName) {
+    const CIniFile& ini = m_state.iniFile;
+    if (ini.FileName().isEmpty()) {
+        return; // a view without a settings file, as in a test
+    }
+    if (!ini.WriteString(QString::fromLatin1(kIniSetupSection), QString::fromLatin1(kIniPortKey),
+                         portName)) {
+        ShowStatus(toQString(kPortNotKept, m_state.language).arg(portName, ini.WrittenFileName()));
+    }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -33,7 +35,19 @@ public:
     // Program > Check Plan: what the checks find in the document, shown.
     void OnCheckPlan();
 
+    // Writes the port the user picked into Program.ini, so that the next
+    // start uses it; says so in the status bar when it cannot.
+    void KeepPort(const QString& portName);
+
+    // Runs a transfer dialog until the transfer is over: modally by
+    // default. Tests run it without the modal loop.
+    using TransferRunner = std::function<void(CTransferDlg& dialog)>;
+    void SetTransferRunner(TransferRunner runner) { m_runner = std::move(runner); }
+
 private:
+    // Runs the dialog; what the last transfer left in the status bar goes
+    // first, so it never stands beside this one's outcome.
+    void Run(CTransferDlg& dialog);
     // Before the memory goes into radios: the checks' findings, when there
     // are any and the user has not turned them off; true to go on.
     bool FindingsAllowWriting();
@@ -46,8 +60,11 @@ private:
     // A port that would not open because of its permissions is named in
     // the status bar, with the way out.
     void ReportOpenProblem(const CTransferDlg& dialog);
+    // One line in the window's status bar.
+    void ShowStatus(const QString& text);
 
     CProgramDoc* m_doc;
     ProgramState& m_state;
     QWidget* m_parent;
+    TransferRunner m_runner;
 };

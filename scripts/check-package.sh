@@ -80,6 +80,10 @@ for icon in scalable/apps/$id.svg 48x48/apps/$id.png; do
     [[ -s "$root/usr/share/icons/hicolor/$icon" ]] || fail "no icon $icon"
 done
 [[ -s "$root/usr/share/doc/zrx-pc-encoder/README.Debian" ]] || fail "no README.Debian"
+grep -qx "License: GPL-3.0-or-later" "$root/usr/share/doc/zrx-pc-encoder/copyright" ||
+    fail "the copyright file does not name GPL-3.0-or-later"
+grep -q "<project_license>GPL-3.0-or-later</project_license>" \
+    "$root/usr/share/metainfo/$id.metainfo.xml" || fail "AppStream names no project licence"
 
 # From here on the unpacked package is what a system folder is to a user:
 # read-only. Run as root, the programs run as nobody, for whom even a
@@ -129,7 +133,7 @@ timeout 10 tail --pid="$program" -f /dev/null || fail "the installed program did
 [[ "$(cd "$root" && find . -printf '%p %s %T@\n' | sort | md5sum)" == "$before" ]] ||
     fail "something was written into the unpacked package"
 
-echo "OK: $(basename "$deb"): layout, Depends, desktop entry, AppStream, icons; zrx --help;" \
+echo "OK: $(basename "$deb"): layout, Depends, desktop entry, AppStream, icons, licence; zrx --help;" \
     "zrx plans; the program came up offscreen from a read-only folder as $(run id -un)"
 [[ -n "$language" ]] || exit 0
 

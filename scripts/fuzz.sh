@@ -20,7 +20,7 @@ seeds_image=$work/seeds-image
 seeds_table=$work/seeds-table
 mkdir -p "$seeds_image" "$seeds_table"
 cmake --build --preset fuzz --target zrx >/dev/null
-build/fuzz/out/zrx new "$seeds_image/new.sin"
+build/fuzz/out/zrx new --force "$seeds_image/new.sin"
 build/fuzz/out/zrx export "$seeds_image/new.sin" >"$seeds_table/new.csv"
 printf 'CH;Rx Freq;Tx Freq;Rx Tone\r\n1;462.0125;462.0125;D023N\r\n"2";"446,5";;关\r\n' >"$seeds_table/semicolons.csv"
 

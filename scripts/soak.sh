@@ -27,7 +27,7 @@ cmake --build --preset dev -j 2 --target zrx_chaos_soak zrx zrx-sim
 
 work=build/fuzz/findings
 mkdir -p "$work/seeds-image" "$work/seeds-table"
-build/fuzz/out/zrx new "$work/seeds-image/new.sin"
+build/fuzz/out/zrx new --force "$work/seeds-image/new.sin"
 build/fuzz/out/zrx export "$work/seeds-image/new.sin" >"$work/seeds-table/new.csv"
 printf 'CH;Rx Freq;Tx Freq;Rx Tone\r\n1;462.0125;462.0125;D023N\r\n"2";"446,5";;关\r\n' \
     >"$work/seeds-table/semicolons.csv"

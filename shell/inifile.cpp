@@ -44,3 +44,14 @@ bool CIniFile::WriteString(const QString& section, const QString& key, const QSt
     return places(m_fileName, m_perUserFileName)
         .write(section.toStdString(), key.toStdString(), value.toStdString());
 }
+
+QString CIniFile::WrittenFileName() const {
+    if (m_fileName.isEmpty()) {
+        return {};
+    }
+    std::filesystem::path file = places(m_fileName, m_perUserFileName).writtenFile();
+    if (file.empty()) {
+        file = toPath(m_fileName);
+    }
+    return QString::fromStdU16String(file.make_preferred().u16string());
+}

@@ -2,6 +2,11 @@
 
 #include <QString>
 
+// Program.ini's one section and the keys the program reads and writes there.
+inline constexpr char kIniSetupSection[] = "Setup";
+inline constexpr char kIniLanguageKey[] = "Language";
+inline constexpr char kIniPortKey[] = "COM";
+
 // The settings file, Program.ini in the module directory. It holds the
 // file's path and the place of a per-user copy; every read and write goes to
 // the files.
@@ -21,6 +26,11 @@ public:
 
     // Writes one key; an empty key or value writes nothing and gives false.
     bool WriteString(const QString& section, const QString& key, const QString& value) const;
+
+    // The file a write goes to now, in the system's spelling: the one in
+    // the module directory, or the per-user copy when the directory takes
+    // no files and there is one.
+    [[nodiscard]] QString WrittenFileName() const;
 
 private:
     QString m_fileName;

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "shell/command_ids.h"
+#include "transfer/other_port_box.h"
 
 namespace {
 
@@ -16,6 +17,15 @@ QString comPortText(int id) {
         }
     }
     return {};
+}
+
+bool isFixedComPort(const QString& portName) {
+    for (const int id : cmd::kComPorts) {
+        if (comPortText(id) == portName) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -41,23 +51,62 @@ void PortSelection::RefreshDetected() {
         action->deleteLater();
     }
     m_detected.clear();
-    const std::vector<DetectedPort> ports = m_lister ? m_lister() : std::vector<DetectedPort>{};
+    if (m_current != nullptr) {
+        m_menu->removeAction(m_current);
+        m_current->deleteLater();
+        m_current = nullptr;
+    }
     if (m_separator == nullptr) {
         m_separator = m_menu->addSeparator();
+        m_other = new QAction(m_menu);
+        connect(m_other, &QAction::triggered, this, &PortSelection::OnOtherPort);
+        m_menu->addAction(m_other);
     }
-    // The separator shows only when there is something below it.
-    m_separator->setVisible(!ports.empty());
+    // The language may have been set after the menu was attached.
+    m_other->setText(OtherPortMenuText(m_language));
+
+    const std::vector<DetectedPort> ports = m_lister ? m_lister() : std::vector<DetectedPort>{};
+    bool listed = m_portName.isEmpty() || isFixedComPort(m_portName);
     for (const DetectedPort& port : ports) {
-        auto* action = new QAction(port.label, m_menu);
-        action->setData(port.portName);
-        action->setStatusTip(port.portName);
-        const bool current = m_portName == port.portName;
-        action->setCheckable(current);
-        action->setChecked(current);
-        const QString name = port.portName;
-        connect(action, &QAction::triggered, this, [this, name] { m_portName = name; });
-        m_menu->addAction(action);
-        m_detected.append(action);
+        m_detected.append(AddPortAction(port.label, port.portName));
+        listed = listed || port.portName == m_portName;
+    }
+    // A port typed into Program.ini or the box: shown, so that the check
+    // mark always tells which port a read or write would use.
+    if (!listed) {
+        m_current = AddPortAction(m_portName, m_portName);
+    }
+}
+
+QAction* PortSelection::AddPortAction(const QString& label, const QString& portName) {
+    auto* action = new QAction(label, m_menu);
+    action->setData(portName);
+    action->setStatusTip(portName);
+    const bool current = m_portName == portName;
+    action->setCheckable(current);
+    action->setChecked(current);
+    connect(action, &QAction::triggered, this, [this, portName] { Choose(portName); });
+    m_menu->insertAction(m_other, action);
+    return action;
+}
+
+void PortSelection::Choose(const QString& portName) {
+    m_portName = portName;
+    if (m_keeper) {
+        m_keeper(portName);
+    }
+}
+
+void PortSelection::OnOtherPort() {
+    if (!m_asker) {
+        return;
+    }
+    const std::optional<QString> typed = m_asker(m_portName);
+    if (!typed) {
+        return;
+    }
+    if (const std::optional<QString> name = UsablePortName(*typed)) {
+        Choose(*name);
     }
 }
 
@@ -66,7 +115,7 @@ bool PortSelection::OnCmdMsg(int id) {
     if (text.isEmpty()) {
         return false;
     }
-    m_portName = text;
+    Choose(text);
     return true;
 }
 
@@ -75,7 +124,8 @@ bool PortSelection::OnUpdateCmdUI(int id, CCmdUI& ui) {
     if (text.isEmpty()) {
         return false;
     }
-    // The whole text, case and all: "com3" checks nothing.
+    // The whole text, case and all: "com3" checks none of these (it has an
+    // item of its own below them).
     ui.checked = m_portName == text;
     return true;
 }

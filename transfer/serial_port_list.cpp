@@ -67,6 +67,19 @@ std::vector<DetectedPort> DescribePorts(const std::vector<PortFacts>& ports,
     return described;
 }
 
+std::vector<DetectedPort> DescribeSimulatedRadios(const std::vector<zrx::SimulatedRadio>& radios,
+                                                  zrx::Language language) {
+    std::vector<DetectedPort> described;
+    for (const zrx::SimulatedRadio& radio : radios) {
+        DetectedPort port;
+        port.portName = QString::fromStdU16String(radio.link.u16string());
+        port.label = toQString(zrx::kSimulatedRadioLabel, language)
+                         .arg(QString::fromStdU16String(radio.link.filename().u16string()));
+        described.push_back(port);
+    }
+    return described;
+}
+
 #ifdef Q_OS_WIN
 // Windows: the ports device class, as zrx ports lists it.
 std::vector<DetectedPort> DetectSerialPorts(zrx::Language language) {
@@ -100,6 +113,10 @@ std::vector<DetectedPort> DetectSerialPorts(zrx::Language language) {
         }
         ports.push_back(facts);
     }
-    return DescribePorts(ports, language);
+    std::vector<DetectedPort> described = DescribePorts(ports, language);
+    for (DetectedPort& simulator : DescribeSimulatedRadios(zrx::listSimulatedRadios(), language)) {
+        described.push_back(std::move(simulator));
+    }
+    return described;
 }
 #endif

@@ -6,11 +6,12 @@
 #include <vector>
 
 #include "image/language.h"
+#include "link/simulator_link.h"
 
 // A serial port this computer has, as the Port menu offers it.
 struct DetectedPort {
     // What the port name becomes when the user picks it: the device path on
-    // Linux and macOS ("/dev/ttyUSB0"), the port's own name on Windows ("COM3").
+    // POSIX systems ("/dev/ttyUSB0"), the port's own name on Windows ("COM3").
     QString portName;
     // What the menu shows: "ttyUSB0 — USB serial (CH340)".
     QString label;
@@ -39,5 +40,11 @@ struct PortFacts {
 [[nodiscard]] std::vector<DetectedPort> DescribePorts(const std::vector<PortFacts>& ports,
                                                       zrx::Language language);
 
-// The serial ports the system reports now, described in `language`.
+// The entries for running radio simulators: "Simulated radio (zrx-sim)",
+// each picking its link.
+[[nodiscard]] std::vector<DetectedPort>
+DescribeSimulatedRadios(const std::vector<zrx::SimulatedRadio>& radios, zrx::Language language);
+
+// The serial ports the system reports now, described in `language`, then
+// the radio simulators running now.
 [[nodiscard]] std::vector<DetectedPort> DetectSerialPorts(zrx::Language language);

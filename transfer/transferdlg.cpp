@@ -127,6 +127,10 @@ void CTransferDlg::reject() {
 }
 
 void CTransferDlg::ShowFailure(const QString& message, const QString& detail) {
+    if (m_failureNotice) {
+        m_failureNotice(message, detail);
+        return;
+    }
     // The message as it has always read; what happened on a line of its own.
     QMessageBox box(QMessageBox::Warning, res("String", "ZRX PC Encoder"), message, QMessageBox::Ok,
                     this);

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 #include <atomic>
+#include <functional>
 #include <memory>
 
 #include "image/radio_image.h"
@@ -54,6 +55,11 @@ public:
     // Ends the dialog with the Cancel result, after the worker is done.
     void OnCancel();
 
+    // How a failure is told: a message box over the dialog by default (the
+    // worker waits until it is closed). Tests record it instead.
+    using FailureNotice = std::function<void(const QString& message, const QString& detail)>;
+    void SetFailureNotice(FailureNotice notice) { m_failureNotice = std::move(notice); }
+
     [[nodiscard]] bool WorkerStarted() const { return m_session.Started(); }
 
     // A read's "Verify (read twice)" box: the radio is read twice and the
@@ -82,6 +88,7 @@ private:
     QPushButton* m_cancel = nullptr;
     QCheckBox* m_verify = nullptr;
     std::unique_ptr<TransferBridge> m_bridge;
+    FailureNotice m_failureNotice;
     // Declared last: it goes first, waiting for its worker while the bridge
     // the worker reports to still exists.
     TransferSession m_session;

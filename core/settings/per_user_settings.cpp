@@ -49,6 +49,10 @@ bool PerUserSettings::write(std::string_view section, std::string_view key,
     return writeProfileStringCopy(m_programFile, m_perUserFile, section, key, value);
 }
 
+fs::path PerUserSettings::writtenFile() const {
+    return m_programFolderWritable ? m_programFile : m_perUserFile;
+}
+
 bool isWritableFolder(const fs::path& folder) {
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) {

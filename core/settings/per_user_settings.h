@@ -35,6 +35,10 @@ public:
     // Sets one key in the file that takes changes; false when nothing was written.
     bool write(std::string_view section, std::string_view key, std::string_view value) const;
 
+    // The file that takes changes: the program folder's or the per-user
+    // copy; empty when there is none.
+    [[nodiscard]] std::filesystem::path writtenFile() const;
+
 private:
     std::filesystem::path m_programFile;
     std::filesystem::path m_perUserFile;

@@ -76,6 +76,55 @@ TEST_F(Cli, NewWritesExactlyTheNewImage) {
     EXPECT_EQ(readFile(path("new.sin")), newImageBytes());
 }
 
+// What is already there, a file or a link whose target is gone, is
+// replaced only with --force; without it zrx says so and touches nothing.
+TEST_F(Cli, NewReplacesOnlyWithForce) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> options;
+        bool danglingLink;
+        const char* refusal; // nullptr: replaced
+    };
+    const Case cases[] = {
+        {"a file",
+         {},
+         false,
+         "radio.sin already exists; zrx new replaces a file only with --force"},
+        {"a file, in Chinese", {"--lang", "cht"}, false, "radio.sin 已存在；只有加上 --force"},
+        {"a dangling link", {}, true, "radio.sin already exists"},
+        {"a file, with --force", {"--force"}, false, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(m_dir / "radio.sin");
+        if (c.danglingLink) {
+            std::error_code ec;
+            std::filesystem::create_symlink(m_dir / "gone.sin", m_dir / "radio.sin", ec);
+            if (ec) {
+                continue; // a system that makes no links for this user
+            }
+        } else {
+            writeFile(path("radio.sin"), "my own channels");
+        }
+        std::vector<std::string> arguments = {"new"};
+        arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+        arguments.push_back(path("radio.sin"));
+        const ProgramRun run = runZrx(arguments);
+        if (c.refusal == nullptr) {
+            EXPECT_EQ(run.exitStatus, 0) << run.err;
+            EXPECT_EQ(readFile(path("radio.sin")), newImageBytes());
+            continue;
+        }
+        expectFailure(run, c.refusal);
+        if (c.danglingLink) {
+            EXPECT_TRUE(std::filesystem::is_symlink(m_dir / "radio.sin"));
+            EXPECT_FALSE(std::filesystem::exists(m_dir / "gone.sin"));
+        } else {
+            EXPECT_EQ(readFile(path("radio.sin")), "my own channels");
+        }
+    }
+}
+
 TEST_F(Cli, ImportThenExportAndShowReproduceTheTableInEachLanguage) {
     for (const LanguageCase& l : kLanguages) {
         SCOPED_TRACE(l.option);

@@ -65,7 +65,7 @@ TEST_F(ZrxPlans, NewFromAPlanWritesItsImageAndRefusesWhatItCannotUse) {
     EXPECT_EQ(readBytes(file),
               std::string(shipped.image.bytes().begin(), shipped.image.bytes().end()));
 
-    ASSERT_EQ(zrx({"new", "--plan", "site a", file}), 0) << errors;
+    ASSERT_EQ(zrx({"new", "--plan", "site a", "--force", file}), 0) << errors;
     RadioImage site;
     ASSERT_TRUE(loadChannelDataFile(file, site));
     EXPECT_EQ(decodeChannel(site, 1, Language::English),

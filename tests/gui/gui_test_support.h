@@ -84,9 +84,10 @@ private:
 };
 
 // What the application did that a test must see without it happening: the
-// start-up message, the restart and the quit.
+// start-up message and later ones, help's notices, the restart and the quit.
 struct AppObserver {
     QStringList messages; // "caption|text"
+    QStringList notices;  // why help could not be shown
     QStringList launched; // programs started
     int quitRequests = 0;
 
@@ -94,6 +95,10 @@ struct AppObserver {
         app.SetStartupMessageBox([this](const QString& caption, const QString& text) {
             messages << caption + QLatin1Char('|') + text;
         });
+        app.SetMessageBox([this](const QString& caption, const QString& text) {
+            messages << caption + QLatin1Char('|') + text;
+        });
+        app.Help().SetNotice([this](QWidget*, const QString& text) { notices << text; });
         app.SetLauncher([this](const QString& program) { launched << program; });
         app.SetQuitter([this] { ++quitRequests; });
     }

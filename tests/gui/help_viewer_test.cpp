@@ -124,7 +124,7 @@ private slots:
         QTest::newRow("beside the program") << true << false << "program";
         QTest::newRow("in the working directory") << false << true << "working";
         QTest::newRow("both: the program's folder wins") << true << true << "program";
-        QTest::newRow("neither: nothing is shown") << false << false << "";
+        QTest::newRow("neither: the missing file is named") << false << false << "";
     }
 
     void lookupIsBesideTheProgramThenTheWorkingDirectory() {
@@ -145,8 +145,11 @@ private slots:
             asked << url;
             return true;
         });
+        QStringList notices;
+        help.SetNotice([&notices](QWidget*, const QString& text) { notices << text; });
         const bool shown = help.DisplayTopic(nullptr, QStringLiteral("chs.chm"));
         QCOMPARE(shown, !shownFrom.isEmpty());
+        QCOMPARE(notices.size(), shownFrom.isEmpty() ? 1 : 0);
         if (shownFrom.isEmpty()) {
             QVERIFY(asked.isEmpty());
             return;
@@ -263,20 +266,53 @@ private slots:
             QVERIFY(!help || help->Find(help->defaultTopic) != nullptr);
         }
         QVERIFY(refused > 0);
+    }
 
-        // Help on a damaged file shows nothing, and a missing helper is no
-        // worse than a damaged file.
+    // Help that cannot be shown says which file is missing or damaged, in
+    // the program's language, and opens no window.
+    void failuresNameTheFile_data() {
+        QTest::addColumn<QString>("file"); // what eng.chm is: "", "fixture", "damaged"
+        QTest::addColumn<bool>("helper");  // whether the helper is there
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("message"); // %1: the program's folder or the file
+        QTest::newRow("no help file") << "" << true << 0
+                                      << "The help file eng.chm is missing: it belongs beside the "
+                                         "program, in %1.";
+        QTest::newRow("no help file, Chinese")
+            << "" << true << 1 << "缺少帮助文件 eng.chm：它应该在程序所在的文件夹 %1 中。";
+        QTest::newRow("no helper")
+            << "fixture" << false << 0
+            << "Help cannot be shown: %1, which reads help files for the program, is missing.";
+        QTest::newRow("damaged file")
+            << "damaged" << true << 2 << "無法顯示幫助：%1 已損壞或不是幫助文件。";
+    }
+
+    void failuresNameTheFile() {
+        QFETCH(QString, file);
+        QFETCH(bool, helper);
+        QFETCH(int, language);
+        QFETCH(QString, message);
         HelpFolders folders;
-        QVERIFY(QFile::copy(crasher, folders.program(QStringLiteral("cht.chm"))));
+        const QString chm = folders.program(QStringLiteral("eng.chm"));
+        const QString crasher = QString::fromLocal8Bit(qgetenv("ZRX_TEST_DATA")) +
+                                QStringLiteral("/help-damaged/divides-by-zero.chm");
+        if (!file.isEmpty()) {
+            QVERIFY(QFile::copy(file == QLatin1String("damaged") ? crasher : kFixture, chm));
+        }
+        const QString missingHelper = folders.program(QStringLiteral("no-such-helper"));
         CHtmlHelp help;
         help.SetModuleDirectory(folders.moduleDirectory());
-        help.SetUnpacker(unpacker());
+        help.SetUnpacker(helper ? unpacker() : missingHelper);
         help.SetViewer([](const QUrl&) { return false; });
-        QVERIFY(!help.DisplayTopic(nullptr, QStringLiteral("cht.chm")));
+        QStringList notices;
+        help.SetNotice([&notices](QWidget*, const QString& text) { notices << text; });
+        QVERIFY(!help.DisplayTopic(nullptr, QStringLiteral("eng.chm"),
+                                   static_cast<zrx::Language>(language)));
+        const QString named = file.isEmpty() ? folders.moduleDirectory()
+                              : helper       ? chm
+                                             : missingHelper;
+        QCOMPARE(notices, QStringList{message.arg(QDir::toNativeSeparators(named))});
         QVERIFY(help.Window() == nullptr);
-        QVERIFY(QFile::copy(kFixture, folders.program(QStringLiteral("eng.chm"))));
-        help.SetUnpacker(folders.program(QStringLiteral("no-such-helper")));
-        QVERIFY(!help.DisplayTopic(nullptr, QStringLiteral("eng.chm")));
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             QVERIFY(!widget->isVisible());
         }

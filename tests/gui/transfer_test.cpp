@@ -1,9 +1,8 @@
 // Read and Write from the real window, through the real serial code, against
-// zrx-sim on a pseudo-terminal; and the Port menu.
+// zrx-sim on a pseudo-terminal.
 
 #include <QComboBox>
 #include <QLabel>
-#include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -26,7 +25,6 @@
 #include "safety/backup_store.h"
 #include "shell/command_ids.h"
 #include "shell/mainframe.h"
-#include "transfer/port_selection.h"
 #include "transfer/transferdlg.h"
 
 namespace {
@@ -233,63 +231,6 @@ private slots:
         port.close();
         radio.stop();
         QVERIFY(radio.traffic().received.size() < kReadTrafficBytes);
-    }
-
-    void portMenuChecksExactlyTheCurrentName_data() {
-        QTest::addColumn<QString>("portName");
-        QTest::addColumn<int>("checked"); // index into the eight items, or -1
-        QTest::newRow("COM5") << "COM5" << 4;
-        QTest::newRow("lower case") << "com3" << -1;
-        QTest::newRow("empty") << "" << -1;
-        QTest::newRow("COM12") << "COM12" << -1;
-        QTest::newRow("a device") << "/dev/ttyUSB0" << -1;
-    }
-
-    void portMenuChecksExactlyTheCurrentName() {
-        QFETCH(QString, portName);
-        QFETCH(int, checked);
-        m_app->State().portName = portName;
-        CMainFrame* frame = m_app->MainFrame();
-        frame->UpdateCommandUI();
-        for (int i = 0; i < 8; ++i) {
-            QCOMPARE(frame->Action(cmd::kComPorts[i])->isChecked(), i == checked);
-        }
-        // Choosing an item sets its own text, in capitals.
-        frame->Action(cmd::kCom2)->trigger();
-        QCOMPARE(m_app->State().portName, QStringLiteral("COM2"));
-        for (int i = 0; i < 8; ++i) {
-            QCOMPARE(frame->Action(cmd::kComPorts[i])->isChecked(), i == 1);
-        }
-    }
-
-    // Below the eight items, the ports the computer has, read again each
-    // time the menu opens; one chosen becomes the port name and is checked.
-    void detectedPortSelectsItsDevice() {
-        QString portName = QStringLiteral("COM1");
-        std::vector<DetectedPort> ports = {
-            {"/dev/ttyUSB0", "ttyUSB0 \u2014 USB serial (CH340)", true}};
-        QMenu menu;
-        for (int i = 0; i < 8; ++i) {
-            menu.addAction(QStringLiteral("COM%1").arg(i + 1));
-        }
-        PortSelection selection(portName, [&ports] { return ports; });
-        selection.AttachMenu(&menu);
-        QCOMPARE(menu.actions().size(), 10);
-        QVERIFY(menu.actions()[8]->isSeparator());
-        QCOMPARE(menu.actions()[9]->text(), QStringLiteral("ttyUSB0 \u2014 USB serial (CH340)"));
-        QVERIFY(!menu.actions()[9]->isChecked());
-        menu.actions()[9]->trigger();
-        QCOMPARE(portName, QStringLiteral("/dev/ttyUSB0"));
-
-        ports.push_back({"/dev/ttyS0", "ttyS0 \u2014 serial port", false});
-        selection.RefreshDetected();
-        QCOMPARE(menu.actions().size(), 11);
-        QVERIFY(menu.actions()[9]->isChecked());
-        QVERIFY(!menu.actions()[10]->isChecked());
-        ports.clear();
-        selection.RefreshDetected();
-        QCOMPARE(menu.actions().size(), 9);
-        QVERIFY(!menu.actions()[8]->isVisible());
     }
 
 private:

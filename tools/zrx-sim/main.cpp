@@ -1,6 +1,7 @@
 // zrx-sim: a ZRX412 radio on a pseudo-terminal. It prints the device that
-// the programming tool should open, then answers as the radio would until it
-// is stopped (SIGTERM, SIGINT or SIGHUP) or told to hang up.
+// the programming tool should open, links it into the user's runtime folder
+// for the Port menu, then answers as the radio would until it is stopped
+// (SIGTERM, SIGINT or SIGHUP) or told to hang up.
 
 #include <CLI/CLI.hpp>
 
@@ -15,6 +16,7 @@
 #include "byte_log.h"
 #include "image/channel_data_file.h"
 #include "image/new_image.h"
+#include "link/simulator_link.h"
 #include "pseudo_terminal.h"
 #include "radio_model.h"
 #include "simulator.h"
@@ -202,7 +204,24 @@ int main(int argc, char** argv) {
         sched_setscheduler(0, SCHED_FIFO, &priority);
     }
 
+    // A link the Port menu and `zrx ports` list, so nobody has to copy the
+    // device's name; gone again when the simulator ends. It is made before
+    // the device is printed: whoever reads that line finds the link too.
+    zrx::SimulatorAnnouncement announcement;
+    std::string linkNote;
+    if (const auto folder = zrx::simulatorFolder(true)) {
+        if (announcement.announce(*folder, line.slavePath(), error)) {
+            linkNote = "zrx-sim: the Port menu lists this radio as \"Simulated radio (" +
+                       announcement.link().filename().string() + ")\", port " +
+                       announcement.link().string();
+        } else {
+            linkNote = "zrx-sim: the Port menu will not list this radio: " + error;
+        }
+    }
     std::cout << line.slavePath() << std::endl;
+    if (!linkNote.empty()) {
+        std::cerr << linkNote << std::endl;
+    }
 
     zrx::sim::Simulator::Settings settings;
     settings.baud = baud;

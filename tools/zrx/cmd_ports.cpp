@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "json_output.h"
 #include "language_option.h"
+#include "link/simulator_link.h"
 #include "link/usb_serial_chips.h"
 #include "safety/device_access.h"
 #include "safety/port_report.h"
@@ -19,7 +20,8 @@ void writeUsbId(JsonWriter& json, std::string_view key, const std::optional<std:
     id ? json.integer(*id) : json.null();
 }
 
-void listPortsJson(const std::vector<SystemSerialPort>& ports, Language language) {
+void listPortsJson(const std::vector<SystemSerialPort>& ports,
+                   const std::vector<SimulatedRadio>& simulators, Language language) {
     JsonWriter json;
     json.beginObject().field("ok", true).key("ports").beginArray();
     for (const SystemSerialPort& port : ports) {
@@ -36,17 +38,33 @@ void listPortsJson(const std::vector<SystemSerialPort>& ports, Language language
         json.field("may_open", mayOpenDevice(port.device));
         json.endObject();
     }
+    json.endArray().key("simulated_radios").beginArray();
+    for (const SimulatedRadio& simulator : simulators) {
+        json.beginObject();
+        json.field("link", simulator.link.string()).field("device", simulator.device.string());
+        json.endObject();
+    }
     printJson(json.endArray().endObject());
 }
 
 void listPorts(Language language, bool json) {
     const std::vector<SystemSerialPort> ports = listSystemSerialPorts();
+    const std::vector<SimulatedRadio> simulators = listSimulatedRadios();
     if (json) {
-        listPortsJson(ports, language);
+        listPortsJson(ports, simulators, language);
         return;
     }
-    for (const std::string& line : serialPortReport(ports, language)) {
-        std::cout << line << '\n';
+    // "no serial ports found" only when there is nothing at all to open.
+    if (!ports.empty() || simulators.empty()) {
+        for (const std::string& line : serialPortReport(ports, language)) {
+            std::cout << line << '\n';
+        }
+    }
+    for (const SimulatedRadio& simulator : simulators) {
+        std::string label(kSimulatedRadioLabel.in(language));
+        label.replace(label.find("%1"), 2, simulator.link.filename().string());
+        std::cout << simulator.link.string() << "  " << label << " -> " << simulator.device.string()
+                  << '\n';
     }
 }
 
@@ -55,7 +73,7 @@ void listPorts(Language language, bool json) {
 void addPortsCommand(CLI::App& app) {
     auto* command = app.add_subcommand(
         "ports", "List the serial ports of this computer, with USB ids, and whether you may "
-                 "open each");
+                 "open each, and the simulated radios (zrx-sim) running now");
     auto json = std::make_shared<bool>(false);
     command->add_flag("--json", *json, "Print one JSON document instead (see README)");
     const auto language = addLanguageOption(*command);
