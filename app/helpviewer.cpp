@@ -22,6 +22,7 @@
 #endif
 
 #include "chm_contents.h"
+#include "help_page_images.h"
 #include "help_unpacker.h"
 #include "shell/language_choice.h"
 
@@ -162,6 +163,19 @@ public:
         return content;
     }
 
+    // The page's pictures fit the pane's width, with room for the margins
+    // and the vertical scroll bar.
+    void FitImages() {
+        const int margins = 2 * static_cast<int>(document()->documentMargin()) + 4;
+        FitImagesToWidth(*document(), viewport()->width() - margins);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QTextBrowser::resizeEvent(event);
+        FitImages();
+    }
+
 private:
     const HelpBundle& m_help;
     zrx::Language m_language;
@@ -231,6 +245,8 @@ CHelpViewer::CHelpViewer(std::unique_ptr<HelpBundle> help, QString path, zrx::La
 
     connect(m_page, &QTextBrowser::anchorClicked, this, &CHelpViewer::FollowLink);
     connect(m_page, &QTextBrowser::sourceChanged, this, &CHelpViewer::MarkContentsEntry);
+    connect(m_page, &QTextBrowser::sourceChanged, this,
+            [this] { static_cast<ChmBrowser*>(m_page)->FitImages(); });
     connect(m_contents, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         const QUrl url = item != nullptr ? item->data(0, Qt::UserRole).toUrl() : QUrl();
         if (!url.isEmpty() && url != m_page->source()) {
