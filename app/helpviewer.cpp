@@ -158,9 +158,20 @@ public:
         // Pages are decoded by their own charset declaration.
         const QByteArray content = QByteArray::fromStdString(*bytes);
         if (type == QTextDocument::StyleSheetResource) {
-            return QString::fromUtf8(content);
+            return QString::fromUtf8(content) + PaletteRules();
         }
         return content;
+    }
+
+    // The help file's own colours are for a light page: its headings and
+    // shaded boxes take the desktop's colours instead, so they stay
+    // readable on a dark or high-contrast desktop.
+    [[nodiscard]] QString PaletteRules() const {
+        const QString text = palette().color(QPalette::Text).name();
+        const QString shade = palette().color(QPalette::AlternateBase).name();
+        return QStringLiteral("\nh1, h2 { color: %1; }\npre, th, p.note { color: %1; "
+                              "background-color: %2; }\n")
+            .arg(text, shade);
     }
 
     // The page's pictures fit the pane's width, with room for the margins

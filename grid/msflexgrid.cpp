@@ -74,10 +74,8 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableWidget(parent) {
     setItemDelegate(new FlexGridDelegate(this));
     viewport()->setMouseTracking(true);
     // Beyond the last row and column the grid shows its background, not
-    // empty white cells.
-    QPalette background = viewport()->palette();
-    background.setColor(QPalette::Base, palette().color(QPalette::Window));
-    viewport()->setPalette(background);
+    // empty white cells; the role follows whatever palette the desktop has.
+    viewport()->setBackgroundRole(QPalette::Window);
     applyDefaultSizes();
     connect(this, &QTableWidget::currentCellChanged, this, &CMSFlexGrid::onCurrentCellChanged);
     // A new grid has two rows and two columns, one of each fixed.
