@@ -293,8 +293,8 @@
         <translation>刪除(&amp;D)	Del</translation>
     </message>
     <message>
-        <source>Move &amp;Up	Ctrl+Up</source>
-        <translation>上移(&amp;U)	Ctrl+Up</translation>
+        <source>Mo&amp;ve Up	Ctrl+Up</source>
+        <translation>上移(&amp;V)	Ctrl+Up</translation>
     </message>
     <message>
         <source>Move Do&amp;wn	Ctrl+Down</source>

@@ -293,8 +293,8 @@
         <translation>&amp;Delete	Del</translation>
     </message>
     <message>
-        <source>Move &amp;Up	Ctrl+Up</source>
-        <translation>Move &amp;Up	Ctrl+Up</translation>
+        <source>Mo&amp;ve Up	Ctrl+Up</source>
+        <translation>Mo&amp;ve Up	Ctrl+Up</translation>
     </message>
     <message>
         <source>Move Do&amp;wn	Ctrl+Down</source>

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QIcon>
@@ -247,10 +248,33 @@ void BuildDialog(QDialog* dialog, const DialogTemplate& dialogTemplate) {
     ShowFocusFromTheStart(dialog);
 }
 
+namespace {
+
+// Styles draw the focus frame only once the keyboard has moved the focus,
+// and showing a window forgets that it has: a keyboard user must see where
+// the focus is from the first moment.
+class FocusShown : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) {
+            auto* window = static_cast<QWidget*>(watched);
+            window->setAttribute(Qt::WA_KeyboardFocusChange);
+            if (QWidget* focus = window->focusWidget()) {
+                focus->update();
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
 void ShowFocusFromTheStart(QWidget* window) {
-    // Styles draw the focus frame only once the keyboard has moved the
-    // focus; a keyboard user must see where it is from the first moment.
     window->setAttribute(Qt::WA_KeyboardFocusChange);
+    window->installEventFilter(new FocusShown(window));
 }
 
 QWidget* DialogItem(const QDialog* dialog, int id) {

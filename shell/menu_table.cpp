@@ -30,7 +30,7 @@ constexpr MenuItem kEditMenu[] = {
     {QT_TRANSLATE_NOOP("Menu128", "&Paste\tCtrl+V"), cmd::kEditPaste},
     {QT_TRANSLATE_NOOP("Menu128", "&Delete\tDel"), cmd::kEditClear},
     {nullptr, 0},
-    {QT_TRANSLATE_NOOP("Menu128", "Move &Up\tCtrl+Up"), cmd::kMoveUp},
+    {QT_TRANSLATE_NOOP("Menu128", "Mo&ve Up\tCtrl+Up"), cmd::kMoveUp},
     {QT_TRANSLATE_NOOP("Menu128", "Move Do&wn\tCtrl+Down"), cmd::kMoveDown},
     {QT_TRANSLATE_NOOP("Menu128", "&Sort by Rx Frequency"), cmd::kSortByRx},
 };

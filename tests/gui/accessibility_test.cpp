@@ -4,6 +4,7 @@
 // with headers, Tab along the screen, menus with mnemonics, the focus drawn.
 #include <QAccessible>
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -179,6 +180,99 @@ private slots:
             dialog->hide();
         }
         QCOMPARE(accessibleName(transfer.Progress()), QStringLiteral("Read"));
+    }
+
+    // Every menu opens with Alt and its letter, in every language, and no
+    // two items of a menu share a letter.
+    void menusOpenWithTheirMnemonics_data() { languages_data(); }
+    void menusOpenWithTheirMnemonics() {
+        QFETCH(QByteArray, code);
+        StartedProgram program;
+        QVERIFY(program.start(code));
+        CMainFrame* frame = program.app.MainFrame();
+        QApplication::setActiveWindow(frame);
+        QVERIFY(QTest::qWaitForWindowActive(frame));
+        const auto mnemonic = [](const QAction* action) {
+            return QKeySequence::mnemonic(action->text().section(QLatin1Char('\t'), 0, 0));
+        };
+        QSet<QKeySequence> titles;
+        for (QAction* title : frame->menuBar()->actions()) {
+            const QKeySequence keys = mnemonic(title);
+            QVERIFY2(!keys.isEmpty() && !titles.contains(keys), qPrintable(title->text()));
+            titles.insert(keys);
+            QSet<QKeySequence> items;
+            for (QAction* item : title->menu()->actions()) {
+                if (item->isSeparator() || item->data().typeId() == QMetaType::QString) {
+                    continue; // a port this machine has, listed by its device
+                }
+                const QKeySequence letter = mnemonic(item);
+                QVERIFY2(!letter.isEmpty() && !items.contains(letter), qPrintable(item->text()));
+                items.insert(letter);
+            }
+            QTest::keyClick(QApplication::focusWidget(), keys[0].key(), Qt::AltModifier);
+            QTRY_COMPARE(QApplication::activePopupWidget(), static_cast<QWidget*>(title->menu()));
+            QTest::keyClick(title->menu(), Qt::Key_Escape);
+            QTest::keyClick(frame->menuBar(), Qt::Key_Escape);
+            QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+        }
+    }
+
+    // In every dialog Tab goes through all its controls along the screen,
+    // line by line, and comes back round; the focus shows from the start,
+    // and the PCBA dialog starts in its code box.
+    void tabFollowsTheScreenInEveryDialog() {
+        StartedProgram program;
+        QVERIFY(program.start("Eng"));
+        CMainFrame* frame = program.app.MainFrame();
+        zrx::RadioImage image = zrx::makeNewImage();
+        CAboutDlg about(frame);
+        CLanguageDlg choice(zrx::Language::English, frame);
+        std::atomic<int> flag{0};
+        CTransferDlg transfer(flag, TransferSetup{}, zrx::TransferDirection::Read,
+                              QStringLiteral("Read"), image, frame);
+        transfer.OnInitDialog();
+        COptionFunctionDlg option(image, zrx::Language::English, frame);
+        CSideKeyDlg sideKey(image, zrx::Language::English, frame);
+        CPcbaDlg pcba(image, frame);
+        for (QDialog* dialog : std::initializer_list<QDialog*>{&about, &choice, &transfer, &option,
+                                                               &sideKey, &pcba}) {
+            dialog->show();
+            QApplication::setActiveWindow(dialog);
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QVERIFY2(dialog->testAttribute(Qt::WA_KeyboardFocusChange),
+                     qPrintable(dialog->windowTitle()));
+            const QList<QWidget*> controls = focusableControls(dialog);
+            QWidget* first = QApplication::focusWidget();
+            QVERIFY(first != nullptr);
+            QList<QWidget*> order{first};
+            for (qsizetype i = 1; i <= controls.size(); ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                order << QApplication::focusWidget();
+            }
+            QCOMPARE(order.last(), first);
+            order.removeLast();
+            QCOMPARE(QSet<QWidget*>(order.cbegin(), order.cend()).size(), controls.size());
+            int reading = 0; // how many steps go along the screen
+            for (qsizetype i = 1; i < order.size(); ++i) {
+                const QRect before = order[i - 1]->geometry();
+                const QRect after = order[i]->geometry();
+                const bool sameLine =
+                    std::abs(after.center().y() - before.center().y()) < before.height() / 2;
+                reading += (sameLine && after.x() > before.x()) ||
+                                   (!sameLine && after.center().y() > before.center().y())
+                               ? 1
+                               : 0;
+            }
+            // Only the step back from the last control to the first may go
+            // against the screen, where the focus did not start at the top.
+            QVERIFY2(reading >= order.size() - 2, qPrintable(dialog->windowTitle()));
+            dialog->hide();
+        }
+        CPcbaDlg fresh(image, frame);
+        fresh.show();
+        QApplication::setActiveWindow(&fresh);
+        QVERIFY(QTest::qWaitForWindowActive(&fresh));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(fresh.CodeBox()));
     }
 };
 

@@ -83,7 +83,7 @@ private slots:
               {"&Paste\tCtrl+V", 57637},
               {"&Delete\tDel", 57632},
               {nullptr, 0},
-              {"Move &Up\tCtrl+Up", 32800},
+              {"Mo&ve Up\tCtrl+Up", 32800},
               {"Move Do&wn\tCtrl+Down", 32801},
               {"&Sort by Rx Frequency", 32802}}},
             {"&Program",
