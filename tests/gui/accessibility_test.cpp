@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QtTest>
+#include <array>
 
 #include "app/aboutdlg.h"
 #include "app/languagedlg.h"
@@ -87,6 +88,29 @@ void verifyNamed(QWidget* window) {
     }
 }
 
+// The six dialogs, as their commands make them.
+struct SixDialogs {
+    explicit SixDialogs(QWidget* parent, zrx::Language language)
+        : about(parent), choice(language, parent),
+          transfer(flag, TransferSetup{}, zrx::TransferDirection::Read, QStringLiteral("Read"),
+                   image, parent),
+          option(image, language, parent), sideKey(image, language, parent), pcba(image, parent) {
+        transfer.OnInitDialog();
+    }
+    [[nodiscard]] std::array<QDialog*, 6> all() {
+        return {&about, &choice, &transfer, &option, &sideKey, &pcba};
+    }
+
+    zrx::RadioImage image = zrx::makeNewImage();
+    std::atomic<int> flag{0};
+    CAboutDlg about;
+    CLanguageDlg choice;
+    CTransferDlg transfer;
+    COptionFunctionDlg option;
+    CSideKeyDlg sideKey;
+    CPcbaDlg pcba;
+};
+
 } // namespace
 
 class AccessibilityTest : public QObject {
@@ -161,25 +185,14 @@ private slots:
         QCOMPARE(accessibleName(QApplication::focusWidget()), editor);
         view->gridEditor()->DiscardOpenEditor();
 
-        zrx::RadioImage image = zrx::makeNewImage();
-        const auto language = LanguageFromCode(QString::fromLatin1(code));
-        CAboutDlg about(frame);
-        CLanguageDlg choice(language, frame);
-        std::atomic<int> flag{0};
-        CTransferDlg transfer(flag, TransferSetup{}, zrx::TransferDirection::Read,
-                              QStringLiteral("Read"), image, frame);
-        transfer.OnInitDialog();
-        COptionFunctionDlg option(image, language, frame);
-        CSideKeyDlg sideKey(image, language, frame);
-        CPcbaDlg pcba(image, frame);
-        for (QDialog* dialog : std::initializer_list<QDialog*>{&about, &choice, &transfer, &option,
-                                                               &sideKey, &pcba}) {
+        SixDialogs dialogs(frame, LanguageFromCode(QString::fromLatin1(code)));
+        for (QDialog* dialog : dialogs.all()) {
             dialog->show();
             QVERIFY(QTest::qWaitForWindowExposed(dialog));
             verifyNamed(dialog);
             dialog->hide();
         }
-        QCOMPARE(accessibleName(transfer.Progress()), QStringLiteral("Read"));
+        QCOMPARE(accessibleName(dialogs.transfer.Progress()), QStringLiteral("Read"));
     }
 
     // Every menu opens with Alt and its letter, in every language, and no
@@ -224,18 +237,8 @@ private slots:
         StartedProgram program;
         QVERIFY(program.start("Eng"));
         CMainFrame* frame = program.app.MainFrame();
-        zrx::RadioImage image = zrx::makeNewImage();
-        CAboutDlg about(frame);
-        CLanguageDlg choice(zrx::Language::English, frame);
-        std::atomic<int> flag{0};
-        CTransferDlg transfer(flag, TransferSetup{}, zrx::TransferDirection::Read,
-                              QStringLiteral("Read"), image, frame);
-        transfer.OnInitDialog();
-        COptionFunctionDlg option(image, zrx::Language::English, frame);
-        CSideKeyDlg sideKey(image, zrx::Language::English, frame);
-        CPcbaDlg pcba(image, frame);
-        for (QDialog* dialog : std::initializer_list<QDialog*>{&about, &choice, &transfer, &option,
-                                                               &sideKey, &pcba}) {
+        SixDialogs dialogs(frame, zrx::Language::English);
+        for (QDialog* dialog : dialogs.all()) {
             dialog->show();
             QApplication::setActiveWindow(dialog);
             QVERIFY(QTest::qWaitForWindowActive(dialog));
@@ -268,7 +271,7 @@ private slots:
             QVERIFY2(reading >= order.size() - 2, qPrintable(dialog->windowTitle()));
             dialog->hide();
         }
-        CPcbaDlg fresh(image, frame);
+        CPcbaDlg fresh(dialogs.image, frame);
         fresh.show();
         QApplication::setActiveWindow(&fresh);
         QVERIFY(QTest::qWaitForWindowActive(&fresh));

@@ -25,30 +25,16 @@
 namespace {
 
 QPalette darkPalette() {
-    QPalette p;
-    const auto set = [&p](QPalette::ColorRole role, QColor colour, QColor disabled) {
-        p.setColor(QPalette::Active, role, colour);
-        p.setColor(QPalette::Inactive, role, colour);
-        p.setColor(QPalette::Disabled, role, disabled);
-    };
-    set(QPalette::Window, QColor(0x2b, 0x2b, 0x2b), QColor(0x2b, 0x2b, 0x2b));
-    set(QPalette::WindowText, QColor(0xe6, 0xe6, 0xe6), QColor(0x80, 0x80, 0x80));
-    set(QPalette::Base, QColor(0x1e, 0x1e, 0x1e), QColor(0x2b, 0x2b, 0x2b));
-    set(QPalette::AlternateBase, QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35));
-    set(QPalette::Text, QColor(0xe6, 0xe6, 0xe6), QColor(0x80, 0x80, 0x80));
-    set(QPalette::Button, QColor(0x3c, 0x3c, 0x3c), QColor(0x35, 0x35, 0x35));
-    set(QPalette::ButtonText, QColor(0xe6, 0xe6, 0xe6), QColor(0x80, 0x80, 0x80));
-    set(QPalette::Highlight, QColor(0x3d, 0x7a, 0xd6), QColor(0x50, 0x50, 0x50));
-    set(QPalette::HighlightedText, Qt::white, QColor(0x80, 0x80, 0x80));
-    set(QPalette::Light, QColor(0x50, 0x50, 0x50), QColor(0x50, 0x50, 0x50));
-    set(QPalette::Midlight, QColor(0x46, 0x46, 0x46), QColor(0x46, 0x46, 0x46));
-    set(QPalette::Mid, QColor(0x60, 0x60, 0x60), QColor(0x60, 0x60, 0x60));
-    set(QPalette::Dark, QColor(0x18, 0x18, 0x18), QColor(0x18, 0x18, 0x18));
-    set(QPalette::Shadow, Qt::black, Qt::black);
-    set(QPalette::ToolTipBase, QColor(0x3c, 0x3c, 0x3c), QColor(0x3c, 0x3c, 0x3c));
-    set(QPalette::ToolTipText, QColor(0xe6, 0xe6, 0xe6), QColor(0x80, 0x80, 0x80));
-    set(QPalette::PlaceholderText, QColor(0xa0, 0xa0, 0xa0), QColor(0x80, 0x80, 0x80));
-    set(QPalette::Link, QColor(0x8a, 0xb4, 0xf8), QColor(0x80, 0x80, 0x80));
+    // Window text, button, light, dark, mid, text, bright text, base, window.
+    QPalette p(QColor(0xe6e6e6), QColor(0x3c3c3c), QColor(0x505050), QColor(0x181818),
+               QColor(0x606060), QColor(0xe6e6e6), Qt::white, QColor(0x1e1e1e), QColor(0x2b2b2b));
+    p.setColor(QPalette::AlternateBase, QColor(0x353535));
+    p.setColor(QPalette::Highlight, QColor(0x3d7ad6));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Link, QColor(0x8ab4f8));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        p.setColor(QPalette::Disabled, role, QColor(0x808080));
+    }
     return p;
 }
 
