@@ -22,6 +22,7 @@
 #endif
 
 #include "chm_contents.h"
+#include "help_page_images.h"
 #include "help_unpacker.h"
 #include "shell/language_choice.h"
 
@@ -157,9 +158,33 @@ public:
         // Pages are decoded by their own charset declaration.
         const QByteArray content = QByteArray::fromStdString(*bytes);
         if (type == QTextDocument::StyleSheetResource) {
-            return QString::fromUtf8(content);
+            return QString::fromUtf8(content) + PaletteRules();
         }
         return content;
+    }
+
+    // The help file's own colours are for a light page: its headings and
+    // shaded boxes take the desktop's colours instead, so they stay
+    // readable on a dark or high-contrast desktop.
+    [[nodiscard]] QString PaletteRules() const {
+        const QString text = palette().color(QPalette::Text).name();
+        const QString shade = palette().color(QPalette::AlternateBase).name();
+        return QStringLiteral("\nh1, h2 { color: %1; }\npre, th, p.note { color: %1; "
+                              "background-color: %2; }\n")
+            .arg(text, shade);
+    }
+
+    // The page's pictures fit the pane's width, with room for the margins
+    // and the vertical scroll bar.
+    void FitImages() {
+        const int margins = 2 * static_cast<int>(document()->documentMargin()) + 4;
+        FitImagesToWidth(*document(), viewport()->width() - margins);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QTextBrowser::resizeEvent(event);
+        FitImages();
     }
 
 private:
@@ -231,6 +256,8 @@ CHelpViewer::CHelpViewer(std::unique_ptr<HelpBundle> help, QString path, zrx::La
 
     connect(m_page, &QTextBrowser::anchorClicked, this, &CHelpViewer::FollowLink);
     connect(m_page, &QTextBrowser::sourceChanged, this, &CHelpViewer::MarkContentsEntry);
+    connect(m_page, &QTextBrowser::sourceChanged, this,
+            [this] { static_cast<ChmBrowser*>(m_page)->FitImages(); });
     connect(m_contents, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         const QUrl url = item != nullptr ? item->data(0, Qt::UserRole).toUrl() : QUrl();
         if (!url.isEmpty() && url != m_page->source()) {

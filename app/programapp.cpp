@@ -2,22 +2,29 @@
 #include "shell/qt_text.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSaveFile>
 #include <QScrollArea>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTranslator>
 #include <cstdio>
 
 #include "aboutdlg.h"
+#include "diagnostic_report.h"
 #include "dialogs/plandlg.h"
 #include "document/programdoc.h"
 #include "editor/print_request.h"
 #include "editor/programview.h"
 #include "languagedlg.h"
 #include "plans/plan_loading.h"
+#include "safety/port_report.h"
 #include "shell/command_ids.h"
 #include "shell/font_fallbacks.h"
 #include "shell/inifile.h"
@@ -51,6 +58,15 @@ constexpr zrx::LocalText kLanguageNotStored{
     "無法把語言儲存到 %1，程式繼續使用目前的語言。",
 };
 
+constexpr zrx::LocalText kReportCaption{"Save Diagnostic Report", "保存诊断报告", "儲存診斷報告"};
+constexpr zrx::LocalText kReportFiles{"Text files (*.txt)", "文本文件 (*.txt)", "文字檔 (*.txt)"};
+// %1: the file's name; %2: the system's reason.
+constexpr zrx::LocalText kReportNotSaved{"The diagnostic report could not be saved to %1.\n%2",
+                                         "无法把诊断报告保存到 %1。\n%2",
+                                         "無法把診斷報告儲存到 %1。\n%2"};
+constexpr zrx::LocalText kReportSaved{"Diagnostic report saved to %1", "诊断报告已保存到 %1",
+                                      "診斷報告已儲存到 %1"};
+
 } // namespace
 
 CProgramApp::CProgramApp(QObject* parent) : QObject(parent) {
@@ -66,6 +82,11 @@ CProgramApp::CProgramApp(QObject* parent) : QObject(parent) {
     };
     m_messageBox = [this](const QString& caption, const QString& text) {
         QMessageBox::warning(m_frame.get(), caption, text);
+    };
+    m_reportFilePrompt = [this](const QString& suggested) {
+        return QFileDialog::getSaveFileName(m_frame.get(),
+                                            toQString(kReportCaption, m_state.language), suggested,
+                                            toQString(kReportFiles, m_state.language));
     };
     m_languageChooser = [this](zrx::Language current) -> std::optional<zrx::Language> {
         CLanguageDlg dialog(current, m_frame.get());
@@ -265,6 +286,9 @@ bool CProgramApp::OnCmdMsg(int id) {
     case cmd::kHelp:
         OnHelp();
         return true;
+    case cmd::kSaveDiagnostic:
+        OnSaveDiagnosticReport();
+        return true;
     case cmd::kFilePrintSetup:
         m_printers.OnFilePrintSetup(m_frame.get());
         return true;
@@ -346,4 +370,28 @@ void CProgramApp::OnLanguage() {
 
 void CProgramApp::OnHelp() {
     m_help.DisplayTopic(m_frame.get(), HelpFileName(m_state.language), m_state.language);
+}
+
+void CProgramApp::OnSaveDiagnosticReport() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString suggested = QDir(folder).filePath(
+        QStringLiteral("zrx-diagnostic-%1.txt")
+            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmm"))));
+    const QString fileName = m_reportFilePrompt(suggested);
+    if (fileName.isEmpty()) {
+        return;
+    }
+    std::vector<std::string> ports =
+        zrx::serialPortReport(zrx::listSystemSerialPorts(), zrx::Language::English);
+    // Written whole or not at all: a report cut short would mislead.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(DiagnosticReport(m_state, ports)) < 0 ||
+        !file.commit()) {
+        m_messageBox(applicationTitle(),
+                     toQString(kReportNotSaved, m_state.language)
+                         .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+        return;
+    }
+    m_frame->statusBar()->showMessage(
+        toQString(kReportSaved, m_state.language).arg(QDir::toNativeSeparators(fileName)));
 }

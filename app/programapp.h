@@ -47,6 +47,10 @@ public:
     // cancels.
     using LanguageChooser = std::function<std::optional<zrx::Language>(zrx::Language current)>;
 
+    // Asks where a diagnostic report goes, offering `suggested`; empty when
+    // the user cancels. A save dialog by default.
+    using ReportFilePrompt = std::function<QString(const QString& suggested)>;
+
     explicit CProgramApp(QObject* parent = nullptr);
     ~CProgramApp() override;
 
@@ -63,6 +67,7 @@ public:
     void SetMessageBox(MessageBox box) { m_messageBox = std::move(box); }
     // The Language dialog by default.
     void SetLanguageChooser(LanguageChooser chooser) { m_languageChooser = std::move(chooser); }
+    void SetReportFilePrompt(ReportFilePrompt prompt) { m_reportFilePrompt = std::move(prompt); }
     // Where the user's own copy of Program.ini goes when the program's folder
     // takes no files; empty (the default): nowhere. Set before start-up.
     void SetPerUserSettingsFile(const QString& path) { m_perUserSettingsFile = path; }
@@ -84,6 +89,8 @@ public:
     void OnAppAbout();
     void OnLanguage();
     void OnHelp();
+    // Help > Save Diagnostic Report.
+    void OnSaveDiagnosticReport();
 
 private:
     bool LoadLanguageLibrary(const QString& code, const QString& workingDirectory);
@@ -110,6 +117,7 @@ private:
     MessageBox m_startupMessageBox;
     MessageBox m_messageBox;
     LanguageChooser m_languageChooser;
+    ReportFilePrompt m_reportFilePrompt;
     QString m_perUserSettingsFile;
     int m_exitCode = 1;
 };

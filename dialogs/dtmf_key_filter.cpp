@@ -23,6 +23,11 @@ bool DtmfKeyFilter::Passes(const QKeyEvent& event) {
     case Qt::Key_Down:
     case Qt::Key_Backspace:
     case Qt::Key_Delete:
+    // Tab, Shift+Tab and Escape type nothing and always leave the box: a
+    // box that holds the focus for ever would lock a keyboard user in.
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
         return true;
     default:
         break;

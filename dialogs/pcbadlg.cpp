@@ -12,7 +12,8 @@ namespace {
 
 constexpr int kCodeLength = 16;
 
-// OK comes first, so the focus starts on it.
+// OK comes first in the template; the Tab order follows the screen, so the
+// code box comes first, and the focus starts there.
 constexpr DialogControl kControls[] = {
     {1, ControlKind::DefaultButton, QT_TRANSLATE_NOOP("Dialog166", "OK"), 110, 29, 39, 14},
     {2, ControlKind::Button, QT_TRANSLATE_NOOP("Dialog166", "Cancel"), 157, 29, 39, 14},
@@ -43,6 +44,8 @@ void CPcbaDlg::OnInitDialog() {
     const QString stored = toQString(zrx::decodePcbaCode(m_image));
     m_validator->AcceptAsShown(stored);
     m_code->setText(stored);
+    // What the user types goes into the box, and Space never ends the dialog.
+    m_code->setFocus(Qt::OtherFocusReason);
 }
 
 void CPcbaDlg::accept() {

@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Draws the toolbar strip (toolbar128.png, 7 images of 18 x 18 in one
-126 x 18 strip) and the program icon (icon128.png, 32 x 32) as pixel art in
+126 x 18 strip, and toolbar128@2x.png, the same at twice the size for
+screens scaled 150 % and more, each pixel of the art made a square of four)
+and the program icon (icon128.png, 32 x 32) as pixel art in
 the 16 classic colours, and writes them beside this script; and the same
 icon for the desktop's icon theme into icons/: as SVG (one square per pixel,
 so it stays sharp at any size) and as PNG files of 32, 48, 64, 128 and 256
@@ -241,6 +243,10 @@ def main():
     pixels = [rgba(image[y][x]) for y in range(18) for image in STRIP for x in range(18)]
     with open(os.path.join(here, 'toolbar128.png'), 'wb') as out:
         out.write(png(18 * len(STRIP), 18, pixels))
+    doubled = [rgba(image[y // 2][x // 2]) for y in range(36) for image in STRIP
+               for x in range(36)]
+    with open(os.path.join(here, 'toolbar128@2x.png'), 'wb') as out:
+        out.write(png(36 * len(STRIP), 36, doubled))
     rows = icon_rows()
     with open(os.path.join(here, 'icon128.png'), 'wb') as out:
         out.write(png(32, 32, [rgba(rows[y][x]) for y in range(32) for x in range(32)]))

@@ -94,6 +94,12 @@ void ChannelGridEditor::ShowCellEditor() {
     m_editRow = row;
     m_editCol = col;
     const QString text = m_grid->GetTextMatrix(row, col);
+    // Whichever editor opens carries the cell's name for a screen reader.
+    const QString name = m_view.CellName(row, col, false);
+    for (QWidget* editor : {static_cast<QWidget*>(m_freqEdit), static_cast<QWidget*>(m_toneListBox),
+                            static_cast<QWidget*>(m_choiceList)}) {
+        editor->setAccessibleName(name);
+    }
 
     if (col == kRxColumn || col == kTxColumn) {
         m_freqEdit->show();

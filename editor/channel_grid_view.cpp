@@ -19,10 +19,43 @@ constexpr int kGridCols = zrx::editing::kGridColumnCount;
 // What the Edit menu calls the step of a committed cell: "Rx Freq, CH 3".
 constexpr zrx::LocalText kCellStep{"%1, %2 %3", "%1，%2 %3", "%1，%2 %3"};
 
+// What a screen reader hears: the grid, a channel, a cell and its text.
+constexpr zrx::LocalText kGridName{"Channel table", "信道表", "信道表"};
+constexpr zrx::LocalText kChannelName{"%1 %2", "%1 %2", "%1 %2"};
+constexpr zrx::LocalText kCellName{"%1, %2", "%1，%2", "%1，%2"};
+constexpr zrx::LocalText kEmptyCell{"empty", "空", "空"};
+
 } // namespace
 
 ChannelGridView::ChannelGridView(CProgramDoc* doc, ProgramState& state, CMSFlexGrid* grid)
     : m_doc(doc), m_state(state), m_grid(grid) {}
+
+ChannelGridView::~ChannelGridView() {
+    // The grid outlives this view of it by a moment.
+    m_grid->SetCellNamer({});
+}
+
+QString ChannelGridView::CellName(long row, long col, bool withText) const {
+    const auto heading = [this](long column) {
+        return toQString(zrx::editing::kGridHeadings.at(static_cast<std::size_t>(column)),
+                         m_state.language);
+    };
+    if (row <= 0 || col < 0 || col >= zrx::editing::kGridColumnCount) {
+        return col >= 0 && col < zrx::editing::kGridColumnCount ? heading(col) : QString();
+    }
+    const QString channel =
+        toQString(kChannelName, m_state.language).arg(heading(0), QString::number(row));
+    if (col == 0) {
+        return channel;
+    }
+    const QString cell = toQString(kCellName, m_state.language).arg(channel, heading(col));
+    if (!withText) {
+        return cell;
+    }
+    const QString text = m_grid->GetTextMatrix(row, col);
+    return toQString(kCellName, m_state.language)
+        .arg(cell, text.isEmpty() ? toQString(kEmptyCell, m_state.language) : text);
+}
 
 void ChannelGridView::InitGrid(QComboBox* toneListBox) {
     m_grid->SetRows(kGridRows);
@@ -38,6 +71,8 @@ void ChannelGridView::InitGrid(QComboBox* toneListBox) {
     for (int r = 1; r < kGridRows; ++r) {
         m_grid->SetTextMatrix(r, 0, QString::number(r));
     }
+    m_grid->setAccessibleName(toQString(kGridName, m_state.language));
+    m_grid->SetCellNamer([this](int row, int col) { return CellName(row, col, true); });
     m_grid->SetSelectionMode(0);
     m_grid->SetWordWrap(true);
     // The channel-number column is half as wide as each data column.

@@ -17,6 +17,9 @@ struct ProgramState;
 class ChannelGridView {
 public:
     ChannelGridView(CProgramDoc* doc, ProgramState& state, CMSFlexGrid* grid);
+    ~ChannelGridView();
+    ChannelGridView(const ChannelGridView&) = delete;
+    ChannelGridView& operator=(const ChannelGridView&) = delete;
 
     // Sets up the rows, columns and headings, and the tone list box's
     // entries, once.
@@ -34,6 +37,12 @@ public:
     void CommitRow(long row, long column, const zrx::ChannelTexts& texts);
 
     [[nodiscard]] const QStringList& toneList() const { return m_toneList; }
+
+    // A cell as a screen reader names it, in the running language: "CH 3"
+    // for a channel number, the heading for a heading, "CH 3, Rx Freq" for a
+    // channel's cell, and with its text ("CH 3, Rx Freq, 446.00625", or
+    // "..., empty") when `withText`.
+    [[nodiscard]] QString CellName(long row, long col, bool withText) const;
 
 private:
     void DrawRow(int channel);

@@ -76,6 +76,8 @@ int ColumnX(int column, const PageMetrics& metrics) {
 
 void DrawPage(QPainter& painter, const GridTexts& rows) {
     painter.save();
+    // Black on the white paper, whatever the desktop's colours.
+    painter.setPen(Qt::black);
     const QFont font = PageFont(painter.device()->logicalDpiY());
     painter.setFont(font);
     const PageMetrics metrics = MeasurePageFont(font, painter);

@@ -3,6 +3,7 @@
 #include "print_commands.h"
 
 #include <QFileInfo>
+#include <QGraphicsView>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -31,6 +32,15 @@ constexpr zrx::LocalText kPrintFailed{"Could not print on: ", "无法打印到�
 
 QString applicationTitle() {
     return res("String", "ZRX PC Encoder");
+}
+
+// Qt draws the preview's screen, around the white page, in a fixed grey: on
+// a dark or high-contrast desktop it takes the palette's dark shade instead.
+// The page itself stays black on white, as it prints.
+void ShowPreviewOnThePalette(QPrintPreviewDialog& preview) {
+    for (auto* view : preview.findChildren<QGraphicsView*>()) {
+        view->setBackgroundBrush(preview.palette().brush(QPalette::Dark));
+    }
 }
 
 } // namespace
@@ -148,6 +158,7 @@ void PrintCommands::OnFilePrintPreview() {
     QPrinter& printer = m_printers->Printer();
     NameJob(printer);
     QPrintPreviewDialog preview(&printer, m_parent);
+    ShowPreviewOnThePalette(preview);
     // The preview pages are drawn as the printed one; the preview's own Print
     // button asks this again with the chosen printer.
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, m_parent,

@@ -88,6 +88,9 @@ void CProgramView::createControls() {
     setMinimumSize(form101::formSize(units));
     const int listHeight = form101::closedListHeight(font());
 
+    // A label names the list created after it: a screen reader announces
+    // the list by the label's text (and finds the label as its buddy).
+    QLabel* lastLabel = nullptr;
     for (const form101::Control& control : form101::kControls) {
         QRect rect = form101::toPixels(units, control);
         switch (control.kind) {
@@ -100,6 +103,7 @@ void CProgramView::createControls() {
             auto* label = new QLabel(res("Dialog101", control.text), this);
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             label->setGeometry(rect);
+            lastLabel = label;
             break;
         }
         case form101::ControlKind::DropDownList: {
@@ -111,6 +115,11 @@ void CProgramView::createControls() {
             rect.setHeight(listHeight);
             list->setGeometry(rect);
             tagWithId(list, control.id);
+            if (lastLabel != nullptr) {
+                lastLabel->setBuddy(list);
+                list->setAccessibleName(lastLabel->text());
+                lastLabel = nullptr;
+            }
             if (control.id == form101::kModelList) {
                 m_modelList = list;
                 for (const std::string_view entry : zrx::kModelEntries) {
@@ -150,6 +159,16 @@ void CProgramView::createControls() {
         }
         }
     }
+
+    // Tab follows the screen: the two lists and Default Factory on the top
+    // line, then the grid. The cell editors come just before the grid, so
+    // Tab out of an open list returns to the grid.
+    QWidget::setTabOrder(m_modelList, m_rangeList);
+    QWidget::setTabOrder(m_rangeList, m_defaultFactory);
+    QWidget::setTabOrder(m_defaultFactory, m_freqEdit);
+    QWidget::setTabOrder(m_freqEdit, m_toneListBox);
+    QWidget::setTabOrder(m_toneListBox, m_choiceList);
+    QWidget::setTabOrder(m_choiceList, m_grid);
 
     // Only digits and the point ever get into the frequency box: the key
     // filter decides key by key, the validator also stops what arrives any

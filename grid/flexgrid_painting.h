@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QProxyStyle>
 #include <QStyledItemDelegate>
 
@@ -27,3 +28,14 @@ public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override;
 };
+
+// Drawn over the cells: the grid lines, each the last pixel of its cell and
+// a whole number of device pixels wide at any screen scale (a line one
+// logical pixel wide at 1.5 times the scale would come out one and two
+// device pixels wide by turns), in GridLineColor.
+void PaintGridLines(QPainter& painter, const CMSFlexGrid& grid);
+// The current cell's frame while the grid has the focus, in the text's
+// colour, which stands out on any palette: the keyboard's place always shows.
+void PaintCurrentCellFrame(QPainter& painter, const CMSFlexGrid& grid);
+// Halfway between the text and the cells, so the lines show on every palette.
+[[nodiscard]] QColor GridLineColor(const QPalette& palette);

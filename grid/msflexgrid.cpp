@@ -5,9 +5,11 @@
 #include <QItemSelection>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <algorithm>
 
+#include "flexgrid_accessible.h"
 #include "flexgrid_painting.h"
 #include "twips.h"
 
@@ -49,6 +51,7 @@ int toInt(long value) {
 } // namespace
 
 CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableWidget(parent) {
+    FlexGridAccessible::Install();
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kFrameWidth);
     horizontalHeader()->hide();
@@ -61,8 +64,9 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableWidget(parent) {
     setTabKeyNavigation(false);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
-    setShowGrid(true);
-    setGridStyle(Qt::SolidLine);
+    // The grid draws its lines itself (PaintGridLines), each a whole number
+    // of device pixels wide at any screen scale.
+    setShowGrid(false);
     setCornerButtonEnabled(false);
     auto* style = new FlexGridStyle;
     style->setParent(this);
@@ -70,10 +74,8 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableWidget(parent) {
     setItemDelegate(new FlexGridDelegate(this));
     viewport()->setMouseTracking(true);
     // Beyond the last row and column the grid shows its background, not
-    // empty white cells.
-    QPalette background = viewport()->palette();
-    background.setColor(QPalette::Base, palette().color(QPalette::Window));
-    viewport()->setPalette(background);
+    // empty white cells; the role follows whatever palette the desktop has.
+    viewport()->setBackgroundRole(QPalette::Window);
     applyDefaultSizes();
     connect(this, &QTableWidget::currentCellChanged, this, &CMSFlexGrid::onCurrentCellChanged);
     // A new grid has two rows and two columns, one of each fixed.
@@ -378,9 +380,17 @@ void CMSFlexGrid::keyboardSearch(const QString& /*search*/) {
 void CMSFlexGrid::focusInEvent(QFocusEvent* event) {
     QTableWidget::focusInEvent(event);
     viewport()->update();
+    announceCurrentCell();
 }
 
 void CMSFlexGrid::focusOutEvent(QFocusEvent* event) {
     QTableWidget::focusOutEvent(event);
     viewport()->update();
+}
+
+void CMSFlexGrid::paintEvent(QPaintEvent* event) {
+    QTableWidget::paintEvent(event);
+    QPainter painter(viewport());
+    PaintGridLines(painter, *this);
+    PaintCurrentCellFrame(painter, *this);
 }

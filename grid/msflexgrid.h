@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTableWidget>
 #include <QVector>
+#include <functional>
 
 // The channel table's grid, offering the operations and events of the
 // classic flex-grid control the form was designed around:
@@ -74,6 +75,13 @@ public:
 
     [[nodiscard]] Qt::Alignment alignmentOf(int col) const;
 
+    // What a screen reader hears for the cell at (row, col): by default the
+    // row's heading, the column's heading and the cell's text, or a heading's
+    // own text. The program names cells in its own words and language.
+    using CellNamer = std::function<QString(int row, int col)>;
+    void SetCellNamer(CellNamer namer) { m_cellNamer = std::move(namer); }
+    [[nodiscard]] QString AccessibleCellName(int row, int col) const;
+
 signals:
     void EnterCell();
     void MouseDown(short button, short shift, long x, long y);
@@ -85,8 +93,13 @@ protected:
     void keyboardSearch(const QString& search) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
 
 private:
+    void announceCurrentCell();
     void onCurrentCellChanged(int row, int col, int previousRow, int previousCol);
     void applyDefaultSizes();
     [[nodiscard]] QTableWidgetItem* itemAt(long row, long col);
@@ -99,4 +112,5 @@ private:
     QVector<Qt::Alignment> m_alignments;
     int m_defaultColumnWidth = 0; // pixels, cell interior
     int m_defaultRowHeight = 0;   // pixels, cell interior
+    CellNamer m_cellNamer;
 };

@@ -253,62 +253,6 @@
         <translation>写数据(&amp;W)	Ctrl+W</translation>
     </message>
     <message>
-        <source>Option</source>
-        <translation>功能选项</translation>
-    </message>
-    <message>
-        <source>Side Key</source>
-        <translation>侧键</translation>
-    </message>
-    <message>
-        <source>Setting</source>
-        <translation>设置</translation>
-    </message>
-    <message>
-        <source>Embed</source>
-        <translation>嵌入</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>语言</translation>
-    </message>
-    <message>
-        <source>Port</source>
-        <translation>端口</translation>
-    </message>
-    <message>
-        <source>COM1</source>
-        <translation>COM1</translation>
-    </message>
-    <message>
-        <source>COM2</source>
-        <translation>COM2</translation>
-    </message>
-    <message>
-        <source>COM3</source>
-        <translation>COM3</translation>
-    </message>
-    <message>
-        <source>COM4</source>
-        <translation>COM4</translation>
-    </message>
-    <message>
-        <source>COM5</source>
-        <translation>COM5</translation>
-    </message>
-    <message>
-        <source>COM6</source>
-        <translation>COM6</translation>
-    </message>
-    <message>
-        <source>COM7</source>
-        <translation>COM7</translation>
-    </message>
-    <message>
-        <source>COM8</source>
-        <translation>COM8</translation>
-    </message>
-    <message>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
@@ -319,14 +263,6 @@
     <message>
         <source>&amp;Status Bar</source>
         <translation>状态栏(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>帮助</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>关于</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl+Z</source>
@@ -357,10 +293,6 @@
         <translation>删除(&amp;D)	Del</translation>
     </message>
     <message>
-        <source>Move &amp;Up	Ctrl+Up</source>
-        <translation>上移(&amp;U)	Ctrl+Up</translation>
-    </message>
-    <message>
         <source>Move Do&amp;wn	Ctrl+Down</source>
         <translation>下移(&amp;W)	Ctrl+Down</translation>
     </message>
@@ -379,6 +311,86 @@
     <message>
         <source>Chec&amp;k Plan</source>
         <translation>检查方案(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Mo&amp;ve Up	Ctrl+Up</source>
+        <translation>上移(&amp;V)	Ctrl+Up</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Radio...</source>
+        <translation>与电台比较(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>&amp;Option</source>
+        <translation>功能选项(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Side Key</source>
+        <translation>侧键(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Embed</source>
+        <translation>嵌入(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>COM&amp;1</source>
+        <translation>COM&amp;1</translation>
+    </message>
+    <message>
+        <source>COM&amp;2</source>
+        <translation>COM&amp;2</translation>
+    </message>
+    <message>
+        <source>COM&amp;3</source>
+        <translation>COM&amp;3</translation>
+    </message>
+    <message>
+        <source>COM&amp;4</source>
+        <translation>COM&amp;4</translation>
+    </message>
+    <message>
+        <source>COM&amp;5</source>
+        <translation>COM&amp;5</translation>
+    </message>
+    <message>
+        <source>COM&amp;6</source>
+        <translation>COM&amp;6</translation>
+    </message>
+    <message>
+        <source>COM&amp;7</source>
+        <translation>COM&amp;7</translation>
+    </message>
+    <message>
+        <source>COM&amp;8</source>
+        <translation>COM&amp;8</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>关于(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Help	F1</source>
+        <translation>帮助(&amp;H)	F1</translation>
+    </message>
+    <message>
+        <source>Save &amp;Diagnostic Report...</source>
+        <translation>保存诊断报告(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>&amp;Setting</source>
+        <translation>设置(&amp;S)</translation>
+    </message>
+    <message>
+        <source>P&amp;ort</source>
+        <translation>端口(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
     </message>
 </context>
 <context>
@@ -680,6 +692,18 @@ New from Plan</source>
 Check Plan</source>
         <translation>检查信道中电台不能用或不该有的内容
 检查方案</translation>
+    </message>
+    <message>
+        <source>Read the radio and show what a write would change
+Compare</source>
+        <translation>读取电台并显示写入将改变的内容
+比较</translation>
+    </message>
+    <message>
+        <source>Save what support needs to know in one text file
+Diagnostic Report</source>
+        <translation>把技术支持需要的信息保存到一个文本文件
+诊断报告</translation>
     </message>
 </context>
 </TS>

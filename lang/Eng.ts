@@ -253,62 +253,6 @@
         <translation>&amp;Write	Ctrl+W</translation>
     </message>
     <message>
-        <source>Option</source>
-        <translation>Option</translation>
-    </message>
-    <message>
-        <source>Side Key</source>
-        <translation>Side Key</translation>
-    </message>
-    <message>
-        <source>Setting</source>
-        <translation>Setting</translation>
-    </message>
-    <message>
-        <source>Embed</source>
-        <translation>Embed</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <source>Port</source>
-        <translation>Port</translation>
-    </message>
-    <message>
-        <source>COM1</source>
-        <translation>COM1</translation>
-    </message>
-    <message>
-        <source>COM2</source>
-        <translation>COM2</translation>
-    </message>
-    <message>
-        <source>COM3</source>
-        <translation>COM3</translation>
-    </message>
-    <message>
-        <source>COM4</source>
-        <translation>COM4</translation>
-    </message>
-    <message>
-        <source>COM5</source>
-        <translation>COM5</translation>
-    </message>
-    <message>
-        <source>COM6</source>
-        <translation>COM6</translation>
-    </message>
-    <message>
-        <source>COM7</source>
-        <translation>COM7</translation>
-    </message>
-    <message>
-        <source>COM8</source>
-        <translation>COM8</translation>
-    </message>
-    <message>
         <source>&amp;View</source>
         <translation>&amp;View</translation>
     </message>
@@ -319,14 +263,6 @@
     <message>
         <source>&amp;Status Bar</source>
         <translation>&amp;Status Bar</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>About</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl+Z</source>
@@ -357,10 +293,6 @@
         <translation>&amp;Delete	Del</translation>
     </message>
     <message>
-        <source>Move &amp;Up	Ctrl+Up</source>
-        <translation>Move &amp;Up	Ctrl+Up</translation>
-    </message>
-    <message>
         <source>Move Do&amp;wn	Ctrl+Down</source>
         <translation>Move Do&amp;wn	Ctrl+Down</translation>
     </message>
@@ -379,6 +311,86 @@
     <message>
         <source>Chec&amp;k Plan</source>
         <translation>Chec&amp;k Plan</translation>
+    </message>
+    <message>
+        <source>Mo&amp;ve Up	Ctrl+Up</source>
+        <translation>Mo&amp;ve Up	Ctrl+Up</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Radio...</source>
+        <translation>&amp;Compare with Radio...</translation>
+    </message>
+    <message>
+        <source>&amp;Option</source>
+        <translation>&amp;Option</translation>
+    </message>
+    <message>
+        <source>&amp;Side Key</source>
+        <translation>&amp;Side Key</translation>
+    </message>
+    <message>
+        <source>&amp;Embed</source>
+        <translation>&amp;Embed</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>COM&amp;1</source>
+        <translation>COM&amp;1</translation>
+    </message>
+    <message>
+        <source>COM&amp;2</source>
+        <translation>COM&amp;2</translation>
+    </message>
+    <message>
+        <source>COM&amp;3</source>
+        <translation>COM&amp;3</translation>
+    </message>
+    <message>
+        <source>COM&amp;4</source>
+        <translation>COM&amp;4</translation>
+    </message>
+    <message>
+        <source>COM&amp;5</source>
+        <translation>COM&amp;5</translation>
+    </message>
+    <message>
+        <source>COM&amp;6</source>
+        <translation>COM&amp;6</translation>
+    </message>
+    <message>
+        <source>COM&amp;7</source>
+        <translation>COM&amp;7</translation>
+    </message>
+    <message>
+        <source>COM&amp;8</source>
+        <translation>COM&amp;8</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>&amp;Help	F1</source>
+        <translation>&amp;Help	F1</translation>
+    </message>
+    <message>
+        <source>Save &amp;Diagnostic Report...</source>
+        <translation>Save &amp;Diagnostic Report...</translation>
+    </message>
+    <message>
+        <source>&amp;Setting</source>
+        <translation>&amp;Setting</translation>
+    </message>
+    <message>
+        <source>P&amp;ort</source>
+        <translation>P&amp;ort</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
@@ -680,6 +692,18 @@ New from Plan</translation>
 Check Plan</source>
         <translation>Check the channels for what a radio cannot use or should not get
 Check Plan</translation>
+    </message>
+    <message>
+        <source>Read the radio and show what a write would change
+Compare</source>
+        <translation>Read the radio and show what a write would change
+Compare</translation>
+    </message>
+    <message>
+        <source>Save what support needs to know in one text file
+Diagnostic Report</source>
+        <translation>Save what support needs to know in one text file
+Diagnostic Report</translation>
     </message>
 </context>
 </TS>

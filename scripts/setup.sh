@@ -13,6 +13,9 @@ packages=(
     cups-daemon cups-client printer-driver-cups-pdf poppler-utils
     # scripts/package.sh: the Debian package and the checks of its desktop files
     dpkg-dev file desktop-file-utils appstream
+    # scripts/accessibility-tree.sh and its test: the program on a virtual X
+    # screen with a session bus, read as a screen reader reads it
+    xvfb dbus-daemon at-spi2-core python3-pyatspi
 )
 case "${1:-}" in
     --gui-tools) packages+=(xvfb xauth imagemagick twm xfonts-wqy xdotool) ;;

@@ -1,10 +1,12 @@
 #include "dialog_template.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QIcon>
@@ -118,6 +120,97 @@ void fitLabelHeight(const QWidget* widget, ControlKind kind, QRect& area) {
     }
 }
 
+bool takesFocus(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::ComboBox:
+    case ControlKind::DropDownList:
+    case ControlKind::Edit:
+    case ControlKind::Button:
+    case ControlKind::DefaultButton:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool takesInput(ControlKind kind) {
+    return kind == ControlKind::ComboBox || kind == ControlKind::DropDownList ||
+           kind == ControlKind::Edit;
+}
+
+// Controls whose tops lie this close (in dialog units) stand on one line.
+constexpr int kSameLine = 4;
+
+// Tab goes through the controls as the screen shows them, line by line from
+// the top and from the left within a line, whatever order the template
+// lists them in.
+void orderTabsAsShown(const DialogTemplate& dialogTemplate, const QList<QWidget*>& widgets) {
+    QList<qsizetype> order;
+    for (qsizetype i = 0; i < widgets.size(); ++i) {
+        if (takesFocus(dialogTemplate.controls[static_cast<std::size_t>(i)].kind)) {
+            order.append(i);
+        }
+    }
+    const auto control = [&](qsizetype i) -> const DialogControl& {
+        return dialogTemplate.controls[static_cast<std::size_t>(i)];
+    };
+    std::stable_sort(order.begin(), order.end(),
+                     [&](qsizetype a, qsizetype b) { return control(a).y < control(b).y; });
+    for (qsizetype start = 0; start < order.size();) {
+        qsizetype end = start + 1;
+        while (end < order.size() && control(order[end]).y - control(order[start]).y <= kSameLine) {
+            ++end;
+        }
+        std::stable_sort(order.begin() + start, order.begin() + end,
+                         [&](qsizetype a, qsizetype b) { return control(a).x < control(b).x; });
+        start = end;
+    }
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(widgets[order[i - 1]], widgets[order[i]]);
+    }
+}
+
+// The title of the group box around `control`, or nothing.
+QString groupTitle(const DialogTemplate& dialogTemplate, const QList<QWidget*>& widgets,
+                   const DialogControl& control) {
+    for (qsizetype g = 0; g < widgets.size(); ++g) {
+        const DialogControl& group = dialogTemplate.controls[static_cast<std::size_t>(g)];
+        if (group.kind == ControlKind::GroupBox &&
+            QRect(group.x, group.y, group.width, group.height)
+                .contains(QRect(control.x, control.y, control.width, 1))) {
+            return qobject_cast<QGroupBox*>(widgets[g])->title();
+        }
+    }
+    return {};
+}
+
+// A label names the list or box that follows it on its line, together with
+// the group box around them ("Side Key 1 Short"): a screen reader announces
+// the control by that name (and finds the label as its buddy).
+void pairLabelsWithControls(const DialogTemplate& dialogTemplate, const QList<QWidget*>& widgets) {
+    constexpr int kMaxGap = 10;
+    for (qsizetype l = 0; l < widgets.size(); ++l) {
+        auto* label = qobject_cast<QLabel*>(widgets[l]);
+        const DialogControl& text = dialogTemplate.controls[static_cast<std::size_t>(l)];
+        if (label == nullptr || label->text().isEmpty()) {
+            continue;
+        }
+        for (qsizetype c = 0; c < widgets.size(); ++c) {
+            const DialogControl& control = dialogTemplate.controls[static_cast<std::size_t>(c)];
+            const int gap = control.x - (text.x + text.width);
+            if (takesInput(control.kind) && std::abs(control.y - text.y) <= kSameLine && gap >= 0 &&
+                gap <= kMaxGap) {
+                label->setBuddy(widgets[c]);
+                QStringList name = {groupTitle(dialogTemplate, widgets, control),
+                                    label->text().remove(QLatin1Char('&'))};
+                name.removeAll(QString());
+                widgets[c]->setAccessibleName(name.join(QLatin1Char(' ')));
+                break;
+            }
+        }
+    }
+}
+
 } // namespace
 
 QFont DialogFont(const DialogTemplate& dialogTemplate) {
@@ -139,6 +232,7 @@ void BuildDialog(QDialog* dialog, const DialogTemplate& dialogTemplate) {
     dialog->setFont(DialogFont(dialogTemplate));
     const DialogUnits units(dialog->font());
     dialog->setFixedSize(units.ToPixels(dialogTemplate.width, dialogTemplate.height));
+    QList<QWidget*> widgets;
     for (const DialogControl& control : dialogTemplate.controls) {
         QRect area = units.ToPixels(control.x, control.y, control.width, control.height);
         QWidget* widget = createControl(dialog, dialogTemplate, control, area);
@@ -147,7 +241,40 @@ void BuildDialog(QDialog* dialog, const DialogTemplate& dialogTemplate) {
         if (control.id >= 0) {
             SetControlId(widget, control.id);
         }
+        widgets.append(widget);
     }
+    orderTabsAsShown(dialogTemplate, widgets);
+    pairLabelsWithControls(dialogTemplate, widgets);
+    ShowFocusFromTheStart(dialog);
+}
+
+namespace {
+
+// Styles draw the focus frame only once the keyboard has moved the focus,
+// and showing a window forgets that it has: a keyboard user must see where
+// the focus is from the first moment.
+class FocusShown : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) {
+            auto* window = static_cast<QWidget*>(watched);
+            window->setAttribute(Qt::WA_KeyboardFocusChange);
+            if (QWidget* focus = window->focusWidget()) {
+                focus->update();
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+void ShowFocusFromTheStart(QWidget* window) {
+    window->setAttribute(Qt::WA_KeyboardFocusChange);
+    window->installEventFilter(new FocusShown(window));
 }
 
 QWidget* DialogItem(const QDialog* dialog, int id) {

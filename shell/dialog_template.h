@@ -49,8 +49,15 @@ struct DialogTemplate {
 [[nodiscard]] QFont DialogFont(const DialogTemplate& dialogTemplate);
 
 // Gives `dialog` the template's caption, font and size and creates its
-// controls. OK (1) accepts and Cancel (2) rejects the dialog.
+// controls. OK (1) accepts and Cancel (2) rejects the dialog. Tab goes
+// through the controls in the order the screen shows them, line by line; a
+// label names the list or edit box beside it (its buddy), which is how a
+// screen reader announces that control.
 void BuildDialog(QDialog* dialog, const DialogTemplate& dialogTemplate);
+
+// The focus frame of `window` shows from the start, not only after the first
+// Tab.
+void ShowFocusFromTheStart(QWidget* window);
 
 // The control with `id` that BuildDialog created, or nullptr.
 [[nodiscard]] QWidget* DialogItem(const QDialog* dialog, int id);

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "command_ids.h"
+#include "dialog_template.h"
 #include "keyboard_indicators.h"
 #include "menu_table.h"
 #include "resources.h"
@@ -35,6 +36,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(res("String", "ZRX PC Encoder"));
     setWindowIcon(QIcon(QStringLiteral(":/icon128.png")));
     resize(kWidth, kHeight);
+    ShowFocusFromTheStart(this);
 }
 
 bool CMainFrame::Create() {
@@ -195,9 +197,12 @@ void CMainFrame::CreateAccelerators() {
 }
 
 bool CMainFrame::CreateToolBar() {
+    // The images at their size, and at twice it for scaled screens, where
+    // the first would come out blurred.
     const QPixmap strip(QStringLiteral(":/toolbar128.png"));
+    const QPixmap strip2x(QStringLiteral(":/toolbar128@2x.png"));
     if (strip.width() != kButtonImageSize * kToolbarImageCount ||
-        strip.height() != kButtonImageSize) {
+        strip.height() != kButtonImageSize || strip2x.size() != strip.size() * 2) {
         return false;
     }
     m_toolBar = new QToolBar(this);
@@ -213,8 +218,16 @@ bool CMainFrame::CreateToolBar() {
             continue;
         }
         QAction* action = CreateAction(button.id, nullptr);
-        action->setIcon(QIcon(
-            strip.copy(button.image * kButtonImageSize, 0, kButtonImageSize, kButtonImageSize)));
+        QIcon icon(
+            strip.copy(button.image * kButtonImageSize, 0, kButtonImageSize, kButtonImageSize));
+        QPixmap large = strip2x.copy(button.image * kButtonImageSize * 2, 0, kButtonImageSize * 2,
+                                     kButtonImageSize * 2);
+        large.setDevicePixelRatio(2);
+        icon.addPixmap(large);
+        action->setIcon(icon);
+        // A screen reader names the button as the menu does, without the
+        // mnemonic, the key and the dots ("Open", not "&Open...\tCtrl+O").
+        action->setIconText(CommandName(button.id).remove(QStringLiteral("...")));
         m_toolBar->addAction(action);
     }
     addToolBar(Qt::TopToolBarArea, m_toolBar);

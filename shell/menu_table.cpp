@@ -31,7 +31,7 @@ constexpr MenuItem kEditMenu[] = {
     {QT_TRANSLATE_NOOP("Menu128", "&Paste\tCtrl+V"), cmd::kEditPaste},
     {QT_TRANSLATE_NOOP("Menu128", "&Delete\tDel"), cmd::kEditClear},
     {nullptr, 0},
-    {QT_TRANSLATE_NOOP("Menu128", "Move &Up\tCtrl+Up"), cmd::kMoveUp},
+    {QT_TRANSLATE_NOOP("Menu128", "Mo&ve Up\tCtrl+Up"), cmd::kMoveUp},
     {QT_TRANSLATE_NOOP("Menu128", "Move Do&wn\tCtrl+Down"), cmd::kMoveDown},
     {QT_TRANSLATE_NOOP("Menu128", "&Sort by Rx Frequency"), cmd::kSortByRx},
 };
@@ -42,31 +42,31 @@ constexpr MenuItem kProgramMenu[] = {
     {QT_TRANSLATE_NOOP("Menu128", "Program &Many Radios..."), cmd::kProgramMany},
     {QT_TRANSLATE_NOOP("Menu128", "Chec&k Plan"), cmd::kCheckPlan},
     {nullptr, 0},
-    {QT_TRANSLATE_NOOP("Menu128", "Option"), cmd::kOption},
-    {QT_TRANSLATE_NOOP("Menu128", "Side Key"), cmd::kSideKey},
+    {QT_TRANSLATE_NOOP("Menu128", "&Option"), cmd::kOption},
+    {QT_TRANSLATE_NOOP("Menu128", "&Side Key"), cmd::kSideKey},
 };
 constexpr MenuItem kSettingMenu[] = {
-    {QT_TRANSLATE_NOOP("Menu128", "Embed"), cmd::kEmbed},
-    {QT_TRANSLATE_NOOP("Menu128", "Language"), cmd::kLanguage},
+    {QT_TRANSLATE_NOOP("Menu128", "&Embed"), cmd::kEmbed},
+    {QT_TRANSLATE_NOOP("Menu128", "&Language"), cmd::kLanguage},
 };
 // COM1 to COM4 and COM5 to COM8 are two runs of ids: Side Key sits between them.
 constexpr MenuItem kPortMenu[] = {
-    {QT_TRANSLATE_NOOP("Menu128", "COM1"), cmd::kCom1},
-    {QT_TRANSLATE_NOOP("Menu128", "COM2"), cmd::kCom2},
-    {QT_TRANSLATE_NOOP("Menu128", "COM3"), cmd::kCom3},
-    {QT_TRANSLATE_NOOP("Menu128", "COM4"), cmd::kCom4},
-    {QT_TRANSLATE_NOOP("Menu128", "COM5"), cmd::kCom5},
-    {QT_TRANSLATE_NOOP("Menu128", "COM6"), cmd::kCom6},
-    {QT_TRANSLATE_NOOP("Menu128", "COM7"), cmd::kCom7},
-    {QT_TRANSLATE_NOOP("Menu128", "COM8"), cmd::kCom8},
+    {QT_TRANSLATE_NOOP("Menu128", "COM&1"), cmd::kCom1},
+    {QT_TRANSLATE_NOOP("Menu128", "COM&2"), cmd::kCom2},
+    {QT_TRANSLATE_NOOP("Menu128", "COM&3"), cmd::kCom3},
+    {QT_TRANSLATE_NOOP("Menu128", "COM&4"), cmd::kCom4},
+    {QT_TRANSLATE_NOOP("Menu128", "COM&5"), cmd::kCom5},
+    {QT_TRANSLATE_NOOP("Menu128", "COM&6"), cmd::kCom6},
+    {QT_TRANSLATE_NOOP("Menu128", "COM&7"), cmd::kCom7},
+    {QT_TRANSLATE_NOOP("Menu128", "COM&8"), cmd::kCom8},
 };
 constexpr MenuItem kViewMenu[] = {
     {QT_TRANSLATE_NOOP("Menu128", "&Toolbar"), cmd::kViewToolbar},
     {QT_TRANSLATE_NOOP("Menu128", "&Status Bar"), cmd::kViewStatusBar},
 };
 constexpr MenuItem kHelpMenu[] = {
-    {QT_TRANSLATE_NOOP("Menu128", "About"), cmd::kAppAbout},
-    {QT_TRANSLATE_NOOP("Menu128", "Help"), cmd::kHelp},
+    {QT_TRANSLATE_NOOP("Menu128", "&About"), cmd::kAppAbout},
+    {QT_TRANSLATE_NOOP("Menu128", "&Help\tF1"), cmd::kHelp},
     {QT_TRANSLATE_NOOP("Menu128", "Save &Diagnostic Report..."), cmd::kSaveDiagnostic},
 };
 
@@ -74,14 +74,14 @@ constexpr std::array<MenuPopup, 7> kMainMenu = {{
     {QT_TRANSLATE_NOOP("Menu128", "&File"), kFileMenu},
     {QT_TRANSLATE_NOOP("Menu128", "&Edit"), kEditMenu},
     {QT_TRANSLATE_NOOP("Menu128", "&Program"), kProgramMenu},
-    {QT_TRANSLATE_NOOP("Menu128", "Setting"), kSettingMenu},
-    {QT_TRANSLATE_NOOP("Menu128", "Port"), kPortMenu},
+    {QT_TRANSLATE_NOOP("Menu128", "&Setting"), kSettingMenu},
+    {QT_TRANSLATE_NOOP("Menu128", "P&ort"), kPortMenu},
     {QT_TRANSLATE_NOOP("Menu128", "&View"), kViewMenu},
-    {QT_TRANSLATE_NOOP("Menu128", "Help"), kHelpMenu},
+    {QT_TRANSLATE_NOOP("Menu128", "&Help"), kHelpMenu},
 }};
 
 // F6 and Shift+F6 move between panes in a split window; this frame has none.
-const std::array<Accelerator, 17> kAccelerators = {{
+const std::array<Accelerator, 18> kAccelerators = {{
     {Qt::CTRL | Qt::Key_N, cmd::kFileNew},
     {Qt::CTRL | Qt::Key_O, cmd::kFileOpen},
     {Qt::CTRL | Qt::Key_P, cmd::kFilePrint},
@@ -99,6 +99,7 @@ const std::array<Accelerator, 17> kAccelerators = {{
     {Qt::CTRL | Qt::Key_Down, cmd::kMoveDown},
     {QKeyCombination(Qt::Key_F6), cmd::kNextPane},
     {Qt::SHIFT | Qt::Key_F6, cmd::kPrevPane},
+    {QKeyCombination(Qt::Key_F1), cmd::kHelp},
 }};
 
 constexpr std::array<ToolbarButton, 9> kToolbar = {{

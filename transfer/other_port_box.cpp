@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr zrx::LocalText kMenuText{"Other port\u2026", "其他端口\u2026", "其他端口\u2026"};
+constexpr zrx::LocalText kMenuText{"&Other port\u2026", "其他端口(&O)\u2026", "其他端口(&O)\u2026"};
 constexpr zrx::LocalText kCaption{"Other Port", "其他端口", "其他端口"};
 // %1: an example of a port name on this system.
 constexpr zrx::LocalText kPrompt{

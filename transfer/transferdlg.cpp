@@ -93,6 +93,9 @@ void CTransferDlg::OnInitDialog() {
     m_progress->setRange(0, zrx::transferBlockCount(m_direction));
     m_progress->setValue(0);
     setWindowTitle(m_caption);
+    // A screen reader names the bar after the transfer and follows its
+    // value, block by block.
+    m_progress->setAccessibleName(m_caption);
     m_start->setFocus();
 }
 

@@ -42,7 +42,7 @@ QStringList portMenu(CMainFrame* frame) {
 QStringList comItems(int checked) {
     QStringList items;
     for (int i = 1; i <= 8; ++i) {
-        items << (i == checked ? QStringLiteral("*COM%1") : QStringLiteral("COM%1")).arg(i);
+        items << (i == checked ? QStringLiteral("*COM&%1") : QStringLiteral("COM&%1")).arg(i);
     }
     return items;
 }
@@ -59,7 +59,7 @@ private slots:
         QTest::addColumn<QStringList>("belowComPorts");
         const QString usb = QStringLiteral("ttyUSB0 \u2014 USB serial (CH340)");
         const QString serial = QStringLiteral("ttyS0 \u2014 serial port");
-        const QString other = QStringLiteral("Other port\u2026");
+        const QString other = QStringLiteral("&Other port\u2026");
         QTest::newRow("COM5") << "COM5" << true << QStringList{"-", usb, serial, other};
         QTest::newRow("lower case")
             << "com3" << true << QStringList{"-", usb, serial, "*com3", other};

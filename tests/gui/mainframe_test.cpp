@@ -84,29 +84,31 @@ private slots:
               {"&Paste\tCtrl+V", 57637},
               {"&Delete\tDel", 57632},
               {nullptr, 0},
-              {"Move &Up\tCtrl+Up", 32800},
+              {"Mo&ve Up\tCtrl+Up", 32800},
               {"Move Do&wn\tCtrl+Down", 32801},
               {"&Sort by Rx Frequency", 32802}}},
             {"&Program",
              {{"&Read\tCtrl+R", 32785},
               {"&Write\tCtrl+W", 32786},
+              {"&Compare with Radio...", 32806},
               {"Program &Many Radios...", 32805},
               {"Chec&k Plan", 32804},
               {nullptr, 0},
-              {"Option", 32784},
-              {"Side Key", 32791}}},
-            {"Setting", {{"Embed", 32796}, {"Language", 32797}}},
-            {"Port",
-             {{"COM1", 32787},
-              {"COM2", 32788},
-              {"COM3", 32789},
-              {"COM4", 32790},
-              {"COM5", 32792},
-              {"COM6", 32793},
-              {"COM7", 32794},
-              {"COM8", 32795}}},
+              {"&Option", 32784},
+              {"&Side Key", 32791}}},
+            {"&Setting", {{"&Embed", 32796}, {"&Language", 32797}}},
+            {"P&ort",
+             {{"COM&1", 32787},
+              {"COM&2", 32788},
+              {"COM&3", 32789},
+              {"COM&4", 32790},
+              {"COM&5", 32792},
+              {"COM&6", 32793},
+              {"COM&7", 32794},
+              {"COM&8", 32795}}},
             {"&View", {{"&Toolbar", 59392}, {"&Status Bar", 59393}}},
-            {"Help", {{"About", 57664}, {"Help", 32798}}},
+            {"&Help",
+             {{"&About", 57664}, {"&Help\tF1", 32798}, {"Save &Diagnostic Report...", 32807}}},
         };
         const QList<QAction*> menus = frame()->menuBar()->actions();
         QCOMPARE(menus.size(), expected.size());
@@ -140,7 +142,8 @@ private slots:
         const QRect before = frame()->geometry();
         QTest::keyClick(frame(), Qt::Key_F6);
         QTest::keyClick(frame(), Qt::Key_F6, Qt::ShiftModifier);
-        QCOMPARE(recorder.offered, (QList<int>{32786, 32785, 57603, 57607, 57680, 57681}));
+        QTest::keyClick(frame(), Qt::Key_F1);
+        QCOMPARE(recorder.offered, (QList<int>{32786, 32785, 57603, 57607, 57680, 57681, 32798}));
         // Ctrl+W writes; it does not close the window. F6 changes nothing.
         QVERIFY(frame()->isVisible());
         QCOMPARE(frame()->geometry(), before);
@@ -182,13 +185,15 @@ private slots:
                                      cmd::kMoveDown,
                                      cmd::kSortByRx,
                                      cmd::kProgramMany,
-                                     cmd::kCheckPlan};
+                                     cmd::kCheckPlan,
+                                     cmd::kCompareWithRadio};
         frame()->SetCommandTargets(nullptr, m_app->Document(), m_app.get());
         for (int id : AllCommands()) {
             if (id == cmd::kFileOpen || id == cmd::kAppAbout || id == cmd::kLanguage ||
                 id == cmd::kAppExit || id == cmd::kViewToolbar || id == cmd::kViewStatusBar ||
-                id == cmd::kFileNew || id == cmd::kFileNewFromPlan || id == cmd::kOption || id == cmd::kSideKey ||
-                id == cmd::kEmbed || viewOnly.contains(id)) {
+                id == cmd::kFileNew || id == cmd::kFileNewFromPlan || id == cmd::kOption ||
+                id == cmd::kSideKey || id == cmd::kSaveDiagnostic || id == cmd::kEmbed ||
+                viewOnly.contains(id)) {
                 continue;
             }
             QVERIFY2(frame()->Dispatch(id), qPrintable(QString::number(id)));
