@@ -63,7 +63,7 @@ done
 
 # Dependencies: the Qt libraries the program links, and the dialog fonts.
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libqt6serialport6 fonts-liberation; do
+for package in libqt6widgets6 fonts-liberation; do
     [[ ",$depends," == *", $package"[\ ,]* || "$depends" == "$package"* ]] ||
         fail "Depends lacks $package: $depends"
 done

@@ -3,13 +3,9 @@
 
 #include <algorithm>
 
+#include "link/port_name.h"
 #include "link/usb_serial_chips.h"
-
-#ifdef Q_OS_WIN
 #include "safety/serial_port_inventory.h"
-#else
-#include <QSerialPortInfo>
-#endif
 
 namespace {
 
@@ -57,13 +53,13 @@ std::vector<DetectedPort> DescribePorts(const std::vector<PortFacts>& ports,
     for (const PortFacts& facts : ports) {
         described.push_back(DescribePort(facts, language));
     }
-    std::stable_sort(described.begin(), described.end(),
-                     [](const DetectedPort& a, const DetectedPort& b) {
-                         if (a.usb != b.usb) {
-                             return a.usb;
-                         }
-                         return a.portName < b.portName;
-                     });
+    std::stable_sort(
+        described.begin(), described.end(), [](const DetectedPort& a, const DetectedPort& b) {
+            if (a.usb != b.usb) {
+                return a.usb;
+            }
+            return zrx::portNameBefore(a.portName.toStdString(), b.portName.toStdString());
+        });
     return described;
 }
 
@@ -80,43 +76,30 @@ std::vector<DetectedPort> DescribeSimulatedRadios(const std::vector<zrx::Simulat
     return described;
 }
 
-#ifdef Q_OS_WIN
-// Windows: the ports device class, as zrx ports lists it.
+// The ports as zrx ports lists them: the kernel's serial devices on Linux,
+// the ports device class on Windows; then, outside Windows, the radio
+// simulators running now.
 std::vector<DetectedPort> DetectSerialPorts(zrx::Language language) {
     std::vector<PortFacts> ports;
     for (const zrx::SystemSerialPort& port : zrx::listSystemSerialPorts()) {
         PortFacts facts;
         facts.name = QString::fromStdString(port.name);
+#ifdef Q_OS_WIN
         facts.location = QStringLiteral("\\\\.\\") + facts.name;
+#else
+        facts.location = QString::fromStdString(port.device);
+#endif
         facts.description = QString::fromStdString(port.product);
         facts.manufacturer = QString::fromStdString(port.manufacturer);
         facts.vendorId = port.vendorId;
         facts.productId = port.productId;
         ports.push_back(facts);
     }
-    return DescribePorts(ports, language);
-}
-#else
-std::vector<DetectedPort> DetectSerialPorts(zrx::Language language) {
-    std::vector<PortFacts> ports;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        PortFacts facts;
-        facts.name = info.portName();
-        facts.location = info.systemLocation();
-        facts.description = info.description();
-        facts.manufacturer = info.manufacturer();
-        if (info.hasVendorIdentifier()) {
-            facts.vendorId = info.vendorIdentifier();
-            facts.productId = info.hasProductIdentifier()
-                                  ? std::optional<std::uint16_t>(info.productIdentifier())
-                                  : std::nullopt;
-        }
-        ports.push_back(facts);
-    }
     std::vector<DetectedPort> described = DescribePorts(ports, language);
+#ifndef Q_OS_WIN
     for (DetectedPort& simulator : DescribeSimulatedRadios(zrx::listSimulatedRadios(), language)) {
         described.push_back(std::move(simulator));
     }
+#endif
     return described;
 }
-#endif

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdint>
+#include <utility>
 
 namespace zrx {
 
@@ -59,6 +60,42 @@ std::string portDevice(std::string_view name) {
 #else
     return posixDeviceForPortName(name);
 #endif
+}
+
+namespace {
+
+// A name cut before its trailing digits: "ttyUSB" and "10".
+std::pair<std::string_view, std::string_view> splitTrailingNumber(std::string_view name) {
+    std::size_t digits = name.size();
+    while (digits > 0 && name[digits - 1] >= '0' && name[digits - 1] <= '9') {
+        --digits;
+    }
+    return {name.substr(0, digits), name.substr(digits)};
+}
+
+} // namespace
+
+bool portNameBefore(std::string_view a, std::string_view b) {
+    const auto [aStem, aNumber] = splitTrailingNumber(a);
+    const auto [bStem, bNumber] = splitTrailingNumber(b);
+    if (aStem != bStem) {
+        return aStem < bStem;
+    }
+    // Numbers of any length, without converting them: leading zeros aside,
+    // the shorter number is the smaller.
+    const auto significant = [](std::string_view number) {
+        const std::size_t first = number.find_first_not_of('0');
+        return first == std::string_view::npos ? std::string_view{} : number.substr(first);
+    };
+    const std::string_view aValue = significant(aNumber);
+    const std::string_view bValue = significant(bNumber);
+    if (aValue.size() != bValue.size()) {
+        return aValue.size() < bValue.size();
+    }
+    if (aValue != bValue) {
+        return aValue < bValue;
+    }
+    return aNumber < bNumber;
 }
 
 } // namespace zrx

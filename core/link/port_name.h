@@ -23,4 +23,9 @@ namespace zrx {
 // on a POSIX system, the name itself on Windows.
 [[nodiscard]] std::string portDevice(std::string_view name);
 
+// The order ports are listed in: by the letters of the name, then by its
+// trailing number as a number, so COM2 comes before COM10 and ttyUSB2
+// before ttyUSB10. Names without a number compare as text.
+[[nodiscard]] bool portNameBefore(std::string_view a, std::string_view b);
+
 } // namespace zrx

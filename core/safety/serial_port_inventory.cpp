@@ -5,6 +5,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "link/port_name.h"
 #include "link/usb_serial_chips.h"
 
 namespace zrx {
@@ -99,13 +100,15 @@ std::vector<SystemSerialPort> listSerialPorts(const fs::path& classFolder,
         addUsbFacts(device, port);
         ports.push_back(std::move(port));
     }
-    std::sort(ports.begin(), ports.end(), [](const SystemSerialPort& a, const SystemSerialPort& b) {
-        if (a.usb() != b.usb()) {
-            return a.usb();
-        }
-        return a.name < b.name;
-    });
+    std::sort(ports.begin(), ports.end(), listedBefore);
     return ports;
+}
+
+bool listedBefore(const SystemSerialPort& a, const SystemSerialPort& b) {
+    if (a.usb() != b.usb()) {
+        return a.usb();
+    }
+    return portNameBefore(a.name, b.name);
 }
 
 #ifndef _WIN32

@@ -22,6 +22,10 @@ struct SystemSerialPort {
     [[nodiscard]] bool usb() const { return vendorId.has_value(); }
 };
 
+// The order ports are listed in: USB adapters first (the cable of a radio
+// is almost always one), then by name, COM2 before COM10.
+[[nodiscard]] bool listedBefore(const SystemSerialPort& a, const SystemSerialPort& b);
+
 // The serial ports under `classFolder` (the kernel's /sys/class/tty): every
 // terminal backed by a device, USB adapters with their ids and strings from
 // the USB device above them. Built-in UARTs that the kernel lists without

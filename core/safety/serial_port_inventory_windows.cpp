@@ -104,16 +104,7 @@ std::vector<SystemSerialPort> listSystemSerialPorts() {
         ports.push_back(std::move(port));
     }
     SetupDiDestroyDeviceInfoList(devices);
-    std::sort(ports.begin(), ports.end(), [](const SystemSerialPort& a, const SystemSerialPort& b) {
-        if (a.usb() != b.usb()) {
-            return a.usb();
-        }
-        // COM2 before COM10.
-        if (a.name.size() != b.name.size()) {
-            return a.name.size() < b.name.size();
-        }
-        return a.name < b.name;
-    });
+    std::sort(ports.begin(), ports.end(), listedBefore);
     return ports;
 }
 

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "link/port_name.h"
 
 using namespace zrx;
@@ -41,6 +44,19 @@ TEST(PortName, WindowsOpensBareDeviceNamesThroughTheDeviceNamespace) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(win32DevicePathForPortName(c.name), c.path) << c.name;
+    }
+}
+
+// Lists of ports sort as people count: a sort by text alone puts COM10
+// before COM2.
+TEST(PortName, PortsSortByTheirNumberAsANumber) {
+    const std::vector<std::string> sorted = {"COM1",    "COM2",     "COM9",    "COM10",
+                                             "COM100",  "ttyS",     "ttyS2",   "ttyS10",
+                                             "ttyUSB0", "ttyUSB02", "ttyUSB10"};
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        for (std::size_t j = 0; j < sorted.size(); ++j) {
+            EXPECT_EQ(portNameBefore(sorted[i], sorted[j]), i < j) << sorted[i] << " " << sorted[j];
+        }
     }
 }
 

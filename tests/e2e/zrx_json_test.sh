@@ -95,6 +95,15 @@ check "doctor" '.ok == true and .radio_answered == true and (.checks | length ==
   and .line.verdict == "radio" and .line.identification == "5A 52 58 34 31 32 00 01"' \
     "$(zrx doctor --port "$radio" --json)"
 
+cp "$work/a.sin" "$work/c.sin"
+printf 'CH,Rx Freq\r\n15,455.1\r\n16,455.1\r\n' >"$work/dup.csv"
+"$out/zrx" import "$work/dup.csv" "$work/c.sin" >/dev/null
+duplicate='any(.findings[]; .kind == "duplicate" and .channels == [15, 16] and .severity == "warning"
+  and (.reason | '"$is_string"'))'
+check "check" '.ok == true and .errors == 0 and .warnings == (.findings | length) and '"$duplicate" \
+    "$(zrx check "$work/c.sin" --json)"
+check "check --strict" '.ok == false and '"$duplicate" "$(zrx check "$work/c.sin" --strict --json)"
+
 start_sim garbled --memory "$work/a.sin" --garble-block 0x100
 check "read settled by a third read" '.ok == true and .reads == 3 and .disputed_blocks == [256]
   and (.backup | '"$is_string"')' "$(zrx read --port "$garbled" --out "$work/g.sin" --verify --json)"

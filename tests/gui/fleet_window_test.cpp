@@ -54,9 +54,22 @@ private slots:
         window.OnStart();
         QVERIFY(window.Running());
         QTRY_VERIFY_WITH_TIMEOUT(window.Radios().size() == 2, kDeadlineMs);
+        // Each radio's outcome as the log has it, for the message of a
+        // failure below.
+        QStringList outcomes;
+        for (const zrx::FleetRadio& radio : window.Radios()) {
+            outcomes << QString::fromStdString(radio.port + ": " +
+                                               (radio.ok ? "ok" : radio.reason));
+        }
+        const QByteArray logged = outcomes.join(QStringLiteral("; ")).toUtf8();
         QTableWidget* ports = window.PortRows();
-        QTRY_COMPARE_WITH_TIMEOUT(cell(ports, 0, 3), QStringLiteral("1"), kDeadlineMs);
-        QCOMPARE(cell(ports, 0, 4), QStringLiteral("0"));
+        // The rows follow the log through the window's event loop.
+        QTRY_VERIFY_WITH_TIMEOUT(cell(ports, 0, 3) != QStringLiteral("0") ||
+                                     cell(ports, 0, 4) != QStringLiteral("0"),
+                                 kDeadlineMs);
+        QVERIFY2(cell(ports, 0, 3) == QStringLiteral("1") &&
+                     cell(ports, 0, 4) == QStringLiteral("0"),
+                 logged.constData());
         QTRY_COMPARE_WITH_TIMEOUT(cell(ports, 1, 4), QStringLiteral("1"), kDeadlineMs);
         QCOMPARE(cell(ports, 2, 1), QStringLiteral("waiting for a radio"));
         QCOMPARE(cell(ports, 2, 3) + cell(ports, 2, 4), QStringLiteral("00"));

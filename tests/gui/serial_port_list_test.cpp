@@ -15,7 +15,8 @@ QString picked(const char* name) {
 }
 
 // How the Port menu names the ports a computer has: the chip of a known
-// cable, whatever the system says otherwise, and USB adapters first.
+// cable, whatever the system says otherwise, USB adapters first, and ttyS2
+// before ttyS10.
 TEST(SerialPortList, NamesKnownCablesAndPutsUsbFirst) {
     const std::vector<PortFacts> facts = {
         {"ttyS0", "/dev/ttyS0", "", "", std::nullopt, std::nullopt},
@@ -24,6 +25,8 @@ TEST(SerialPortList, NamesKnownCablesAndPutsUsbFirst) {
         {"ttyS1", "/dev/ttyS1", "16550A", "", std::nullopt, std::nullopt},
         {"ttyUSB0", "/dev/ttyUSB0", "USB2.0-Serial", "", 0x1a86, 0x7523},
         {"ttyUSB2", "/dev/ttyUSB2", "", "", 0x9999, std::nullopt},
+        {"ttyS10", "/dev/ttyS10", "", "", std::nullopt, std::nullopt},
+        {"ttyS2", "/dev/ttyS2", "", "", std::nullopt, std::nullopt},
     };
     const std::vector<std::pair<QString, QString>> expected = {
         {picked("ttyACM0"), "ttyACM0 \u2014 USB serial (Acme)"},
@@ -32,6 +35,8 @@ TEST(SerialPortList, NamesKnownCablesAndPutsUsbFirst) {
         {picked("ttyUSB2"), "ttyUSB2 \u2014 USB serial"},
         {picked("ttyS0"), "ttyS0 \u2014 serial port"},
         {picked("ttyS1"), "ttyS1 \u2014 16550A"},
+        {picked("ttyS2"), "ttyS2 \u2014 serial port"},
+        {picked("ttyS10"), "ttyS10 \u2014 serial port"},
     };
     const std::vector<DetectedPort> ports = DescribePorts(facts, zrx::Language::English);
     ASSERT_EQ(ports.size(), expected.size());
