@@ -381,8 +381,8 @@ void CProgramApp::OnSaveDiagnosticReport() {
     if (fileName.isEmpty()) {
         return;
     }
-    std::vector<std::string> ports =
-        zrx::serialPortReport(zrx::listSystemSerialPorts(), zrx::Language::English);
+    const std::vector<std::string> ports = zrx::portListing(
+        zrx::listSystemSerialPorts(), zrx::listSimulatedRadios(), zrx::Language::English);
     // Written whole or not at all: a report cut short would mislead.
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(DiagnosticReport(m_state, ports)) < 0 ||

@@ -36,6 +36,8 @@ CCompareDlg::CCompareDlg(const std::vector<zrx::ImageDifference>& differences,
                                             toQString(zrx::kInTheRadioText, language),
                                             toQString(zrx::kInThisFileText, language)});
         m_table->verticalHeader()->hide();
+        // Rows as tall as a line of text, so a long list shows many at once.
+        m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
         m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
         m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
         for (int row = 0; row < m_table->rowCount(); ++row) {

@@ -77,8 +77,7 @@ std::vector<DetectedPort> DescribeSimulatedRadios(const std::vector<zrx::Simulat
 }
 
 // The ports as zrx ports lists them: the kernel's serial devices on Linux,
-// the ports device class on Windows; then, outside Windows, the radio
-// simulators running now.
+// the ports device class on Windows; then the radio simulators running now.
 std::vector<DetectedPort> DetectSerialPorts(zrx::Language language) {
     std::vector<PortFacts> ports;
     for (const zrx::SystemSerialPort& port : zrx::listSystemSerialPorts()) {
@@ -96,10 +95,8 @@ std::vector<DetectedPort> DetectSerialPorts(zrx::Language language) {
         ports.push_back(facts);
     }
     std::vector<DetectedPort> described = DescribePorts(ports, language);
-#ifndef Q_OS_WIN
     for (DetectedPort& simulator : DescribeSimulatedRadios(zrx::listSimulatedRadios(), language)) {
         described.push_back(std::move(simulator));
     }
-#endif
     return described;
 }

@@ -30,4 +30,20 @@ std::vector<std::string> serialPortReport(const std::vector<SystemSerialPort>& p
     return lines;
 }
 
+std::vector<std::string> portListing(const std::vector<SystemSerialPort>& ports,
+                                     const std::vector<SimulatedRadio>& simulators,
+                                     Language language) {
+    std::vector<std::string> lines;
+    if (!ports.empty() || simulators.empty()) {
+        lines = serialPortReport(ports, language);
+    }
+    for (const SimulatedRadio& simulator : simulators) {
+        std::string label(kSimulatedRadioLabel.in(language));
+        label.replace(label.find("%1"), 2, simulator.link.filename().string());
+        lines.push_back(simulator.link.string() + "  " + label + " -> " +
+                        simulator.device.string());
+    }
+    return lines;
+}
+
 } // namespace zrx

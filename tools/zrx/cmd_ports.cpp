@@ -54,17 +54,8 @@ void listPorts(Language language, bool json) {
         listPortsJson(ports, simulators, language);
         return;
     }
-    // "no serial ports found" only when there is nothing at all to open.
-    if (!ports.empty() || simulators.empty()) {
-        for (const std::string& line : serialPortReport(ports, language)) {
-            std::cout << line << '\n';
-        }
-    }
-    for (const SimulatedRadio& simulator : simulators) {
-        std::string label(kSimulatedRadioLabel.in(language));
-        label.replace(label.find("%1"), 2, simulator.link.filename().string());
-        std::cout << simulator.link.string() << "  " << label << " -> " << simulator.device.string()
-                  << '\n';
+    for (const std::string& line : portListing(ports, simulators, language)) {
+        std::cout << line << '\n';
     }
 }
 
