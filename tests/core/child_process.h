@@ -23,9 +23,11 @@ public:
     using Clock = std::chrono::steady_clock;
 
     // With `withInput` the child's standard input is a pipe that
-    // writeInput() feeds; otherwise it shares the test's.
+    // writeInput() feeds; otherwise it shares the test's. A negative
+    // `niceness` gives the child a first claim on the processor where the
+    // system allows it (root); elsewhere it runs as the test does.
     ChildProcess(const std::string& program, const std::vector<std::string>& arguments,
-                 bool withInput = false) {
+                 bool withInput = false, int niceness = 0) {
         int out[2];
         int err[2];
         int in[2] = {-1, -1};
@@ -44,6 +46,9 @@ public:
         m_pid = ::fork();
         if (m_pid == 0) {
             ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+            if (niceness != 0) {
+                [[maybe_unused]] const int granted = ::nice(niceness);
+            }
             if (withInput) {
                 ::dup2(in[0], STDIN_FILENO);
             }

@@ -138,7 +138,11 @@ TEST_F(FleetRunTest, PortsTakeRadioAfterRadioUntilTheCountAndNeverMore) {
     ASSERT_TRUE(run.wait(30s));
 
     const std::vector<FleetRadio> radios = observer.radios();
-    ASSERT_EQ(radios.size(), 5u);
+    std::string outcomes;
+    for (const FleetRadio& radio : radios) {
+        outcomes += radio.port + ": " + (radio.ok ? "ok" : radio.reason) + "\n";
+    }
+    ASSERT_EQ(radios.size(), 5u) << outcomes;
     std::set<int> units;
     std::map<std::string, int> perPort;
     for (const FleetRadio& radio : radios) {
