@@ -22,6 +22,8 @@ constexpr std::string_view kLinkName = "zrx-sim";
 // More simulators than this at once are beyond any use.
 constexpr int kMostLinks = 100;
 
+#ifndef _WIN32
+
 std::string linkName(int number) {
     return number == 1 ? std::string(kLinkName)
                        : std::string(kLinkName) + "-" + std::to_string(number);
@@ -41,8 +43,6 @@ int linkNumber(const std::string& name) {
 fs::path lockFileFor(const fs::path& link) {
     return link.parent_path() / ("." + link.filename().string() + ".lock");
 }
-
-#ifndef _WIN32
 
 // A folder of this user's alone: a real folder (not a link to one), owned
 // by the user, with no rights for group or others.

@@ -23,11 +23,9 @@ public:
     using Clock = std::chrono::steady_clock;
 
     // With `withInput` the child's standard input is a pipe that
-    // writeInput() feeds; otherwise it shares the test's. A negative
-    // `niceness` gives the child a first claim on the processor where the
-    // system allows it (root); elsewhere it runs as the test does.
+    // writeInput() feeds; otherwise it shares the test's.
     ChildProcess(const std::string& program, const std::vector<std::string>& arguments,
-                 bool withInput = false, int niceness = 0) {
+                 bool withInput = false) {
         int out[2];
         int err[2];
         int in[2] = {-1, -1};
@@ -46,9 +44,6 @@ public:
         m_pid = ::fork();
         if (m_pid == 0) {
             ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-            if (niceness != 0) {
-                [[maybe_unused]] const int granted = ::nice(niceness);
-            }
             if (withInput) {
                 ::dup2(in[0], STDIN_FILENO);
             }

@@ -16,8 +16,6 @@
 // log read back as the bytes the radio received and sent.
 class RadioSimulator {
 public:
-    static constexpr int kRadioNiceness = -10;
-
     // `arguments` go to zrx-sim after "--baud 0" (unless they name a speed
     // themselves): tests do not wait for a real line's speed.
     RadioSimulator(const std::vector<std::string>& arguments, std::string logPath = {})
@@ -30,12 +28,7 @@ public:
             all.insert(all.end(), {"--log", m_logPath});
         }
         all.insert(all.end(), arguments.begin(), arguments.end());
-        // A radio is hardware: it answers in its own time however busy the
-        // computer is, and the protocol gives it 150 ms for an answer. On a
-        // loaded test machine the simulator could be kept waiting longer than
-        // that, so it gets a first claim on the processor where the system
-        // allows; the program under test keeps its ordinary priority.
-        m_process = std::make_unique<ChildProcess>("zrx-sim", all, false, kRadioNiceness);
+        m_process = std::make_unique<ChildProcess>("zrx-sim", all);
         m_device = m_process->readLine();
     }
 
