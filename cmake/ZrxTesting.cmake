@@ -30,6 +30,19 @@ function(zrx_add_test name)
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}" TIMEOUT 300)
 endfunction()
 
+# zrx_add_test_variant(<name> <program>)
+#
+# Another ctest entry that runs the Qt Test program <program> again (with an
+# environment of its own, set by the caller); under Wine its report goes to
+# a file of its own, as zrx_add_test's do.
+function(zrx_add_test_variant name program)
+    if(WIN32 AND CMAKE_CROSSCOMPILING)
+        add_test(NAME ${name} COMMAND ${program} -o "${CMAKE_BINARY_DIR}/tests/${name}.txt,txt")
+    else()
+        add_test(NAME ${name} COMMAND ${program})
+    endif()
+endfunction()
+
 # zrx_test_environment(<out> <NAME=VALUE>...)
 #
 # The environment of a test. The Windows build's tests run under Wine, which

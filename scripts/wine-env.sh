@@ -14,12 +14,14 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 screen_pid=
 # A virtual X screen for the Windows programs' windows: Wine draws them with
 # its X11 driver, and Qt uses its Windows platform with the system's fonts.
+# Large enough for the main window at twice the scale (Windows keeps a
+# window within the screen, which would cut it short).
 start_screen() {
     local number
     for number in $(seq 70 99); do
         [[ -e /tmp/.X$number-lock ]] && continue
         # -noreset: the server stays when its last client leaves.
-        Xvfb ":$number" -noreset -screen 0 1280x1024x24 >/dev/null 2>&1 &
+        Xvfb ":$number" -noreset -screen 0 2560x1600x24 >/dev/null 2>&1 &
         screen_pid=$!
         for _ in $(seq 50); do
             [[ -e /tmp/.X11-unix/X$number ]] && break
