@@ -46,7 +46,7 @@ constexpr std::array<ColumnBits, kChannelColumnCount> kColumnBits{{
 }};
 
 std::string hexAddress(std::size_t address) {
-    char text[16];
+    char text[24]; // "0x" and up to 16 hex digits
     std::snprintf(text, sizeof text, "0x%03zX", address);
     return text;
 }
@@ -128,7 +128,8 @@ public:
             const std::size_t length = last - a + 1;
             std::string label = std::string(kOtherBytes.in(m_language)) + " " + hexAddress(a);
             if (last > a) {
-                label += "-" + hexAddress(last);
+                label += '-';
+                label += hexAddress(last);
             }
             ImageDifference& d = add(DifferenceKind::OtherBytes, "other_bytes", std::move(label),
                                      hexBytes(m_first.range(a, length)),

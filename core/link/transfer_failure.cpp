@@ -66,7 +66,7 @@ std::string heardText(const std::vector<std::uint8_t>& heard, Language language)
 }
 
 std::string hexAddress(std::size_t address) {
-    char text[16];
+    char text[24]; // "0x" and up to 16 hex digits
     std::snprintf(text, sizeof text, "0x%03zX", address);
     return text;
 }
