@@ -120,8 +120,8 @@ int main(int argc, char** argv) {
         const auto start = Clock::now();
         std::vector<std::string> arguments =
             read ? std::vector<std::string>{"read", "--port", radio.device(), "--out", out}
-                 : std::vector<std::string>{"write", "--verify", "--force", "--port",
-                                            radio.device(), image};
+                 : std::vector<std::string>{"write",  "--verify",     "--force",
+                                            "--port", radio.device(), image};
         if (verifiedReads) {
             arguments.insert(arguments.end(), {"--verify", "--json"});
         }

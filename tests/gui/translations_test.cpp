@@ -49,8 +49,8 @@ bool hasChinese(const QString& text) {
 
 // Names and numbers that read the same in every language.
 const QSet<QString> kSameInEveryLanguage = {
-    "COM&1", "COM&2", "COM&3",      "COM&4", "COM&5", "COM&6", "COM&7",
-    "COM&8", "ZRX PC Encoder", "ZRX412", "400-470MHz", "0%", "PTT ID"};
+    "COM&1", "COM&2",          "COM&3",  "COM&4",      "COM&5", "COM&6", "COM&7",
+    "COM&8", "ZRX PC Encoder", "ZRX412", "400-470MHz", "0%",    "PTT ID"};
 
 // Characters that exist only in one of the two scripts: a Simplified text
 // must not use the Traditional form, and the other way round.
