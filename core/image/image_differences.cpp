@@ -45,12 +45,6 @@ constexpr std::array<ColumnBits, kChannelColumnCount> kColumnBits{{
     {ch::kFlags, 1, static_cast<int>(ch::kAddScanBit)},
 }};
 
-std::string hexAddress(std::size_t address) {
-    char text[24]; // "0x" and up to 16 hex digits
-    std::snprintf(text, sizeof text, "0x%03zX", address);
-    return text;
-}
-
 class Comparison {
 public:
     Comparison(const RadioImage& first, const RadioImage& second, CompareScope scope,

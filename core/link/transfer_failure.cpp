@@ -65,12 +65,6 @@ std::string heardText(const std::vector<std::uint8_t>& heard, Language language)
     return heard.empty() ? std::string(kNothing.in(language)) : hexBytes(heard);
 }
 
-std::string hexAddress(std::size_t address) {
-    char text[24]; // "0x" and up to 16 hex digits
-    std::snprintf(text, sizeof text, "0x%03zX", address);
-    return text;
-}
-
 std::string communicationDetail(const TransferFailure& f) {
     const Language language = f.language;
     const std::string block = std::to_string(f.block);

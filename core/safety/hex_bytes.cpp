@@ -17,4 +17,10 @@ std::string hexBytes(std::span<const std::uint8_t> bytes) {
     return text;
 }
 
+std::string hexAddress(std::size_t address) {
+    char text[24]; // "0x" and up to 16 hex digits
+    std::snprintf(text, sizeof text, "0x%03zX", address);
+    return text;
+}
+
 } // namespace zrx
